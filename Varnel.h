@@ -1,0 +1,12 @@
+// Varnel: one include for a host. In the Windows build it brings the whole
+// library with its framework layer; natively it brings the portable core.
+#pragma once
+
+#include "afx/AfxTypes.h"
+#include "afx/AfxCore.h"
+#include "frame/WorldGeometry.h"
+
+#if defined(_WIN32)
+#  include "afx/AfxModule.h"
+#  include "frame/Platform.h"
+#endif

@@ -1,0 +1,29 @@
+# Running test executables under Wine from CTest.
+#
+# One Wine prefix per build tree. A fixture prepares it (persistent
+# wineserver, wineboot, no window-manager wait) before the first Wine test
+# and stops the server after the last one; every Wine test requires it.
+set(VARNEL_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH "Wine prefix of the win suite")
+set(VARNEL_WINE_ENV
+  "WINEPREFIX=${VARNEL_WINEPREFIX}"
+  "WINEDEBUG=-all"
+  "WINEDLLOVERRIDES=mscoree,mshtml=")
+
+add_test(NAME wine_prefix_setup COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-prefix setup)
+add_test(NAME wine_prefix_cleanup COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-prefix cleanup)
+set_tests_properties(wine_prefix_setup PROPERTIES
+  FIXTURES_SETUP wine ENVIRONMENT "${VARNEL_WINE_ENV}")
+set_tests_properties(wine_prefix_cleanup PROPERTIES
+  FIXTURES_CLEANUP wine ENVIRONMENT "${VARNEL_WINE_ENV}")
+
+function(varnel_add_wine_test name)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine
+    ENVIRONMENT "${VARNEL_WINE_ENV}"
+    # GUI tests take the focus: one at a time.
+    RESOURCE_LOCK wine_desktop
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
+    TIMEOUT 300)
+endfunction()

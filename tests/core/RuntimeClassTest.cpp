@@ -1,0 +1,34 @@
+#include "afx/AfxCore.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class CShape : public CObject {
+  DECLARE_DYNAMIC(CShape)
+};
+IMPLEMENT_DYNAMIC(CShape, CObject)
+
+class CCircle : public CShape {
+  DECLARE_DYNCREATE(CCircle)
+};
+IMPLEMENT_DYNCREATE(CCircle, CShape)
+
+TEST(RuntimeClass, IsKindOfFollowsTheBaseChain) {
+  CCircle circle;
+  EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CCircle)));
+  EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CShape)));
+  EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObject)));
+
+  std::unique_ptr<CObject> shape(RUNTIME_CLASS(CCircle)->CreateObject());
+  ASSERT_NE(shape, nullptr);
+  EXPECT_EQ(shape->GetRuntimeClass(), RUNTIME_CLASS(CCircle));
+  EXPECT_STREQ(shape->GetRuntimeClass()->m_lpszClassName, "CCircle");
+
+  EXPECT_EQ(RUNTIME_CLASS(CShape)->CreateObject(), nullptr);  // not creatable by name
+  EXPECT_FALSE(RUNTIME_CLASS(CShape)->IsDerivedFrom(RUNTIME_CLASS(CCircle)));
+}
+
+}  // namespace
