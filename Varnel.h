@@ -4,6 +4,7 @@
 
 #include "afx/AfxTypes.h"
 #include "afx/AfxCore.h"
+#include "afx/AfxException.h"
 #include "afx/AfxString.h"
 #include "frame/WorldGeometry.h"
 

@@ -1,4 +1,5 @@
 #include "afx/AfxCore.h"
+#include "afx/AfxException.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,18 @@ TEST(RuntimeClass, IsKindOfFollowsTheBaseChain) {
 
   EXPECT_EQ(RUNTIME_CLASS(CShape)->CreateObject(), nullptr);  // not creatable by name
   EXPECT_FALSE(RUNTIME_CLASS(CShape)->IsDerivedFrom(RUNTIME_CLASS(CCircle)));
+}
+
+TEST(Exception, ThrownAsPointersAndCaughtByBase) {
+  bool caught = false;
+  try {
+    AfxThrowUserException();
+  } catch (CException* e) {
+    caught = e->IsKindOf(RUNTIME_CLASS(CUserException)) &&
+             !e->IsKindOf(RUNTIME_CLASS(CResourceException));
+    e->Delete();
+  }
+  EXPECT_TRUE(caught);
 }
 
 }  // namespace
