@@ -7,6 +7,7 @@
 #include "afx/AfxException.h"
 #include "afx/AfxString.h"
 #include "frame/WorldGeometry.h"
+#include "amount/AmountText.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
