@@ -97,6 +97,19 @@ bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits, int
   return true;
 }
 
+namespace {
+// A value that shows as zero shows without a sign: "-0.000" would read as
+// no number at all, and a tiny negative value is noise.
+void DropSignOfZero(CString& text) {
+  if (text.GetAt(0) != '-') return;
+  for (int i = 1; i < text.GetLength(); ++i) {
+    const char c = text.GetAt(i);
+    if (c >= '1' && c <= '9') return;
+  }
+  text = text.Mid(1);
+}
+}  // namespace
+
 const char* FormatAmount(double dAmount, unsigned int uUnits, CString& strAmount, int nPrecision,
                          bool bInches, bool bNoRound, int nMinPrecision) {
   if (uUnits == UNITS_PERCENT) {
@@ -110,7 +123,10 @@ const char* FormatAmount(double dAmount, unsigned int uUnits, CString& strAmount
       RoundAmount(dAmount, nPrecision, false);
       strAmount = WriteFixed(dAmount, nPrecision).c_str();
     }
+  } else {
+    return strAmount;
   }
+  DropSignOfZero(strAmount);
   return strAmount;
 }
 
@@ -129,7 +145,10 @@ void RoundForTextConversion(double& dAmount) {
   if (!std::isfinite(dAmount)) return;
   // The six-decimal text, read back in two halves: the whole part as
   // printed (so 2.9999996, printed 3.000000, has whole part 3) and the
-  // fraction without its trailing zeros, cut after six decimals.
+  // fraction without its trailing zeros. The fraction has six decimals at
+  // most, so a millionth count is rounded, not truncated: read back as a
+  // double, 0.000249 is a hair below 249 millionths, and truncation would
+  // turn it into 0.000248.
   const std::string text = WriteFixed(std::fabs(dAmount), 6);
   const std::string separator = DecimalSeparator();
   const std::size_t split = text.find(separator);
@@ -141,7 +160,7 @@ void RoundForTextConversion(double& dAmount) {
   fractionText.erase(fractionText.find_last_not_of('0') + 1);
   double fraction = 0.0;
   if (fractionText.size() > 1 + separator.size()) ScanDecimal(fractionText.c_str(), fraction);
-  fraction = std::trunc(fraction * 1e6) / 1e6;
+  fraction = std::round(fraction * 1e6) / 1e6;
 
   const double trimmed = whole + fraction;
   dAmount = dAmount < 0.0 ? -trimmed : trimmed;

@@ -26,7 +26,8 @@ VARNEL_API bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& 
 // characters. Distances show in inches or centimetres, rounded to
 // nPrecision decimals (halves away from zero), or unrounded with
 // nMinPrecision decimals when bNoRound. Percentages show with nPrecision
-// decimals and a '%'. Any other units code leaves strAmount as it was.
+// decimals and a '%'. A value that shows as zero shows without a minus
+// sign. Any other units code leaves strAmount as it was.
 VARNEL_API const char* FormatAmount(double dAmount, unsigned int uUnits, CString& strAmount,
                                     int nPrecision, bool bInches, bool bNoRound,
                                     int nMinPrecision);
@@ -40,7 +41,8 @@ VARNEL_API void RoundAmount(double& dAmount, int nPrecision, bool bNoRound);
 
 // Trims floating-point noise: makes the value equal to what its six-decimal
 // text shows (2.9999996 becomes 3.0, 1.0000004 becomes 1.0), so that values
-// that differ only in noise convert and compare alike. Defined for every
+// that differ only in noise convert and compare alike: a value read from
+// text with six decimals or fewer keeps its decimals. Defined for every
 // finite value; infinities and NaN are left as they are.
 VARNEL_API void RoundForTextConversion(double& dAmount);
 

@@ -111,6 +111,12 @@ const FormatCase kFormatCases[] = {
     {12.5, UNITS_PERCENT, 0, kCm, false, 0, "12%"},       // printed as is: ties to even
     {0.0078125, UNITS_PERCENT, 6, kInches, true, 0, "0.007812%"},
     {50.0, UNITS_PERCENT, -1, kInches, false, 0, "50.000000%"},  // as printf's "%.*f"
+    // A value that shows as zero shows no sign (it would not read back).
+    {-0.0001, UNITS_DISTANCE, 3, kInches, false, 0, "0.000"},
+    {-0.0001, UNITS_PERCENT, 2, kInches, false, 0, "0.00%"},
+    {-0.0001, UNITS_DISTANCE, 3, kCm, true, 2, "0.00"},
+    {-0.0, UNITS_PERCENT, 0, kInches, false, 0, "0%"},
+    {-0.01, UNITS_PERCENT, 2, kInches, false, 0, "-0.01%"},
 };
 
 TEST(FormatAmount, WritesDisplayText) {
@@ -162,6 +168,15 @@ TEST(RoundAmount, HalvesAwayFromZeroAndDefinedBeyondTheIntegerRange) {
   EXPECT_TRUE(std::isnan(nan));
 }
 
+TEST(RoundForTextConversion, KeepsEverySixDecimalFraction) {
+  for (int millionths = 0; millionths < 1000000; millionths += 7) {
+    const double value = millionths / 1e6;
+    double trimmed = value;
+    RoundForTextConversion(trimmed);
+    ASSERT_EQ(trimmed, value) << millionths;
+  }
+}
+
 TEST(RoundForTextConversion, MakesTheValueWhatItsTextShows) {
   const RoundCase cases[] = {
       {2.9999996, 0, 3.0},
@@ -171,6 +186,8 @@ TEST(RoundForTextConversion, MakesTheValueWhatItsTextShows) {
       {0.1 + 0.2, 0, 0.3},
       {-0.0000004, 0, 0.0},
       {1.1234564, 0, 1.123456},
+      {1.000249, 0, 1.000249},  // six decimals are kept, never cut to 1.000248
+      {0.000249, 0, 0.000249},
       {2147483647.25, 0, 2147483647.25},
       {3000000000.0000001, 0, 3000000000.0},  // beyond 32 bits: the same rule
       {-1e20, 0, -1e20},
