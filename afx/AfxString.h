@@ -7,7 +7,9 @@
 #include <cstdarg>
 #include <string>
 
-#if defined(__GNUC__)
+#if defined(__clang__)
+#  define AFX_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
+#elif defined(__GNUC__)
 #  define AFX_PRINTF_FORMAT(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
 #else
 #  define AFX_PRINTF_FORMAT(fmt, args)
