@@ -1,0 +1,57 @@
+// The arithmetic of the world mapping: a stack of levels, each mapping world
+// coordinates onto a device context's window (or viewport), and the
+// conversions between them. Portable: the device context's origin and
+// extent come in as values; the CDC-taking functions ask the context and
+// call these.
+#pragma once
+
+#include "afx/AfxTypes.h"
+
+// The range systems outside the NT family can draw in: results converted
+// from world coordinates are clamped to it there.
+constexpr LONG kGdiCoordinateLimit = 16000;
+
+// One level of the world mapping: the world point at the context's origin,
+// the world distances matching the context's extent, and a pixel scale kept
+// for the host.
+struct WorldLevel {
+  tagPOINT org;
+  tagPOINT ext;
+  double pixelScale;
+};
+
+// The context's side of a conversion: its window (logical) or viewport
+// (device) origin and extent.
+struct ContextMapping {
+  tagPOINT org;
+  tagSIZE ext;
+};
+
+// Five levels and the current one. Pushing past the top or popping below
+// the bottom changes nothing; a pushed level keeps what was last stored in
+// it.
+class VARNEL_API WorldMappingStack {
+ public:
+  static constexpr int kLevels = 5;
+
+  void Push();
+  void Pop();
+  int Level() const { return m_nLevel; }
+  WorldLevel& Current() { return m_levels[m_nLevel]; }
+  const WorldLevel& Current() const { return m_levels[m_nLevel]; }
+
+ private:
+  int m_nLevel = 0;
+  WorldLevel m_levels[kLevels] = {};
+};
+
+// Context coordinates to world: w = MulDiv(p - O, V, E) + W per axis.
+// `from` and `to` may be the same array; count <= 0 converts nothing.
+VARNEL_API void ConvertToWorld(const ContextMapping& context, const WorldLevel& level,
+                               const tagPOINT* from, tagPOINT* to, int count);
+
+// World to context coordinates: p = MulDiv(w - W, E, V) + O per axis,
+// clamped to +-kGdiCoordinateLimit when `clamp` (systems outside the NT
+// family).
+VARNEL_API void ConvertFromWorld(const ContextMapping& context, const WorldLevel& level,
+                                 bool clamp, const tagPOINT* from, tagPOINT* to, int count);
