@@ -1,0 +1,54 @@
+// The store behind the polygon batcher: the converted points of every
+// polygon of a batch back to back, and one point count per polygon, ready
+// for one PolyPolygon-style call. Portable: converting a world point to the
+// target's coordinates is a function handed in, so the store's rules can be
+// tested without a device context.
+#pragma once
+
+#include "afx/AfxArray.h"
+#include "frame/WorldGeometry.h"
+
+// Converts one point, offset already added, to the target's logical
+// (logical true) or device coordinates, in place.
+typedef void (*PolyPointConverter)(void* pTarget, bool bLogical, tagPOINT& point);
+
+class VARNEL_API PolygonBatch {
+ public:
+  // The stores' first size and growth step, in points and in polygons.
+  static constexpr int kPointBlock = 1024;
+  static constexpr int kPolygonBlock = 256;
+
+  explicit PolygonBatch(PolyPointConverter pfnConvert) : m_pfnConvert(pfnConvert) {}
+
+  // Starts a polygon converted through pTarget; finished polygons stay.
+  bool Begin(void* pTarget, const CPointW& offset, bool bLogical);
+  // Adds a point (plus the offset, converted) unless it repeats the
+  // polygon's previous point after conversion. Without a target from an
+  // earlier Begin nothing is added.
+  void Add(const CPointW& point);
+  // Finishes the polygon; false, recording nothing, when it has no point.
+  // A lone point is stored twice so that every polygon has two points.
+  bool End();
+  // Empties the batch; memory, target, offset and flag stay.
+  void Flush();
+
+  int PolygonCount() const { return m_nPolygons; }
+  int PointTotal() const { return m_nPoints; }
+  const tagPOINT* Points() const { return m_aPoints.GetData(); }
+  const INT* Counts() const { return m_aCounts.GetData(); }
+  int PointCapacity() const { return m_aPoints.GetCapacity(); }
+  int PolygonCapacity() const { return m_aCounts.GetCapacity(); }
+
+ private:
+  void StorePoint(const tagPOINT& point);
+
+  PolyPointConverter m_pfnConvert;
+  CArray<tagPOINT, const tagPOINT&> m_aPoints;
+  CArray<INT, INT> m_aCounts;
+  int m_nPoints = 0;
+  int m_nCurrent = 0;
+  int m_nPolygons = 0;
+  void* m_pTarget = nullptr;
+  CPointW m_offset = {0, 0};
+  bool m_bLogical = false;
+};
