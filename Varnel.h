@@ -8,6 +8,7 @@
 #include "afx/AfxString.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
+#include "draw/ColorUtil.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
