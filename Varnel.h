@@ -6,9 +6,13 @@
 #include "afx/AfxCore.h"
 #include "afx/AfxException.h"
 #include "afx/AfxString.h"
+#include "afx/AfxGeometry.h"
+#include "afx/AfxArray.h"
 #include "frame/WorldGeometry.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
+#  include "afx/AfxGdi.h"
+#  include "afx/AfxDC.h"
 #  include "frame/Platform.h"
 #endif
