@@ -14,5 +14,6 @@
 #  include "afx/AfxModule.h"
 #  include "afx/AfxGdi.h"
 #  include "afx/AfxDC.h"
+#  include "afx/AfxImageList.h"
 #  include "frame/Platform.h"
 #endif

@@ -227,6 +227,13 @@ int CDC::SelectObject(CRgn* pRgn) { return SelectClipRgn(pRgn); }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
   if (pObject == nullptr) return nullptr;
+  // A region is not selected but becomes the clipping region; what comes
+  // back is its type, not a handle to wrap.
+  if (pObject->GetObjectType() == OBJ_REGION) {
+    HRGN hRgn = static_cast<HRGN>(pObject->m_hObject);
+    ForBothHandles([&](HDC h) { ::SelectClipRgn(h, hRgn); });
+    return nullptr;
+  }
   return CGdiObject::FromHandle(SelectHandle(pObject->m_hObject));
 }
 
