@@ -1,5 +1,7 @@
 #include "afx/AfxDC.h"
 
+#include "afx/AfxGdiHandleMap.h"
+
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace {
@@ -327,6 +329,11 @@ CPoint CDC::GetCurrentPosition() const {
   POINT pt = {0, 0};
   ::GetCurrentPositionEx(m_hAttribDC, &pt);
   return pt;
+}
+
+BOOL CDC::PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount) {
+  if (nCount <= 0) return FALSE;
+  return ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, static_cast<DWORD>(nCount));
 }
 
 BOOL CDC::Rectangle(LPCRECT lpRect) {

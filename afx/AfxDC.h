@@ -18,7 +18,6 @@
 #include "afx/AfxCore.h"
 #include "afx/AfxGdi.h"
 #include "afx/AfxGeometry.h"
-#include "afx/AfxGdiHandleMap.h"
 #include "afx/AfxString.h"
 
 class VARNEL_API CDC : public CObject {
@@ -142,9 +141,7 @@ class VARNEL_API CDC : public CObject {
     return ::PolyPolygon(m_hDC, lpPoints, lpPolyCounts, nCount);
   }
   BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
-  BOOL PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount) {
-    return ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, static_cast<DWORD>(nCount));
-  }
+  BOOL PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount);
 
   // ---- filling and frames
   // Fills with a colour without any brush; the background colour is left

@@ -2,6 +2,7 @@
 
 #include "afx/AfxDC.h"
 #include "afx/AfxException.h"
+#include "afx/AfxGdiHandleMap.h"
 
 #include <cstdlib>
 

@@ -10,9 +10,12 @@
 
 #include "afx/AfxCore.h"
 #include "afx/AfxGeometry.h"
-#include "afx/AfxGdiHandleMap.h"
 
 class CDC;
+
+// The handle maps are internal (AfxGdiHandleMap.h); wrappers befriend them.
+template <class HANDLE_T, class OBJECT_T>
+class CGdiHandleMap;
 
 class VARNEL_API CGdiObject : public CObject {
   DECLARE_DYNCREATE(CGdiObject)

@@ -93,3 +93,19 @@ TEST(CArray, ElementsWithOwnMemoryAreConstructedAndDestroyed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CArray, AppendToItselfAndCopy) {
+  CArray<int> a;
+  for (int i = 0; i < 5; ++i) a.Add(i);
+  EXPECT_EQ(a.Append(a), 5);  // growing moves the source under the loop
+  ASSERT_EQ(a.GetSize(), 10);
+  EXPECT_EQ(a[9], 4);
+  CArray<int> b;
+  b.Copy(a);
+  EXPECT_EQ(b.GetSize(), 10);
+  EXPECT_EQ(b[7], 2);
+}
+
+}  // namespace
