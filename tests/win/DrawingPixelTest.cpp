@@ -196,6 +196,18 @@ TEST(DragRect, MovingChangesOnlyWhereTheFramesDiffer) {
   EXPECT_TRUE(moved.ChangedSince(fresh.Snapshot()).empty());
 }
 
+TEST(DragRect, ADifferentLastBrushRemovesTheOldFrameWholly) {
+  DibCanvas moved(80, 60), fresh(80, 60);
+  moved.FillVaried();
+  fresh.FillVaried();
+  CBrush solid(RGB(255, 255, 255));  // inverts every pixel of its frame
+  const CRect first(10, 10, 50, 40), second(12, 10, 50, 40);
+  moved.dc().DrawDragRect(&first, CSize(3, 3), nullptr, CSize(0, 0), &solid);
+  moved.dc().DrawDragRect(&second, CSize(2, 2), &first, CSize(3, 3), nullptr, &solid);
+  fresh.dc().DrawDragRect(&second, CSize(2, 2), nullptr, CSize(0, 0));
+  EXPECT_TRUE(moved.ChangedSince(fresh.Snapshot()).empty());
+}
+
 TEST(DragRect, FollowsTheMappingOfTheContext) {
   DibCanvas canvas(80, 60);
   CDC& dc = canvas.dc();

@@ -180,3 +180,39 @@ TEST(Fonts, PointFontHeightFollowsTheContextOrTheScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+// A context that draws on one handle and answers from another, as a
+// print-preview context does (screen output, printer attributes).
+TEST(DeviceContext, SettersChangeBothHandlesAndQueriesAskTheAttributeOne) {
+  DibCanvas output(20, 20);
+  HDC hAttrib = ::CreateCompatibleDC(nullptr);
+  CDC dc;
+  dc.SetOutputDC(output.dc().m_hDC);
+  dc.SetAttribDC(hAttrib);
+
+  dc.SetMapMode(MM_ANISOTROPIC);
+  dc.SetWindowExt(1, 1);
+  EXPECT_EQ(dc.SetViewportExt(2, 2), CSize(1, 1));
+  dc.SetTextColor(RGB(1, 2, 3));
+  EXPECT_EQ(::GetMapMode(output.dc().m_hDC), MM_ANISOTROPIC);
+  EXPECT_EQ(::GetMapMode(hAttrib), MM_ANISOTROPIC);
+  EXPECT_EQ(::GetTextColor(output.dc().m_hDC), RGB(1, 2, 3));
+
+  ::SetTextColor(hAttrib, RGB(9, 9, 9));  // only the attribute handle
+  EXPECT_EQ(dc.GetTextColor(), RGB(9, 9, 9));
+
+  // Drawing goes to the output, in its (doubled) mapping.
+  output.Fill(RGB(255, 255, 255));
+  dc.FillSolidRect(CRect(1, 1, 2, 2), RGB(255, 0, 0));
+  EXPECT_EQ(output.At(2, 2), RGB(255, 0, 0));
+  EXPECT_EQ(output.At(3, 3), RGB(255, 0, 0));
+  EXPECT_EQ(output.At(4, 4), RGB(255, 255, 255));
+
+  dc.ReleaseOutputDC();
+  dc.ReleaseAttribDC();
+  ::DeleteDC(hAttrib);
+}
+
+}  // namespace
