@@ -109,14 +109,4 @@ TEST(Geometry, ArithmeticWrapsAtTheEndsOfTheRange) {
   EXPECT_EQ(-CSize(INT_MIN, 3), CSize(INT_MIN, -3));
 }
 
-TEST(Geometry, PointAndSizeOperators) {
-  CPoint p(3, 4);
-  p += CSize(1, 1);
-  EXPECT_EQ(p, CPoint(4, 5));
-  EXPECT_EQ(p - CPoint(1, 2), CSize(3, 3));
-  EXPECT_EQ(p - CSize(4, 5), CPoint(0, 0));
-  EXPECT_EQ(CRect(0, 0, 2, 2) + CPoint(5, 6), CRect(5, 6, 7, 8));
-  EXPECT_NE(CSize(1, 2), CSize(2, 1));
-}
-
 }  // namespace

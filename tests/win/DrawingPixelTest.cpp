@@ -69,21 +69,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, PolygonFill,
                          ::testing::Values(FillModeCase{ALTERNATE, kWhite},
                                            FillModeCase{WINDING, kRed}));
 
-TEST(Polyline, PolyPolylineDrawsSeparateOpenOutlines) {
-  DibCanvas canvas(40, 40);
-  CDC& dc = canvas.dc();
-  canvas.Fill(kWhite);
-  CPen blue(PS_SOLID, 1, kBlue);
-  CPen* pOld = dc.SelectObject(&blue);
-  const POINT points[] = {{5, 5}, {30, 5}, {5, 20}, {5, 35}};
-  const DWORD counts[] = {2, 2};
-  ASSERT_TRUE(dc.PolyPolyline(points, counts, 2));
-  EXPECT_EQ(canvas.At(10, 5), kBlue);
-  EXPECT_EQ(canvas.At(5, 25), kBlue);
-  EXPECT_EQ(canvas.At(5, 12), kWhite);  // no segment joins the two lines
-  dc.SelectObject(pOld);
-}
-
 // ---- inverting draws that undo themselves ---------------------------------
 
 TEST(XorDrawing, LineDrawnTwiceLeavesNothing) {
@@ -386,18 +371,6 @@ TEST(Clipping, RegionAndRectangleIntersect) {
   EXPECT_EQ(canvas.At(45, 45), kBlue);
 }
 
-TEST(Blit, BitBltAndPatBltCopyAndInvert) {
-  DibCanvas source(10, 10), target(10, 10);
-  source.FillVaried();
-  target.Fill(kWhite);
-  ASSERT_TRUE(target.dc().BitBlt(2, 3, 4, 4, &source.dc(), 1, 1, SRCCOPY));
-  EXPECT_EQ(target.At(2, 3), source.At(1, 1));
-  EXPECT_EQ(target.At(5, 6), source.At(4, 4));
-  EXPECT_EQ(target.At(6, 6), kWhite);
-  ASSERT_TRUE(target.dc().PatBlt(0, 0, 10, 10, DSTINVERT));
-  EXPECT_EQ(target.At(9, 9), RGB(0, 0, 0));
-}
-
 TEST(DrawState, BitmapIsDrawnAtThePointAtItsOwnSize) {
   DibCanvas image(4, 3), canvas(20, 20);
   image.Fill(kRed);
@@ -440,14 +413,6 @@ TEST(DrawState, PrefixTextHidesTheAmpersand) {
   EXPECT_GT(plainRight, 2);
   EXPECT_NEAR(rightmost(prefixed), plainRight, 1);
   EXPECT_GT(prefixed.ChangedSince(plain.Snapshot()).size(), 0u);  // the underline
-}
-
-TEST(DrawFrameControl, PaintsAButtonFace) {
-  DibCanvas canvas(40, 20);
-  canvas.Fill(kRed);
-  CRect rc(0, 0, 40, 20);
-  ASSERT_TRUE(canvas.dc().DrawFrameControl(&rc, DFC_BUTTON, DFCS_BUTTONPUSH));
-  EXPECT_EQ(canvas.At(20, 10), ::GetSysColor(COLOR_BTNFACE));
 }
 
 TEST(Text, ExtentIsMeasuredWithTheSelectedFont) {
