@@ -6,11 +6,16 @@
 #include "afx/AfxCore.h"
 #include "afx/AfxException.h"
 #include "afx/AfxString.h"
+#include "afx/AfxGeometry.h"
+#include "afx/AfxArray.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
 #include "draw/ColorUtil.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
+#  include "afx/AfxGdi.h"
+#  include "afx/AfxDC.h"
+#  include "afx/AfxImageList.h"
 #  include "frame/Platform.h"
 #endif

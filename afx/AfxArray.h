@@ -59,6 +59,10 @@ class CArray : public CObject {
   void InsertAt(int nIndex, ARG_TYPE newElement, int nCount = 1);
   // Removes nCount elements from nIndex on; the memory stays.
   void RemoveAt(int nIndex, int nCount = 1);
+  // Appends copies of another array's elements; returns the first new index.
+  int Append(const CArray& src);
+  // Becomes a copy of another array (growing as needed, keeping memory).
+  void Copy(const CArray& src);
 
  private:
   int NextCapacity(int nNewSize) const;
@@ -113,6 +117,8 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy) {
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetAtGrow(int nIndex, ARG_TYPE newElement) {
+  if (nIndex < 0) return;
+  if (nIndex == INT_MAX) throw std::bad_alloc();  // the size would not fit
   if (nIndex < m_nSize) {
     m_pData[nIndex] = newElement;
     return;
@@ -144,4 +150,21 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(int nIndex, int nCount) {
   for (int i = nIndex + nCount; i < m_nSize; ++i) m_pData[i - nCount] = std::move(m_pData[i]);
   for (int i = m_nSize - nCount; i < m_nSize; ++i) m_pData[i].~TYPE();
   m_nSize -= nCount;
+}
+
+template <class TYPE, class ARG_TYPE>
+int CArray<TYPE, ARG_TYPE>::Append(const CArray& src) {
+  const int nOldSize = m_nSize;
+  const int nCount = src.m_nSize;  // read first: src may be this array
+  if (nCount == 0) return nOldSize;
+  SetSize(nOldSize + nCount, -1);
+  for (int i = 0; i < nCount; ++i) m_pData[nOldSize + i] = src.m_pData[i];
+  return nOldSize;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src) {
+  if (&src == this) return;
+  SetSize(src.m_nSize, -1);
+  for (int i = 0; i < m_nSize; ++i) m_pData[i] = src.m_pData[i];
 }
