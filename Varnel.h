@@ -10,6 +10,7 @@
 #include "afx/AfxArray.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
+#include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
 
 #if defined(_WIN32)
@@ -18,4 +19,6 @@
 #  include "afx/AfxDC.h"
 #  include "afx/AfxImageList.h"
 #  include "frame/Platform.h"
+#  include "draw/WorldMapping.h"
+#  include "draw/PolygonBatcher.h"
 #endif
