@@ -10,5 +10,13 @@
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
+#  include "afx/AfxRes.h"
+#  include "afx/AfxWin.h"
+#  include "afx/AfxControls.h"
+#  include "afx/AfxDialog.h"
+#  include "afx/AfxPropertySheet.h"
+#  include "afx/AfxDataExchange.h"
+#  include "afx/AfxClipboard.h"
+#  include "amount/IsSibling.h"
 #  include "frame/Platform.h"
 #endif
