@@ -19,6 +19,11 @@ struct ThreadState {
   HHOOK hHookCbt = nullptr;
   CWnd* pWndInit = nullptr;  // the object waiting for the next created window
   MSG lastSentMsg = {};      // the message being handled, for Default()
+  // The hook procedure lives in this library: it goes when the library
+  // is unloaded.
+  ~ThreadState() {
+    if (hHookCbt != nullptr) ::UnhookWindowsHookEx(hHookCbt);
+  }
 };
 
 ThreadState& State() {
