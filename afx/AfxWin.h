@@ -208,8 +208,6 @@ class VARNEL_API CWnd : public CCmdTarget {
  private:
   friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
-  friend class CDialog;
-  friend class CPropertySheet;
   bool ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
                       LRESULT* pResult);
   void OnNcDestroyed();
