@@ -1,4 +1,5 @@
 // CWinApp: the message pump and the application-wide hooks.
+#include "afx/AfxModule.h"
 #include "afx/AfxWin.h"
 
 namespace {
@@ -25,6 +26,19 @@ HINSTANCE AfxGetInstanceHandle() {
 }
 
 HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+  const HINSTANCE hApp = AfxGetResourceHandle();
+  if (::FindResourceA(hApp, lpszName, lpszType) != nullptr) return hApp;
+  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
+       pLibrary = pLibrary->m_pNextDLL) {
+    const HINSTANCE hLibrary = pLibrary->m_hResource;
+    if (hLibrary != nullptr && ::FindResourceA(hLibrary, lpszName, lpszType) != nullptr) {
+      return hLibrary;
+    }
+  }
+  return hApp;
+}
 
 void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 

@@ -1,5 +1,7 @@
 #include "afx/AfxDataExchange.h"
 
+#include "afx/AfxModule.h"
+
 // ---- CDataExchange ------------------------------------------------------------------
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
@@ -75,6 +77,13 @@ BOOL LoadFrom(HINSTANCE hInstance, UINT nID, CString& rString) {
 
 BOOL AfxLoadString(UINT nID, CString& rString) {
   if (LoadFrom(AfxGetResourceHandle(), nID, rString)) return TRUE;
+  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
+       pLibrary = pLibrary->m_pNextDLL) {
+    if (pLibrary->m_hResource != nullptr && LoadFrom(pLibrary->m_hResource, nID, rString)) {
+      return TRUE;
+    }
+  }
+  // Our own prompts, also when the library could not register itself.
   if (LoadFrom(FrameworkModule(), nID, rString)) return TRUE;
   rString.Empty();
   return FALSE;

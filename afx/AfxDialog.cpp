@@ -52,8 +52,9 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 LPCDLGTEMPLATE CDialog::LoadTemplate() const {
   if (m_lpDialogTemplate != nullptr) return m_lpDialogTemplate;
   if (m_lpszTemplateName == nullptr) return nullptr;
-  const HINSTANCE hInstance = AfxGetResourceHandle();
-  const HRSRC hResource = ::FindResourceA(hInstance, m_lpszTemplateName, MAKEINTRESOURCEA(5));
+  const LPCSTR lpszType = MAKEINTRESOURCEA(5);  // RT_DIALOG
+  const HINSTANCE hInstance = AfxFindResourceHandle(m_lpszTemplateName, lpszType);
+  const HRSRC hResource = ::FindResourceA(hInstance, m_lpszTemplateName, lpszType);
   if (hResource == nullptr) return nullptr;
   const HGLOBAL hTemplate = ::LoadResource(hInstance, hResource);
   return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)) : nullptr;

@@ -261,6 +261,9 @@ VARNEL_API CWinApp* AfxGetApp();
 VARNEL_API HINSTANCE AfxGetInstanceHandle();
 // Where dialog templates and strings are looked up first: the application.
 VARNEL_API HINSTANCE AfxGetResourceHandle();
+// The module holding a resource: the application, else the first
+// registered extension library that has it (the application when none has).
+VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 VARNEL_API void AfxPostQuitMessage(int nExitCode);
 // Frees the temporary window objects handed out by CWnd::FromHandle.
 VARNEL_API void AfxDeleteTempMap();

@@ -52,6 +52,18 @@ TEST(Resources, PopupPageTemplateBecomesAChildOfTheSheet) {
   sheet.DestroyWindow();
 }
 
+TEST(Resources, ResourceHandleIsTheModuleThatHasTheResource) {
+  const HINSTANCE hApp = ::GetModuleHandleA(nullptr);
+  const HINSTANCE hVarnel = ::GetModuleHandleA("varnel.dll");
+  ASSERT_NE(hVarnel, nullptr);
+  const LPCSTR kDialog = MAKEINTRESOURCEA(5);
+  const LPCSTR kString = MAKEINTRESOURCEA(6);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_RESOURCE_DIALOG), kDialog), hApp);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(AFX_IDP_PARSE_REAL / 16 + 1), kString),
+            hVarnel);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(999), kDialog), hApp);
+}
+
 TEST(Resources, StringsComeFromTheApplicationThenTheFramework) {
   CString text;
   EXPECT_TRUE(AfxLoadString(IDS_APPLICATION_STRING, text));

@@ -1,6 +1,6 @@
 // CWnd on real windows: the handle map, message maps and their argument
 // unpacking, reflection of notifications, Default(), the order of
-// WM_DESTROY and detaching, capture and the scroll-bar members.
+// WM_DESTROY and detaching, and the scroll-bar members.
 #include "FrameworkTestApp.h"
 
 #include <gtest/gtest.h>
@@ -342,17 +342,7 @@ TEST(Default, PassesOnlyTheCharactersTheHandlerAccepts) {
   wnd.DestroyWindow();
 }
 
-// ---- capture and scroll bars ------------------------------------------------------
-
-TEST(Capture, SetGetRelease) {
-  CRecordingWnd wnd;
-  ASSERT_TRUE(wnd.CreateTopLevel());
-  wnd.SetCapture();
-  EXPECT_EQ(CWnd::GetCapture(), &wnd);
-  ::ReleaseCapture();
-  EXPECT_EQ(CWnd::GetCapture(), nullptr);
-  wnd.DestroyWindow();
-}
+// ---- scroll bars ------------------------------------------------------
 
 TEST(ScrollBars, WindowBarsAndTheControlStandingInForOne) {
   CRecordingWnd wnd;
