@@ -70,20 +70,6 @@ T* TempObject(HWND hWnd, const CRuntimeClass* pClass) {
 
 LONG_PTR WndProcValue() { return reinterpret_cast<LONG_PTR>(&AfxWndProc); }
 
-// Objects attached without subclassing never see their window's
-// WM_NCDESTROY; they are detached here, just before the window and its
-// children go.
-void DetachUnsubclassed(HWND hWndDying) {
-  std::vector<CWnd*> dying;
-  for (const auto& entry : PermanentMap()) {
-    const bool affected = entry.first == hWndDying || ::IsChild(hWndDying, entry.first);
-    if (affected && ::GetWindowLongPtrA(entry.first, GWLP_WNDPROC) != WndProcValue()) {
-      dying.push_back(entry.second);
-    }
-  }
-  for (CWnd* pWnd : dying) pWnd->Detach();
-}
-
 void EnsureCbtHook();
 
 }  // namespace
@@ -100,7 +86,18 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
           ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, WndProcValue()));
     }
   } else if (nCode == HCBT_DESTROYWND) {
-    DetachUnsubclassed(hWnd);
+    // Objects attached without subclassing never see their window's
+    // WM_NCDESTROY; they are detached here, just before the window and
+    // its children go.
+    std::vector<CWnd*> attachedOnly;
+    for (const auto& entry : PermanentMap()) {
+      CWnd* pWnd = entry.second;
+      if (pWnd->m_pfnSuper == nullptr &&
+          (entry.first == hWnd || ::IsChild(hWnd, entry.first))) {
+        attachedOnly.push_back(pWnd);
+      }
+    }
+    for (CWnd* pWnd : attachedOnly) pWnd->Detach();
   }
   return ::CallNextHookEx(state.hHookCbt, nCode, wParam, lParam);
 }
