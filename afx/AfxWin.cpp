@@ -70,8 +70,6 @@ T* TempObject(HWND hWnd, const CRuntimeClass* pClass) {
 
 LONG_PTR WndProcValue() { return reinterpret_cast<LONG_PTR>(&AfxWndProc); }
 
-void EnsureCbtHook();
-
 }  // namespace
 
 LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -431,14 +429,29 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 // ---- CWnd: modal loops ----------------------------------------------------------
 
+namespace {
+
+// A host without an application object still gets PreTranslateMessage in
+// modal loops.
+BOOL PumpWithoutApp() {
+  MSG msg;
+  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return FALSE;
+  if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 int CWnd::RunModalLoop() {
   const HWND hWnd = m_hWnd;
   if (m_nModalState == kModalIdle) m_nModalState = kModalRunning;
   while (m_nModalState == kModalRunning) {
     CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr || !pApp->PumpMessage()) {
-      // WM_QUIT: leave it for the outer loop as well.
-      if (pApp != nullptr) AfxPostQuitMessage(0);
+    if (!(pApp != nullptr ? pApp->PumpMessage() : PumpWithoutApp())) {
+      AfxPostQuitMessage(0);  // WM_QUIT: leave it for the outer loop as well
       break;
     }
     if (!::IsWindow(hWnd)) break;
