@@ -1,0 +1,84 @@
+// CWinApp: the message pump and the application-wide hooks.
+#include "afx/AfxModule.h"
+#include "afx/AfxWin.h"
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+CWinApp::CWinApp(LPCSTR lpszAppName)
+    : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr)) {
+  g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+  if (g_pApp == this) g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+HINSTANCE AfxGetInstanceHandle() {
+  return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+  const HINSTANCE hApp = AfxGetResourceHandle();
+  if (::FindResourceA(hApp, lpszName, lpszType) != nullptr) return hApp;
+  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
+       pLibrary = pLibrary->m_pNextDLL) {
+    const HINSTANCE hLibrary = pLibrary->m_hResource;
+    if (hLibrary != nullptr && ::FindResourceA(hLibrary, lpszName, lpszType) != nullptr) {
+      return hLibrary;
+    }
+  }
+  return hApp;
+}
+
+void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
+
+int CWinApp::ExitInstance() { return static_cast<int>(m_nExitCode); }
+
+BOOL CWinApp::PumpMessage() {
+  MSG msg;
+  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    m_nExitCode = msg.wParam;
+    return FALSE;
+  }
+  if (!PreTranslateMessage(&msg)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return TRUE;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
+  const HWND hWndStop = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
+  return CWnd::WalkPreTranslateTree(hWndStop, pMsg);
+}
+
+int CWinApp::Run() {
+  for (;;) {
+    MSG msg;
+    LONG lIdleCount = 0;
+    while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(lIdleCount++)) {
+    }
+    if (!PumpMessage()) return ExitInstance();
+  }
+}
+
+BOOL CWinApp::OnIdle(LONG) {
+  AfxDeleteTempMap();
+  return FALSE;
+}
+
+int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
+  HWND hWndOwner = ::GetActiveWindow();
+  if (hWndOwner == nullptr && m_pMainWnd != nullptr) hWndOwner = m_pMainWnd->m_hWnd;
+  return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
+}

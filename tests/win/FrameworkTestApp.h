@@ -1,0 +1,48 @@
+// The application object of the framework suite and the ways its tests
+// drive real windows: pumping through CWinApp (so PreTranslateMessage
+// runs), typing by posted keys, and dialogs built from templates in memory.
+#pragma once
+
+#include "Varnel.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct RecordedPrompt {
+  std::string text;
+  UINT nType;
+  UINT nIDPrompt;
+};
+
+// Records message boxes instead of showing them.
+class CTestApp : public CWinApp {
+ public:
+  CTestApp() : CWinApp("VarnelFrameworkTests") {}
+  int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
+    prompts.push_back({lpszPrompt, nType, nIDPrompt});
+    return IDOK;
+  }
+  std::vector<RecordedPrompt> prompts;
+};
+
+CTestApp& TestApp();
+
+// Dispatches every message waiting in the thread's queue through the
+// application's pump.
+void PumpPending();
+// A key press as the system delivers it: WM_KEYDOWN posted to hWnd,
+// pumped (so that its WM_CHAR follows before the next key), then WM_KEYUP.
+void PressKey(HWND hWnd, UINT nVirtKey);
+// Each character of text typed with PressKey (digits, letters, '.').
+void TypeText(HWND hWnd, const char* text);
+std::string WindowText(HWND hWnd);
+
+// Control IDs of the test dialogs.
+enum : WORD { IDC_FIELD = 100, IDC_OTHER = 101, IDC_COMBO = 102, IDC_OWNERDRAW = 103 };
+
+// A dialog with two edit fields (IDC_FIELD, IDC_OTHER), a drop-down combo
+// box, an owner-draw button, and OK (default) and Cancel.
+std::unique_ptr<CDlgTemplate> MakeFieldDialogTemplate();
+// A child page template with one edit field (IDC_FIELD).
+std::unique_ptr<CDlgTemplate> MakePageTemplate();

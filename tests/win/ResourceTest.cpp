@@ -1,0 +1,77 @@
+// Dialog templates and strings from the application's resources.
+#include "FrameworkTestApp.h"
+#include "FrameworkTestResource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CResourceDialog : public CDialog {
+ public:
+  CResourceDialog() : CDialog(IDD_RESOURCE_DIALOG) {}
+  CString m_strText;
+  int m_nControls = 0;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Text(pDX, IDC_RESOURCE_FIELD, m_strText);
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    for (CWnd* p = GetWindow(GW_CHILD); p != nullptr; p = p->GetWindow(GW_HWNDNEXT)) {
+      ++m_nControls;
+    }
+    ::PostMessageA(GetDlgItem(IDC_RESOURCE_FIELD)->m_hWnd, WM_CHAR, 'r', 1);
+    PostMessage(WM_COMMAND, IDOK);
+    return TRUE;
+  }
+};
+
+TEST(Resources, ModalDialogFromAnExtendedTemplate) {
+  CResourceDialog dlg;
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.m_nControls, 3);
+  EXPECT_EQ(dlg.m_strText, "r");
+}
+
+TEST(Resources, MissingTemplateGivesMinusOne) {
+  CDialog dlg(999u);
+  EXPECT_EQ(dlg.DoModal(), -1);
+}
+
+TEST(Resources, PopupPageTemplateBecomesAChildOfTheSheet) {
+  CPropertyPage page(IDD_POPUP_PAGE);
+  CPropertySheet sheet("Sheet");
+  sheet.AddPage(&page);
+  ASSERT_TRUE(sheet.Create());
+  EXPECT_NE(page.GetStyle() & WS_CHILD, 0u);
+  EXPECT_EQ(page.GetStyle() & WS_CAPTION, 0u);
+  EXPECT_EQ(page.GetParent(), &sheet);
+  EXPECT_EQ(page.m_strCaption, "Popup page");  // the tab takes the template's caption
+  EXPECT_TRUE(IsSibling(page.GetDlgItem(IDC_RESOURCE_FIELD), sheet.GetDlgItem(IDOK)));
+  sheet.DestroyWindow();
+}
+
+TEST(Resources, ResourceHandleIsTheModuleThatHasTheResource) {
+  const HINSTANCE hApp = ::GetModuleHandleA(nullptr);
+  const HINSTANCE hVarnel = ::GetModuleHandleA("varnel.dll");
+  ASSERT_NE(hVarnel, nullptr);
+  const LPCSTR kDialog = MAKEINTRESOURCEA(5);
+  const LPCSTR kString = MAKEINTRESOURCEA(6);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_RESOURCE_DIALOG), kDialog), hApp);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(AFX_IDP_PARSE_REAL / 16 + 1), kString),
+            hVarnel);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(999), kDialog), hApp);
+}
+
+TEST(Resources, StringsComeFromTheApplicationThenTheFramework) {
+  CString text;
+  EXPECT_TRUE(AfxLoadString(IDS_APPLICATION_STRING, text));
+  EXPECT_EQ(text, "A string of the application.");
+  EXPECT_TRUE(AfxLoadString(AFX_IDP_PARSE_REAL_RANGE, text));
+  EXPECT_EQ(text, "Please enter a number between %1 and %2.");
+  EXPECT_FALSE(AfxLoadString(12345, text));
+  EXPECT_TRUE(text.IsEmpty());
+}
+
+}  // namespace
