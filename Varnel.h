@@ -26,6 +26,8 @@
 #  include "afx/AfxDataExchange.h"
 #  include "afx/AfxClipboard.h"
 #  include "amount/IsSibling.h"
+#  include "amount/AmountCommit.h"
+#  include "amount/AmountEdit.h"
 #  include "frame/Platform.h"
 #  include "draw/WorldMapping.h"
 #  include "draw/PolygonBatcher.h"
