@@ -1,0 +1,54 @@
+// A dialog with amount controls on IDC_FIELD (edit) and IDC_COMBO (combo
+// box) that records the notifications it and the controls receive, in
+// order, together with how many message boxes had been shown by then.
+#pragma once
+
+#include "FrameworkTestApp.h"
+
+#include <string>
+#include <vector>
+
+// Events of the dialog and its controls: "dialog changed 100 0",
+// "field invalid 100 0 after 0 prompts", "dialog OnOK", ...
+using EventLog = std::vector<std::string>;
+
+std::string AmountEvent(const char* who, const char* what, WPARAM wParam, LPARAM lParam);
+
+class CRecordingAmountEdit : public CAmountEdit {
+ public:
+  EventLog* log = nullptr;
+  bool Modified() const { return GetModify() != FALSE; }
+
+ protected:
+  afx_msg LRESULT OnAmountChanged(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnAmountInvalid(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+};
+
+class CAmountDialog : public CDialog {
+ public:
+  CAmountDialog();
+  // Creates the dialog modeless, shown and in front, with the amounts
+  // loaded into the controls.
+  void Open();
+
+  CRecordingAmountEdit m_field;
+  EventLog log;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  void OnOK() override;
+  void OnCancel() override;
+  afx_msg LRESULT OnAmountChanged(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnAmountInvalid(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  std::unique_ptr<CDlgTemplate> m_template;
+};
+
+// Characters as the keyboard delivers them to a control: WM_CHAR posted
+// and pumped one at a time.
+void TypeChars(HWND hWnd, const char* text);
+// Puts text on the clipboard as CF_TEXT.
+void SetClipboardText(const char* text);
