@@ -28,6 +28,7 @@
 #  include "amount/IsSibling.h"
 #  include "amount/AmountCommit.h"
 #  include "amount/AmountEdit.h"
+#  include "amount/AmountBox.h"
 #  include "frame/Platform.h"
 #  include "draw/WorldMapping.h"
 #  include "draw/PolygonBatcher.h"

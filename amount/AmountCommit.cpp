@@ -25,6 +25,11 @@ void FailAmountOutOfRange(CDataExchange* pDX, const CString& prompt) {
 }
 
 bool CommitsOnFocusTo(CWnd& control, CWnd* pFocus) {
-  if (pFocus == nullptr || pFocus->m_hWnd == control.m_hWnd) return false;
+  // The control itself, or a part of it (a combo box's edit field), is not
+  // another window.
+  if (pFocus == nullptr || pFocus->m_hWnd == control.m_hWnd ||
+      ::IsChild(control.m_hWnd, pFocus->m_hWnd)) {
+    return false;
+  }
   return IsSibling(&control, pFocus) && pFocus->GetDlgCtrlID() != IDCANCEL;
 }

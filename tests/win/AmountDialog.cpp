@@ -25,12 +25,41 @@ LRESULT CRecordingAmountEdit::OnAmountInvalid(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+BEGIN_MESSAGE_MAP(CRecordingAmountBox, CAmountBox)
+  ON_MESSAGE(WM_AMOUNTCHANGED, OnAmountChanged)
+END_MESSAGE_MAP()
+
+LRESULT CRecordingAmountBox::OnAmountChanged(WPARAM wParam, LPARAM lParam) {
+  log->push_back(AmountEvent("box", "changed", wParam, lParam));
+  return 0;
+}
+
+HWND CRecordingAmountBox::EditField() const {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ::GetComboBoxInfo(m_hWnd, &info);
+  return info.hwndItem;
+}
+
+std::vector<std::string> CRecordingAmountBox::Entries() const {
+  std::vector<std::string> entries;
+  for (int i = 0; i < GetCount(); ++i) {
+    CString text;
+    GetLBText(i, text);
+    entries.emplace_back(static_cast<const char*>(text));
+  }
+  return entries;
+}
+
 BEGIN_MESSAGE_MAP(CAmountDialog, CDialog)
   ON_MESSAGE(WM_AMOUNTCHANGED, OnAmountChanged)
   ON_MESSAGE(WM_AMOUNTINVALID, OnAmountInvalid)
 END_MESSAGE_MAP()
 
-CAmountDialog::CAmountDialog() : m_template(MakeFieldDialogTemplate()) { m_field.log = &log; }
+CAmountDialog::CAmountDialog() : m_template(MakeFieldDialogTemplate()) {
+  m_field.log = &log;
+  m_box.log = &log;
+}
 
 void CAmountDialog::Open() {
   ASSERT_TRUE(CreateIndirect(m_template->Get()));
@@ -41,6 +70,7 @@ void CAmountDialog::Open() {
 
 void CAmountDialog::DoDataExchange(CDataExchange* pDX) {
   DDX_AmountEdit(pDX, IDC_FIELD, m_field);
+  if (m_bExchangeBox) DDX_AmountBox(pDX, IDC_COMBO, m_box);
 }
 
 void CAmountDialog::OnOK() { log.push_back("dialog OnOK"); }

@@ -25,6 +25,18 @@ class CRecordingAmountEdit : public CAmountEdit {
   DECLARE_MESSAGE_MAP()
 };
 
+class CRecordingAmountBox : public CAmountBox {
+ public:
+  EventLog* log = nullptr;
+  // The edit field inside the box, where the user types.
+  HWND EditField() const;
+  std::vector<std::string> Entries() const;
+
+ protected:
+  afx_msg LRESULT OnAmountChanged(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+};
+
 class CAmountDialog : public CDialog {
  public:
   CAmountDialog();
@@ -33,6 +45,8 @@ class CAmountDialog : public CDialog {
   void Open();
 
   CRecordingAmountEdit m_field;
+  CRecordingAmountBox m_box;
+  bool m_bExchangeBox = false;  // the box joins the dialog's exchange
   EventLog log;
 
  protected:
