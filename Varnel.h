@@ -18,4 +18,5 @@
 #  include "afx/AfxDC.h"
 #  include "afx/AfxImageList.h"
 #  include "frame/Platform.h"
+#  include "draw/GdiCache.h"
 #endif
