@@ -19,4 +19,5 @@
 #  include "afx/AfxImageList.h"
 #  include "frame/Platform.h"
 #  include "draw/GdiCache.h"
+#  include "draw/TransparentBitmap.h"
 #endif
