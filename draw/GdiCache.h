@@ -26,9 +26,10 @@ VARNEL_API CPen* GetGDIPen(COLORREF colour, int style);
 
 // Style -1: solid. Style -2: an 8 x 8 pattern from the low 16 bits of
 // colour, its high byte on the even rows and its low byte on the odd rows,
-// most significant bit leftmost (set bits draw in the text colour, clear
-// ones in the background colour). Any other style: a hatch brush of that
-// hatch index. Throws CResourceException* as GetGDIPen does.
+// most significant bit leftmost (as any monochrome pattern, clear bits draw
+// in the context's text colour, set ones in its background colour). Any
+// other style: a hatch brush of that hatch index. Throws
+// CResourceException* as GetGDIPen does.
 VARNEL_API CBrush* GetGDIBrush(COLORREF colour, int style);
 
 // The pattern brush of two bytes: pattern[0] on the even rows, pattern[1]
