@@ -9,7 +9,8 @@
 // Draws the whole bitmap at its own size with its top-left corner at `at`
 // (logical coordinates of pDC), leaving the destination as it was wherever
 // the bitmap has the colour `transparent`. Draws nothing, silently, when the
-// bitmap cannot be read or the system refuses the image list.
+// bitmap cannot be read or the system refuses the image list. The bitmap
+// itself is left unchanged.
 VARNEL_API void DrawTransparent(CDC* pDC, CBitmap* pBitmap, COLORREF transparent, tagPOINT at);
 
 #endif  // _WIN32
