@@ -32,4 +32,6 @@
 #  include "frame/Platform.h"
 #  include "draw/WorldMapping.h"
 #  include "draw/PolygonBatcher.h"
+#  include "draw/GdiCache.h"
+#  include "draw/TransparentBitmap.h"
 #endif
