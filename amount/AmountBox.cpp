@@ -3,7 +3,6 @@
 #include "amount/IsSibling.h"
 
 namespace {
-constexpr LPARAM kRepeatedKey = LPARAM{1} << 30;  // the key was down already
 constexpr LPARAM kPickedFromList = 1;
 }  // namespace
 
@@ -134,7 +133,7 @@ BOOL CAmountBox::PreTranslateMessage(MSG* pMsg) {
   }
   // A dropped list with an edit field closes the usual way.
   if (GetDroppedState() && (GetStyle() & 1) == 0) return CComboBox::PreTranslateMessage(pMsg);
-  if ((pMsg->lParam & kRepeatedKey) != 0) return TRUE;
+  if ((pMsg->lParam & kRepeatedKeyDown) != 0) return TRUE;
   if (pMsg->wParam == VK_RETURN) {
     if (m_bModify) CloseAmount();
   } else if (!IsEmpty()) {
@@ -177,14 +176,7 @@ void CAmountBox::OnDestroy() {
 }
 
 void DDX_AmountBox(CDataExchange* pDX, int nIDC, CAmountBox& rControl) {
-  DDX_Control(pDX, nIDC, rControl);
-  pDX->PrepareCtrl(nIDC);
-  if (!pDX->m_bSaveAndValidate) {
-    CString text;
-    rControl.FormatAmount(rControl.m_dAmount, rControl.m_uUnits, text, false);
-    rControl.SetWindowText(text);
-    return;
-  }
+  if (LoadAmountExchange(pDX, nIDC, rControl)) return;
   unsigned int units = UNITS_DISTANCE;
   bool atLimit = false;
   if (!rControl.IsWindowEnabled()) return;

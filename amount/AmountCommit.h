@@ -14,6 +14,9 @@
 // message box.
 #define WM_AMOUNTINVALID (WM_USER + 101)
 
+// Bit 30 of a WM_KEYDOWN's lParam: the key was down already (a repeat).
+constexpr LPARAM kRepeatedKeyDown = LPARAM{1} << 30;
+
 // Sends message (wParam nIDC) to the dialog, then to the control.
 VARNEL_API void NotifyAmount(CWnd* pDialog, CWnd& control, UINT message, int nIDC,
                              LPARAM lParam);
@@ -29,6 +32,20 @@ VARNEL_API CString AmountRangePrompt(const CAmountFields& fields, unsigned int u
 // Whether leaving a modified field for pFocus commits it: only towards
 // another window of the same dialog that is not its Cancel button.
 VARNEL_API bool CommitsOnFocusTo(CWnd& control, CWnd* pFocus);
+
+// The start of both controls' exchanges: attaches the control to dialog
+// item nIDC and registers it as the item exchanged; in the load direction
+// shows the stored amount. True when that was all (the load direction).
+template <class Control>
+bool LoadAmountExchange(CDataExchange* pDX, int nIDC, Control& rControl) {
+  DDX_Control(pDX, nIDC, rControl);
+  pDX->PrepareCtrl(nIDC);
+  if (pDX->m_bSaveAndValidate) return false;
+  CString text;
+  rControl.FormatAmount(rControl.GetAmount(), rControl.GetUnits(), text, false);
+  rControl.SetWindowText(text);
+  return true;
+}
 
 // Commits a control now: runs its exchange in the save direction with the
 // control's parent as the dialog. A refusal (the framework's user

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr LPARAM kRepeatedKey = LPARAM{1} << 30;  // the key was down already
 
 // The first character of a locale text of the user's, or the fallback.
 char UserLocaleChar(LCTYPE type, char fallback) {
@@ -108,7 +107,7 @@ BOOL CAmountEdit::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message != WM_KEYDOWN || (pMsg->wParam != VK_RETURN && pMsg->wParam != VK_ESCAPE)) {
     return CEdit::PreTranslateMessage(pMsg);
   }
-  if ((pMsg->lParam & kRepeatedKey) != 0) return TRUE;
+  if ((pMsg->lParam & kRepeatedKeyDown) != 0) return TRUE;
   if (pMsg->wParam == VK_RETURN) {
     if (GetModify()) CloseAmount();
   } else if (!IsEmpty()) {
@@ -150,14 +149,7 @@ LRESULT CAmountEdit::OnPaste(WPARAM /*wParam*/, LPARAM /*lParam*/) {
 }
 
 void DDX_AmountEdit(CDataExchange* pDX, int nIDC, CAmountEdit& rControl) {
-  DDX_Control(pDX, nIDC, rControl);
-  pDX->PrepareCtrl(nIDC);
-  if (!pDX->m_bSaveAndValidate) {
-    CString text;
-    rControl.FormatAmount(rControl.m_dAmount, rControl.m_uUnits, text, false);
-    rControl.SetWindowText(text);
-    return;
-  }
+  if (LoadAmountExchange(pDX, nIDC, rControl)) return;
   unsigned int units = UNITS_DISTANCE;
   bool atLimit = false;
   if (!rControl.IsWindowEnabled()) return;  // disabled fields are neither read nor tested
