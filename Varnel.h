@@ -25,6 +25,8 @@
 #  include "afx/AfxPropertySheet.h"
 #  include "afx/AfxDataExchange.h"
 #  include "afx/AfxClipboard.h"
+#  include "afx/AfxWindowDC.h"
+#  include "afx/AfxView.h"
 #  include "amount/IsSibling.h"
 #  include "amount/AmountCommit.h"
 #  include "amount/AmountEdit.h"
