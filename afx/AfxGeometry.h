@@ -9,18 +9,6 @@
 
 #include "afx/AfxTypes.h"
 
-#include <cstdint>
-
-// Wrapping 32-bit addition and subtraction: the arithmetic is done on
-// unsigned values, where wrapping is defined, and converted back.
-inline LONG AfxWrapAdd(LONG a, LONG b) {
-  return static_cast<LONG>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-inline LONG AfxWrapSub(LONG a, LONG b) {
-  return static_cast<LONG>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}
-inline LONG AfxWrapNeg(LONG a) { return AfxWrapSub(0, a); }
-
 class CSize;
 
 class CPoint : public tagPOINT {

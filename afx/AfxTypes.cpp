@@ -2,14 +2,6 @@
 
 #include <cstdint>
 
-namespace {
-// Two's-complement negation in 32 bits: INT_MIN stays INT_MIN, as it does
-// on the platform.
-int32_t WrappingNegate(int32_t value) {
-  return static_cast<int32_t>(0u - static_cast<uint32_t>(value));
-}
-}  // namespace
-
 // The platform's rule, observed on every input class (the win suite compares
 // a million triples): a negative divisor is made positive by negating both
 // it and the number in 32 bits; half the divisor (truncated) is then added
@@ -23,8 +15,9 @@ int MulDivPortable(int nNumber, int nNumerator, int nDenominator) {
   int32_t number = nNumber;
   int32_t divisor = nDenominator;
   if (divisor < 0) {
-    number = WrappingNegate(number);
-    divisor = WrappingNegate(divisor);
+    // Negated in 32 bits: INT_MIN stays INT_MIN, as on the platform.
+    number = AfxWrapNeg(number);
+    divisor = AfxWrapNeg(divisor);
   }
   // |product| <= 2^62 and |half| <= 2^30: the sums stay within 64 bits.
   const int64_t product = int64_t{number} * nNumerator;

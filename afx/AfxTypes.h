@@ -56,6 +56,16 @@ inline int MulDiv(int nNumber, int nNumerator, int nDenominator);
 
 #endif  // !_WIN32
 
+// Wrapping 32-bit addition and subtraction: the arithmetic is done on
+// unsigned values, where wrapping is defined, and converted back.
+inline LONG AfxWrapAdd(LONG a, LONG b) {
+  return static_cast<LONG>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+inline LONG AfxWrapSub(LONG a, LONG b) {
+  return static_cast<LONG>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+inline LONG AfxWrapNeg(LONG a) { return AfxWrapSub(0, a); }
+
 // The platform's MulDiv written out: the 64-bit product divided by the
 // divisor, rounded to nearest with halves away from zero; -1 when the
 // divisor is zero or the quotient does not fit in 32 bits. The win suite

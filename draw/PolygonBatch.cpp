@@ -1,13 +1,5 @@
 #include "draw/PolygonBatch.h"
 
-#include <cstdint>
-
-namespace {
-LONG Add32(LONG a, LONG b) {
-  return static_cast<LONG>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-}  // namespace
-
 bool PolygonBatch::Begin(void* pTarget, const CPointW& offset, bool bLogical) {
   if (m_aPoints.GetSize() == 0) {
     m_aPoints.SetSize(kPointBlock, kPointBlock);
@@ -22,7 +14,8 @@ bool PolygonBatch::Begin(void* pTarget, const CPointW& offset, bool bLogical) {
 
 void PolygonBatch::Add(const CPointW& point) {
   if (m_pTarget == nullptr) return;
-  tagPOINT converted = {Add32(point.x, m_offset.x), Add32(point.y, m_offset.y)};
+  tagPOINT converted = {AfxWrapAdd(point.x, m_offset.x),
+                        AfxWrapAdd(point.y, m_offset.y)};
   m_pfnConvert(m_pTarget, m_bLogical, converted);
   if (m_nCurrent > 0) {
     const tagPOINT& last = m_aPoints[m_nPoints - 1];

@@ -1,22 +1,21 @@
 #include "draw/WorldMath.h"
 
-#include <cstdint>
-
 namespace {
-
-// Plain 32-bit arithmetic: wraps on overflow, by design and without
-// undefined behaviour.
-LONG Add32(LONG a, LONG b) {
-  return static_cast<LONG>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-LONG Sub32(LONG a, LONG b) {
-  return static_cast<LONG>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}
 
 LONG Clamp(LONG value) {
   if (value > kGdiCoordinateLimit) return kGdiCoordinateLimit;
   if (value < -kGdiCoordinateLimit) return -kGdiCoordinateLimit;
   return value;
+}
+
+// One axis to world: MulDiv(p - O, V, E) + W, in 32-bit arithmetic.
+LONG AxisToWorld(LONG p, LONG org, LONG ext, LONG worldOrg, LONG worldExt) {
+  return AfxWrapAdd(MulDiv(AfxWrapSub(p, org), worldExt, ext), worldOrg);
+}
+
+// One axis from world: MulDiv(w - W, E, V) + O, in 32-bit arithmetic.
+LONG AxisFromWorld(LONG w, LONG org, LONG ext, LONG worldOrg, LONG worldExt) {
+  return AfxWrapAdd(MulDiv(AfxWrapSub(w, worldOrg), ext, worldExt), org);
 }
 
 }  // namespace
@@ -33,8 +32,8 @@ void ConvertToWorld(const ContextMapping& context, const WorldLevel& level, cons
                     tagPOINT* to, int count) {
   for (int i = 0; i < count; ++i) {
     const tagPOINT p = from[i];
-    to[i].x = Add32(MulDiv(Sub32(p.x, context.org.x), level.ext.x, context.ext.cx), level.org.x);
-    to[i].y = Add32(MulDiv(Sub32(p.y, context.org.y), level.ext.y, context.ext.cy), level.org.y);
+    to[i].x = AxisToWorld(p.x, context.org.x, context.ext.cx, level.org.x, level.ext.x);
+    to[i].y = AxisToWorld(p.y, context.org.y, context.ext.cy, level.org.y, level.ext.y);
   }
 }
 
@@ -42,8 +41,8 @@ void ConvertFromWorld(const ContextMapping& context, const WorldLevel& level, bo
                       const tagPOINT* from, tagPOINT* to, int count) {
   for (int i = 0; i < count; ++i) {
     const tagPOINT w = from[i];
-    LONG x = Add32(MulDiv(Sub32(w.x, level.org.x), context.ext.cx, level.ext.x), context.org.x);
-    LONG y = Add32(MulDiv(Sub32(w.y, level.org.y), context.ext.cy, level.ext.y), context.org.y);
+    LONG x = AxisFromWorld(w.x, context.org.x, context.ext.cx, level.org.x, level.ext.x);
+    LONG y = AxisFromWorld(w.y, context.org.y, context.ext.cy, level.org.y, level.ext.y);
     if (clamp) {
       x = Clamp(x);
       y = Clamp(y);
