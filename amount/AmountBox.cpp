@@ -93,19 +93,10 @@ void CAmountBox::SetFormat(tagFORMAT* pFormat) {
 
 void CAmountBox::SetFormat(tagFORMAT* pFormat, bool bRedisplay) {
   if (pFormat == nullptr) return;
-  if (pFormat->nPrecision != m_nPrecision || pFormat->bInches != m_bInches) {
-    ApplyDisplayFormat(pFormat->nPrecision, pFormat->bInches);
-    if (bRedisplay) SetAmount(m_dAmount, m_uUnits, false, true, false);
-  }
-  m_bNotify = pFormat->bNotify;
-  m_bRequired = pFormat->bRequired;
-  m_bPercent = pFormat->bPercent;
+  if (ApplyFormatRecord(*pFormat) && bRedisplay) SetAmount(m_dAmount, m_uUnits, false, true, false);
 }
 
-void CAmountBox::GetFormat(tagFORMAT& format) const {
-  GetFormat(format.nPrecision, format.bInches, format.bNotify, format.bRequired, format.bPercent,
-            format.nMinPrecision);
-}
+void CAmountBox::GetFormat(tagFORMAT& format) const { FillFormatRecord(format); }
 
 history* CAmountBox::GetAmountHistory() const {
   return GetCount() > 0 ? RecordAt(0) : nullptr;

@@ -67,30 +67,18 @@ void CAmountEdit::SetPercentRange(double dLimit1, double dLimit2) {
 
 void CAmountEdit::SetFormat(int nPrecision, bool bInches, bool bNotify, bool bRequired,
                             bool bPercent) {
-  if (nPrecision != m_nPrecision || bInches != m_bInches) {
-    ApplyDisplayFormat(nPrecision, bInches);
-    SetAmount(m_dAmount, m_uUnits, false);
-  }
-  m_bNotify = bNotify;
-  m_bRequired = bRequired;
-  m_bPercent = bPercent;
+  tagFORMAT format = {nPrecision, bInches, bNotify, bRequired, bPercent, m_bOnlyPercent, 0};
+  SetFormat(&format, true);
 }
 
 void CAmountEdit::SetFormat(tagFORMAT* pFormat, bool bRedisplay) {
   if (pFormat == nullptr) return;
-  if (pFormat->nPrecision != m_nPrecision || pFormat->bInches != m_bInches) {
-    ApplyDisplayFormat(pFormat->nPrecision, pFormat->bInches);
-    if (bRedisplay) SetAmount(m_dAmount, m_uUnits, false);
-  }
-  m_bNotify = pFormat->bNotify;
-  m_bRequired = pFormat->bRequired;
-  m_bPercent = pFormat->bPercent;
+  if (ApplyFormatRecord(*pFormat) && bRedisplay) SetAmount(m_dAmount, m_uUnits, false);
   m_bOnlyPercent = pFormat->bOnlyPercent;
 }
 
 void CAmountEdit::GetFormat(tagFORMAT& format) const {
-  GetFormat(format.nPrecision, format.bInches, format.bNotify, format.bRequired, format.bPercent,
-            format.nMinPrecision);
+  FillFormatRecord(format);
   format.bOnlyPercent = m_bOnlyPercent;
 }
 

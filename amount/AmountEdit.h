@@ -9,17 +9,6 @@
 #include "afx/AfxControls.h"
 #include "amount/AmountCommit.h"
 
-// A control's display format as one record.
-struct tagFORMAT {
-  int nPrecision;
-  bool bInches;
-  bool bNotify;
-  bool bRequired;
-  bool bPercent;
-  bool bOnlyPercent;
-  int nMinPrecision;  // read out only: setting a format ignores it
-};
-
 class VARNEL_API CAmountEdit : public CEdit, public CAmountFields {
   DECLARE_DYNAMIC(CAmountEdit)
 

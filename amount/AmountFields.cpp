@@ -135,6 +135,20 @@ void CAmountFields::ApplyDisplayFormat(int nPrecision, bool bInches) {
   if (m_nPrecision > m_nMinPrecision) m_nMinPrecision = m_nPrecision;
 }
 
+bool CAmountFields::ApplyFormatRecord(const tagFORMAT& format) {
+  const bool changed = format.nPrecision != m_nPrecision || format.bInches != m_bInches;
+  if (changed) ApplyDisplayFormat(format.nPrecision, format.bInches);
+  m_bNotify = format.bNotify;
+  m_bRequired = format.bRequired;
+  m_bPercent = format.bPercent;
+  return changed;
+}
+
+void CAmountFields::FillFormatRecord(tagFORMAT& format) const {
+  GetFormat(format.nPrecision, format.bInches, format.bNotify, format.bRequired, format.bPercent,
+            format.nMinPrecision);
+}
+
 void CAmountFields::CalcMinPrec() {
   for (double limit : {m_dMin, m_dMax}) {
     const double shown = m_bInches ? limit : limit * kCentimetresPerInch;

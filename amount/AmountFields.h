@@ -7,6 +7,17 @@
 
 #include "amount/AmountText.h"
 
+// A control's display format as one record.
+struct tagFORMAT {
+  int nPrecision;
+  bool bInches;
+  bool bNotify;
+  bool bRequired;
+  bool bPercent;
+  bool bOnlyPercent;
+  int nMinPrecision;  // read out only: setting a format ignores it
+};
+
 class VARNEL_API CAmountFields {
  public:
   CAmountFields() = default;
@@ -56,6 +67,12 @@ class VARNEL_API CAmountFields {
   // minimum precision from the limits; the minimum precision is raised to
   // the precision.
   void ApplyDisplayFormat(int nPrecision, bool bInches);
+  // A format record's precision and unit, applied when either differs
+  // (true then: the amount wants showing again), and its notify, required
+  // and percent flags. bOnlyPercent and nMinPrecision are not read.
+  bool ApplyFormatRecord(const tagFORMAT& format);
+  // The record's fields from this control, bOnlyPercent left alone.
+  void FillFormatRecord(tagFORMAT& format) const;
   // Raises the minimum precision to what the limits need to show unrounded
   // (at most 3 decimals).
   void CalcMinPrec();
