@@ -1,6 +1,7 @@
 // The polygon batcher drawing on a real context: one call per batch, fills
 // and outlines by pixels, regions, and the batch emptied afterwards.
 #include "DibCanvas.h"
+#include "WorldViewMapping.h"
 #include "draw/PolygonBatcher.h"
 #include "draw/WorldMapping.h"
 
@@ -17,13 +18,7 @@ class BatcherCanvas : public ::testing::Test {
   void SetUp() override {
     CDC& dc = canvas.dc();
     canvas.Fill(kWhite);
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowOrg(0, 0);
-    dc.SetWindowExt(100, 100);
-    dc.SetViewportOrg(0, 100);
-    dc.SetViewportExt(100, -100);
-    SetWorldOrg(&dc, 0, 0);
-    SetWorldExt(&dc, 1000, 1000);
+    PrepareAsWorldView(dc, 100, 100, RECT{0, 1000, 1000, 0});
     dc.SelectStockObject(BLACK_BRUSH);
     dc.SelectStockObject(BLACK_PEN);
   }
