@@ -12,6 +12,7 @@
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
+#include "view/ViewGeometry.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
