@@ -13,6 +13,7 @@
 #include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
 #include "view/ViewGeometry.h"
+#include "view/ViewScroll.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
@@ -37,4 +38,5 @@
 #  include "draw/PolygonBatcher.h"
 #  include "draw/GdiCache.h"
 #  include "draw/TransparentBitmap.h"
+#  include "view/ViewW.h"
 #endif
