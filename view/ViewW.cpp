@@ -23,6 +23,8 @@ IMPLEMENT_DYNAMIC(CViewW, CView)
 
 BEGIN_MESSAGE_MAP(CViewW, CView)
   ON_WM_SIZE()
+  ON_WM_HSCROLL()
+  ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 const tagSIZE CViewW::sizeDefault = {0, 0};

@@ -12,7 +12,9 @@
 
 #include "afx/AfxArray.h"
 #include "afx/AfxView.h"
+#include "frame/WorldGeometry.h"
 #include "view/ViewGeometry.h"
+#include "view/ViewScroll.h"
 
 class VARNEL_API CViewW : public CView {
   DECLARE_DYNAMIC(CViewW)
@@ -74,6 +76,21 @@ class VARNEL_API CViewW : public CView {
   // without scrolling.
   void SetScrollPosW(int nBar, LONG nPos, bool bRedraw);
 
+  // ---- scrolling (the picture on screen moves; only the uncovered strip
+  // is repainted) ----
+  // A packed code word (low byte horizontal, next byte vertical, 255 for
+  // none) and a thumb position in scroll units; with bDoScroll false only
+  // asks whether the window would move.
+  BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;
+  // A world distance, through pixels.
+  int OnScrollByW(CSizeW sizeScroll, int bDoScroll);
+  // A pixel distance, limited to whole pixels inside the maximum window.
+  BOOL OnScrollBy(SIZE sizeScroll, BOOL bDoScroll = TRUE) override;
+  // Scrolls the window's (left, top) corner to a world point.
+  void ScrollToPositionW(CPointW pt);
+  // Animated scrolling in small steps; returns the previous setting.
+  bool SetSmoothScroll(bool bSmooth);
+
   // ---- device contexts and printing ----
   // Clips to the view (one pixel larger to the right and downwards; not in
   // print preview), sets the mapping and the brush origin.
@@ -94,6 +111,8 @@ class VARNEL_API CViewW : public CView {
   void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
   afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   DECLARE_MESSAGE_MAP()
 
  protected:
@@ -131,4 +150,14 @@ class VARNEL_API CViewW : public CView {
   // Range, page and position of each managed bar, shown or hidden.
   void UpdateBars();
   void ApplyBar(int nBar, const BarValues& values);
+  // Moves the client pixels by -size and the brush origin with them.
+  void ShiftWindow(CSize size);
+  // Whether the view scrolls in this direction (SB_HORZ, SB_VERT).
+  bool IsDirectionAvailable(int nBar) const;
+  // The world rectangle the view shows when offset by a pixel distance.
+  tagRECT ViewOffsetToWorld(CDC* pDC, CSize offset);
+  void ScrollSmoothly(CDC* pDC, CSize size);
+  // The scroll position a scroll-bar message means: the bar's 32-bit
+  // tracking position for the thumb codes, else the message's.
+  int MessagePosition(int nBar, UINT nSBCode, UINT nPos);
 };

@@ -12,6 +12,23 @@ void CTestViewW::OnDraw(CDC* pDC) {
   pDC->LPtoDP(&rcClip);  // logical y runs upwards: normalise after the conversion
   rcClip.NormalizeRect();
   drawClipBoxes.push_back(rcClip);
+
+  // Drawn in device pixels: each world rectangle converted as a whole.
+  const int nSaved = pDC->SaveDC();
+  std::vector<std::pair<CRect, COLORREF>> device;
+  for (const WorldFill& f : fills) {
+    CRect world = f.world;
+    CRect rc;
+    WPtoDP(pDC, &world, &rc);
+    rc.NormalizeRect();
+    device.emplace_back(rc, f.color);
+  }
+  pDC->SetMapMode(MM_TEXT);
+  pDC->SetWindowOrg(0, 0);
+  pDC->SetViewportOrg(0, 0);
+  pDC->FillSolidRect(&rcClip, background);
+  for (const auto& [rc, color] : device) pDC->FillSolidRect(&rc, color);
+  pDC->RestoreDC(nSaved);
 }
 
 void CTestViewW::OnSize(UINT nType, int cx, int cy) {

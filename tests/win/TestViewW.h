@@ -15,8 +15,19 @@ class CTestViewW : public CViewW {
   int nSetWindow = 0;
   int nResize = 0;
   int nResizeDuringBarUpdate = 0;
-  std::vector<CRect> drawClipBoxes;  // device coordinates
+  std::vector<CRect> drawClipBoxes;  // device coordinates, one per OnDraw
+  // OnDraw paints the background, then these world rectangles.
   COLORREF background = RGB(255, 255, 255);
+  struct WorldFill {
+    CRect world;  // (left, top, right, bottom), y upwards
+    COLORREF color;
+  };
+  std::vector<WorldFill> fills;
+  // A control standing in for the horizontal bar, when set.
+  CScrollBar* pHorzCtrl = nullptr;
+  CScrollBar* GetScrollBarCtrl(int nBar) const override {
+    return nBar == SB_HORZ ? pHorzCtrl : nullptr;
+  }
 
   void SetWindow(const tagRECT& rc, bool bRedraw, const tagSIZE& sizePage,
                  const tagSIZE& sizeLine) override {
