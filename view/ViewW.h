@@ -85,7 +85,7 @@ class VARNEL_API CViewW : public CView {
   // A world distance, through pixels.
   int OnScrollByW(CSizeW sizeScroll, int bDoScroll);
   // A pixel distance, limited to whole pixels inside the maximum window.
-  BOOL OnScrollBy(SIZE sizeScroll, BOOL bDoScroll = TRUE) override;
+  BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
   // Scrolls the window's (left, top) corner to a world point.
   void ScrollToPositionW(CPointW pt);
   // Animated scrolling in small steps; returns the previous setting.

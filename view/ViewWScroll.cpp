@@ -65,8 +65,8 @@ tagRECT CViewW::ViewOffsetToWorld(CDC* pDC, CSize offset) {
   return world;
 }
 
-BOOL CViewW::OnScrollBy(SIZE sizeScroll, BOOL bDoScroll) {
-  CSize d(sizeScroll);
+BOOL CViewW::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
+  CSize d = sizeScroll;
   if (!IsDirectionAvailable(SB_VERT)) d.cy = 0;
   if (!IsDirectionAvailable(SB_HORZ)) d.cx = 0;
   if (d.cx == 0 && d.cy == 0) return FALSE;
