@@ -12,6 +12,7 @@ void CTestViewW::OnDraw(CDC* pDC) {
   pDC->LPtoDP(&rcClip);  // logical y runs upwards: normalise after the conversion
   rcClip.NormalizeRect();
   drawClipBoxes.push_back(rcClip);
+  if (pDC->IsPrinting() && m_bPrinting) ++nPrintedDraws;
 
   // Drawn in device pixels: each world rectangle converted as a whole.
   const int nSaved = pDC->SaveDC();
@@ -37,8 +38,8 @@ void CTestViewW::OnSize(UINT nType, int cx, int cy) {
   CViewW::OnSize(nType, cx, cy);
 }
 
-ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle) {
-  ViewInFrame vf{new CFrameWnd, new CTestViewW};
+ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle, CTestViewW* pView) {
+  ViewInFrame vf{new CFrameWnd, pView};
   EXPECT_TRUE(vf.frame->Create(nullptr, "World view", WS_POPUP, CRect(0, 0, cx, cy), nullptr, 0));
   EXPECT_TRUE(vf.view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | dwViewStyle,
                               CRect(0, 0, 10, 10), vf.frame, AFX_IDW_PANE_FIRST));

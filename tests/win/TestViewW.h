@@ -16,6 +16,7 @@ class CTestViewW : public CViewW {
   int nResize = 0;
   int nResizeDuringBarUpdate = 0;
   std::vector<CRect> drawClipBoxes;  // device coordinates, one per OnDraw
+  int nPrintedDraws = 0;              // OnDraw on a printing context, while printing
   // OnDraw paints the background, then these world rectangles.
   COLORREF background = RGB(255, 255, 255);
   struct WorldFill {
@@ -43,6 +44,9 @@ class CTestViewW : public CViewW {
   CRect View() { CRect rc; GetView(&rc); return rc; }
   CRect Window() { CRect rc; GetWindow(&rc); return rc; }
   CRect ViewPrev() const { return CRect(m_rcViewPrev); }
+  CRect WindowMax() { CRect rc; GetWindowMax(&rc); return rc; }
+  CRect Border() { CRect rc; GetViewBorder(&rc); return rc; }
+  CRect StoredClient() const { return CRect(m_rcClient); }
   CRect Client() const { CRect rc; GetClientRect(&rc); return rc; }
   unsigned int ScaleMode() const { return m_nScaleMode; }
   bool HorzBar() const { return m_bHorzBar; }
@@ -67,7 +71,8 @@ struct ViewInFrame {
   CFrameWnd* frame;
   CTestViewW* view;
 };
-ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle);
+ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle,
+                            CTestViewW* pView = new CTestViewW);
 // Resizes the frame's client area (the view follows it).
 void ResizeFrame(const ViewInFrame& vf, int cx, int cy);
 
