@@ -69,6 +69,9 @@ TEST_F(ViewScrollTest, TheThumbMovesTheViewOnlyWhenReleased) {
   EXPECT_EQ(view->Window(), CRect(0, 7000, 5000, 2000)) << "up by 2000 world units";
 
   // Through the message: the position comes from the bar, not the message.
+  view->SetScrollPosW(SB_CTL, 9000, true);  // not a bar of the view: nothing
+  EXPECT_EQ(BarInfo(*view, SB_VERT).nPos, -700);
+  EXPECT_EQ(BarInfo(*view, SB_HORZ).nPos, 0);
   view->SetScrollPosW(SB_VERT, 9000, true);
   EXPECT_EQ(view->Window(), CRect(0, 7000, 5000, 2000)) << "the thumb alone moved";
   view->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0x1234));
