@@ -141,7 +141,7 @@ TEST_F(ViewWTest, AFitWhoseBarFlipsBackAndForthEnds) {
   view->nSetWindow = 0;
   view->nResize = 0;
   view->SetScaleMode(SCALE_FIT_WIDTH);
-  EXPECT_LE(view->nSetWindow, 2 * kMaxFitPasses) << "outer passes and their nested refits";
+  EXPECT_EQ(view->nSetWindow, 10) << "five passes, each with the refit nested in its resize";
   EXPECT_GE(view->nResize, 2) << "the bar did flip";
   const bool bar = BarVisible(*view, SB_VERT);
   EXPECT_EQ(view->Client().Size(), CSize(bar ? 400 - barWidth : 400, 300));
