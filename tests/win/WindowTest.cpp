@@ -517,3 +517,28 @@ TEST(MessageMap, EntriesForHostMessagesUnpackTheirArguments) {
   ::ReleaseDC(wnd.m_hWnd, reinterpret_cast<HDC>(dc));
   wnd.DestroyWindow();
 }
+
+TEST(Relatives, OwnerFontAndContextsOfAChildControl) {
+  CRecordingWnd wnd;
+  ASSERT_TRUE(wnd.CreateTopLevel());
+  CButton button;
+  ASSERT_TRUE(button.Create("B", WS_VISIBLE | BS_PUSHBUTTON, kChildRect, &wnd, IDC_APPLY));
+  EXPECT_EQ(button.GetOwner(), &wnd) << "a child without an owner answers its parent";
+  CRecordingWnd other;
+  ASSERT_TRUE(other.CreateTopLevel(WS_POPUP));
+  button.SetOwner(&other);
+  EXPECT_EQ(button.GetOwner(), &other);
+
+  CFont font;
+  ASSERT_TRUE(font.CreatePointFont(120, "Arial"));
+  button.SetFont(&font, FALSE);
+  EXPECT_EQ(button.GetFont(), &font);
+
+  CDC* pDC = wnd.GetDC();
+  ASSERT_NE(pDC, nullptr);
+  pDC->SetPixel(3, 3, RGB(0, 0, 255));
+  EXPECT_EQ(pDC->GetPixel(3, 3), RGB(0, 0, 255));
+  EXPECT_EQ(wnd.ReleaseDC(pDC), 1);
+  other.DestroyWindow();
+  wnd.DestroyWindow();
+}
