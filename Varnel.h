@@ -12,6 +12,7 @@
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
+#include "controls/RubberbandRules.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
@@ -38,4 +39,5 @@
 #  include "draw/PolygonBatcher.h"
 #  include "draw/GdiCache.h"
 #  include "draw/TransparentBitmap.h"
+#  include "controls/Rubberband.h"
 #endif
