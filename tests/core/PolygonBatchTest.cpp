@@ -75,11 +75,11 @@ TEST_F(PolygonBatchTest, AppliesOffsetAndFlagOfItsOwnBegin) {
   Polygon({{100, 100}}, true, {0, 0});
   EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{-15, 15}, {-15, 15}, {10, 10}, {10, 10}}));
 
-  batch.Begin(&conversions, {5, -5}, false);  // a flush keeps target, offset and flag
+  batch.Begin(&conversions, {50, -50}, true);  // a flush keeps target, offset and flag
   batch.Flush();
-  batch.Add({10, -10});
+  batch.Add({100, -100});
   EXPECT_TRUE(batch.End());
-  EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{-15, 15}, {-15, 15}}));
+  EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{15, -15}, {15, -15}}));
 }
 
 TEST_F(PolygonBatchTest, AddsNothingWithoutATarget) {
