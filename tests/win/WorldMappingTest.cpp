@@ -116,37 +116,37 @@ TEST(WorldMapping, DeviceResultsAgreeWithGdiOnRandomPoints) {
 }
 
 TEST(WorldMapping, DeviceToWorldReadsTheViewport) {
-  DibCanvas canvas(400, 300);
+  DibCanvas canvas(200, 150);
   CDC& dc = canvas.dc();
-  PrepareAsWorldView(dc, 400, 300, RECT{0, 3000, 4000, 0});
-  tagPOINT bottomLeft = {0, 300}, topRight = {400, 0};
+  PrepareAsWorldView(dc, 200, 150, RECT{0, 1500, 2000, 0});
+  tagPOINT bottomLeft = {0, 150}, topRight = {200, 0};
   DPtoWP(&dc, &bottomLeft, &bottomLeft, 1);
   DPtoWP(&dc, &topRight, &topRight, 1);
   EXPECT_EQ(bottomLeft.x, 0);
   EXPECT_EQ(bottomLeft.y, 0);
-  EXPECT_EQ(topRight.x, 4000);
-  EXPECT_EQ(topRight.y, 3000);
+  EXPECT_EQ(topRight.x, 2000);
+  EXPECT_EQ(topRight.y, 1500);
 }
 
 TEST(WorldMapping, RectanglesConvertAsTwoPointsWithoutReordering) {
-  DibCanvas canvas(400, 300);
+  DibCanvas canvas(200, 150);
   CDC& dc = canvas.dc();
-  PrepareAsWorldView(dc, 400, 300, RECT{0, 3000, 4000, 0});
-  tagRECT world = {1000, 2000, 3000, 500};  // left, top, right, bottom
+  PrepareAsWorldView(dc, 200, 150, RECT{0, 1500, 2000, 0});
+  tagRECT world = {500, 1000, 1500, 250};  // left, top, right, bottom
   tagRECT device = {};
   WPtoDP(&dc, &world, &device);
-  EXPECT_EQ(device.left, 100);
-  EXPECT_EQ(device.top, 100);
-  EXPECT_EQ(device.right, 300);
-  EXPECT_EQ(device.bottom, 250);
+  EXPECT_EQ(device.left, 50);
+  EXPECT_EQ(device.top, 50);
+  EXPECT_EQ(device.right, 150);
+  EXPECT_EQ(device.bottom, 125);
   tagRECT back = device;
   DPtoWP(&dc, &back, &back);  // in place
-  EXPECT_EQ(back.left, 1000);
-  EXPECT_EQ(back.top, 2000);
-  tagRECT swapped = {3000, 500, 1000, 2000};
+  EXPECT_EQ(back.left, 500);
+  EXPECT_EQ(back.top, 1000);
+  tagRECT swapped = {1500, 250, 500, 1000};
   WPtoLP(&dc, &swapped, &swapped);
-  EXPECT_EQ(swapped.left, 300) << "left stays left even when it ends up right of right";
-  EXPECT_EQ(swapped.right, 100);
+  EXPECT_EQ(swapped.left, 150) << "left stays left even when it ends up right of right";
+  EXPECT_EQ(swapped.right, 50);
 }
 
 TEST(WorldMapping, StackLevelsKeepTheirOwnValues) {
