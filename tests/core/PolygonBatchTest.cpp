@@ -74,6 +74,12 @@ TEST_F(PolygonBatchTest, AppliesOffsetAndFlagOfItsOwnBegin) {
   Polygon({{10, -10}}, false, {5, -5});
   Polygon({{100, 100}}, true, {0, 0});
   EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{-15, 15}, {-15, 15}, {10, 10}, {10, 10}}));
+
+  batch.Begin(&conversions, {50, -50}, true);  // a flush keeps target, offset and flag
+  batch.Flush();
+  batch.Add({100, -100});
+  EXPECT_TRUE(batch.End());
+  EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{15, -15}, {15, -15}}));
 }
 
 TEST_F(PolygonBatchTest, AddsNothingWithoutATarget) {
