@@ -14,14 +14,20 @@ bool PolygonBatch::Begin(void* pTarget, const CPointW& offset, bool bLogical) {
 
 void PolygonBatch::Add(const CPointW& point) {
   if (m_pTarget == nullptr) return;
-  tagPOINT converted = {AfxWrapAdd(point.x, m_offset.x),
-                        AfxWrapAdd(point.y, m_offset.y)};
-  m_pfnConvert(m_pTarget, m_bLogical, converted);
-  if (m_nCurrent > 0) {
-    const tagPOINT& last = m_aPoints[m_nPoints - 1];
-    if (last.x == converted.x && last.y == converted.y) return;
+  tagPOINT converted = {AfxWrapAdd(point.x, m_offset.x), AfxWrapAdd(point.y, m_offset.y)};
+  m_pfnConvert(m_pTarget, m_bLogical, &converted, 1);
+  Keep(converted);
+}
+
+void PolygonBatch::AddAll(const CPointW* points, int count) {
+  if (m_pTarget == nullptr || count <= 0) return;
+  if (m_aConverted.GetSize() < count) m_aConverted.SetSize(count);
+  tagPOINT* converted = m_aConverted.GetData();
+  for (int i = 0; i < count; ++i) {
+    converted[i] = {AfxWrapAdd(points[i].x, m_offset.x), AfxWrapAdd(points[i].y, m_offset.y)};
   }
-  StorePoint(converted);
+  m_pfnConvert(m_pTarget, m_bLogical, converted, count);
+  for (int i = 0; i < count; ++i) Keep(converted[i]);
 }
 
 bool PolygonBatch::End() {
@@ -39,6 +45,14 @@ void PolygonBatch::Flush() {
   m_nPoints = 0;
   m_nCurrent = 0;
   m_nPolygons = 0;
+}
+
+void PolygonBatch::Keep(const tagPOINT& point) {
+  if (m_nCurrent > 0) {
+    const tagPOINT& last = m_aPoints[m_nPoints - 1];
+    if (last.x == point.x && last.y == point.y) return;
+  }
+  StorePoint(point);
 }
 
 void PolygonBatch::StorePoint(const tagPOINT& point) {

@@ -1,6 +1,6 @@
 // The store behind the polygon batcher: the converted points of every
 // polygon of a batch back to back, and one point count per polygon, ready
-// for one PolyPolygon-style call. Portable: converting a world point to the
+// for one PolyPolygon-style call. Portable: converting world points to the
 // target's coordinates is a function handed in, so the store's rules can be
 // tested without a device context.
 #pragma once
@@ -8,9 +8,9 @@
 #include "afx/AfxArray.h"
 #include "frame/WorldGeometry.h"
 
-// Converts one point, offset already added, to the target's logical
+// Converts `count` points, offset already added, to the target's logical
 // (logical true) or device coordinates, in place.
-typedef void (*PolyPointConverter)(void* pTarget, bool bLogical, tagPOINT& point);
+typedef void (*PolyPointConverter)(void* pTarget, bool bLogical, tagPOINT* points, int count);
 
 class VARNEL_API PolygonBatch {
  public:
@@ -26,6 +26,9 @@ class VARNEL_API PolygonBatch {
   // polygon's previous point after conversion. Without a target from an
   // earlier Begin nothing is added.
   void Add(const CPointW& point);
+  // Adds `count` points exactly as Add would one by one, but converts them
+  // all in one call: nothing can change the target's mapping between them.
+  void AddAll(const CPointW* points, int count);
   // Finishes the polygon; false, recording nothing, when it has no point.
   // A lone point is stored twice so that every polygon has two points.
   bool End();
@@ -40,11 +43,15 @@ class VARNEL_API PolygonBatch {
   int PolygonCapacity() const { return m_aCounts.GetCapacity(); }
 
  private:
+  // Stores a converted point unless it repeats the polygon's previous one.
+  void Keep(const tagPOINT& point);
   void StorePoint(const tagPOINT& point);
 
   PolyPointConverter m_pfnConvert;
   CArray<tagPOINT, const tagPOINT&> m_aPoints;
   CArray<INT, INT> m_aCounts;
+  // Where AddAll converts; it keeps its memory for the next polygon.
+  CArray<tagPOINT, const tagPOINT&> m_aConverted;
   int m_nPoints = 0;
   int m_nCurrent = 0;
   int m_nPolygons = 0;

@@ -5,12 +5,12 @@
 
 namespace {
 
-void ConvertThroughContext(void* pTarget, bool bLogical, tagPOINT& point) {
+void ConvertThroughContext(void* pTarget, bool bLogical, tagPOINT* points, int count) {
   CDC* pDC = static_cast<CDC*>(pTarget);
   if (bLogical) {
-    WPtoLP(pDC, &point, &point, 1);
+    WPtoLP(pDC, points, points, count);
   } else {
-    WPtoDP(pDC, &point, &point, 1);
+    WPtoDP(pDC, points, points, count);
   }
 }
 
@@ -31,9 +31,9 @@ bool EndPolygon() { return g_batch.End(); }
 
 int AddPolyPoints(CDC* pDC, const CPointW& offset, const CPointW* points, int count,
                   bool logical) {
-  BeginPolygon(pDC, offset, logical);
-  for (int i = 0; i < count; ++i) AddPolyPoint(points[i]);
-  return EndPolygon() ? 1 : 0;
+  g_batch.Begin(pDC, offset, logical);
+  g_batch.AddAll(points, count);
+  return g_batch.End() ? 1 : 0;
 }
 
 void DrawPolygons(CDC* pDC) {

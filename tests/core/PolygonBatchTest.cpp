@@ -1,7 +1,11 @@
 #include "draw/PolygonBatch.h"
 
+#include "draw/WorldMath.h"
+
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
 #include <vector>
 
 // Found by argument-dependent lookup, so it must live beside tagPOINT.
@@ -11,22 +15,31 @@ namespace {
 
 // Logical coordinates are world units divided by 10 (so near points
 // collapse); device coordinates are world units negated, so the flag shows.
-void FakeConvert(void* pTarget, bool bLogical, tagPOINT& point) {
+// The target counts the calls.
+void FakeConvert(void* pTarget, bool bLogical, tagPOINT* points, int count) {
   ++*static_cast<int*>(pTarget);
-  if (bLogical) {
-    point.x /= 10;
-    point.y /= 10;
-  } else {
-    point.x = -point.x;
-    point.y = -point.y;
+  for (int i = 0; i < count; ++i) {
+    tagPOINT& point = points[i];
+    if (bLogical) {
+      point.x /= 10;
+      point.y /= 10;
+    } else {
+      point.x = -point.x;
+      point.y = -point.y;
+    }
   }
 }
 
 class PolygonBatchTest : public ::testing::Test {
  protected:
-  void Polygon(const std::vector<CPointW>& points, bool logical = true, CPointW offset = {0, 0}) {
+  void Polygon(const std::vector<CPointW>& points, bool logical = true, CPointW offset = {0, 0},
+               bool whole = false) {
     batch.Begin(&conversions, offset, logical);
-    for (const CPointW& p : points) batch.Add(p);
+    if (whole) {
+      batch.AddAll(points.data(), static_cast<int>(points.size()));
+    } else {
+      for (const CPointW& p : points) batch.Add(p);
+    }
     ended = batch.End();
   }
   std::vector<tagPOINT> Stored() const {
@@ -54,11 +67,16 @@ TEST_F(PolygonBatchTest, KeepsPolygonsBackToBackWithTheirCounts) {
 }
 
 TEST_F(PolygonBatchTest, DropsConsecutiveRepeatsAfterConversion) {
-  Polygon({{10, 10}, {14, 19}, {30, 30}, {10, 10}});  // A, A (after /10), B, A
-  EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{1, 1}, {3, 3}, {1, 1}}));
-  Polygon({{10, 10}, {50, 50}});  // first point equals the previous polygon's last: kept
-  EXPECT_EQ(Counts(), (std::vector<INT>{3, 2}));
-  EXPECT_EQ(batch.PointTotal(), 5);
+  for (bool whole : {false, true}) {
+    batch.Flush();
+    Polygon({{10, 10}, {14, 19}, {30, 30}, {10, 10}}, true, {0, 0}, whole);  // A, A, B, A
+    EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{1, 1}, {3, 3}, {1, 1}}));
+    // The first point equals the previous polygon's last: kept.
+    Polygon({{10, 10}, {50, 50}}, true, {0, 0}, whole);
+    EXPECT_EQ(Counts(), (std::vector<INT>{3, 2}));
+    EXPECT_EQ(batch.PointTotal(), 5);
+  }
+  EXPECT_EQ(conversions, 6 + 2) << "one by one, then one call per polygon";
 }
 
 TEST_F(PolygonBatchTest, ALonePointBecomesTwoAndAnEmptyPolygonNothing) {
@@ -79,6 +97,8 @@ TEST_F(PolygonBatchTest, AppliesOffsetAndFlagOfItsOwnBegin) {
 TEST_F(PolygonBatchTest, AddsNothingWithoutATarget) {
   PolygonBatch fresh(&FakeConvert);
   fresh.Add({1, 1});  // no Begin named a target yet
+  const CPointW two[2] = {{1, 1}, {2, 2}};
+  fresh.AddAll(two, 2);
   EXPECT_EQ(fresh.PointTotal(), 0);
   fresh.Begin(nullptr, {0, 0}, true);
   fresh.Add({1, 1});
@@ -105,6 +125,73 @@ TEST_F(PolygonBatchTest, GrowsByWholeBlocksAndKeepsMemoryAcrossBatches) {
   Polygon({{1, 1}, {2, 2}}, false);
   EXPECT_EQ(batch.Points(), memory) << "a new batch reuses the memory";
   EXPECT_EQ(batch.PointCapacity(), 3072);
+}
+
+// A target converting with the world mapping's own arithmetic: logical
+// points through its window, device points through its viewport, clamped
+// as outside the NT family when asked.
+struct MappedTarget {
+  ContextMapping window, viewport;
+  WorldLevel level;
+  bool clamp;
+};
+
+void ConvertMapped(void* pTarget, bool bLogical, tagPOINT* points, int count) {
+  const MappedTarget& t = *static_cast<MappedTarget*>(pTarget);
+  ConvertFromWorld(bLogical ? t.window : t.viewport, t.level, t.clamp, points, points, count);
+}
+
+// Adding a whole outline at once stores exactly what adding its points one
+// by one stores: random mappings that collapse or clamp points, offsets
+// that wrap, both flags, repeated and lone points, empty outlines.
+TEST(PolygonBatchWholeOutline, StoresWhatAddingPointByPointStores) {
+  std::mt19937 random(20);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  auto coordinate = [&] {
+    switch (pick(0, 3)) {
+      case 0: return pick(-50, 50);                  // near points collapse
+      case 1: return pick(-2000000, 2000000);        // far points clamp
+      case 2: return INT_MAX - pick(0, 100);         // wraps with an offset
+      default: return pick(-20000, 20000);
+    }
+  };
+  auto extent = [&] { return (pick(0, 1) ? 1 : -1) * pick(1, 3000); };
+  for (int trial = 0; trial < 300; ++trial) {
+    MappedTarget target = {{{pick(-99, 99), pick(-99, 99)}, {extent(), extent()}},
+                           {{pick(-99, 99), pick(-99, 99)}, {extent(), extent()}},
+                           {{coordinate(), coordinate()}, {extent(), extent()}, 0.0},
+                           pick(0, 1) == 1};
+    PolygonBatch onePoint(&ConvertMapped), whole(&ConvertMapped);
+    for (int polygon = pick(1, 40); polygon > 0; --polygon) {
+      const CPointW offset = {coordinate(), coordinate()};
+      const bool logical = pick(0, 1) == 1;
+      std::vector<CPointW> points;
+      for (int n = pick(0, 60); n > 0; --n) {
+        // Repeat the previous point now and then, world-exactly.
+        if (!points.empty() && pick(0, 3) == 0) {
+          points.push_back(points.back());
+        } else {
+          points.push_back({coordinate(), coordinate()});
+        }
+      }
+      onePoint.Begin(&target, offset, logical);
+      for (const CPointW& p : points) onePoint.Add(p);
+      whole.Begin(&target, offset, logical);
+      whole.AddAll(points.data(), static_cast<int>(points.size()));
+      ASSERT_EQ(whole.End(), onePoint.End()) << "trial " << trial;
+    }
+    ASSERT_EQ(whole.PointTotal(), onePoint.PointTotal()) << "trial " << trial;
+    ASSERT_EQ(whole.PolygonCount(), onePoint.PolygonCount());
+    ASSERT_EQ(whole.PointCapacity(), onePoint.PointCapacity()) << "the same growth";
+    const auto points = [](const PolygonBatch& b) {
+      return std::vector<tagPOINT>(b.Points(), b.Points() + b.PointTotal());
+    };
+    const auto counts = [](const PolygonBatch& b) {
+      return std::vector<INT>(b.Counts(), b.Counts() + b.PolygonCount());
+    };
+    ASSERT_EQ(points(whole), points(onePoint)) << "trial " << trial;
+    ASSERT_EQ(counts(whole), counts(onePoint)) << "trial " << trial;
+  }
 }
 
 }  // namespace
