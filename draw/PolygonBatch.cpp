@@ -21,13 +21,21 @@ void PolygonBatch::Add(const CPointW& point) {
 
 void PolygonBatch::AddAll(const CPointW* points, int count) {
   if (m_pTarget == nullptr || count <= 0) return;
-  if (m_aConverted.GetSize() < count) m_aConverted.SetSize(count);
-  tagPOINT* converted = m_aConverted.GetData();
+  // Converted in the store's free tail when it has room (steady use, since
+  // the store keeps its memory between batches); otherwise aside, so that
+  // the store grows exactly as it does point by point.
+  const bool inStore = count <= m_aPoints.GetSize() - m_nPoints;
+  if (!inStore && m_aConverted.GetSize() < count) m_aConverted.SetSize(count);
+  tagPOINT* converted = inStore ? m_aPoints.GetData() + m_nPoints : m_aConverted.GetData();
   for (int i = 0; i < count; ++i) {
     converted[i] = {AfxWrapAdd(points[i].x, m_offset.x), AfxWrapAdd(points[i].y, m_offset.y)};
   }
   m_pfnConvert(m_pTarget, m_bLogical, converted, count);
-  for (int i = 0; i < count; ++i) Keep(converted[i]);
+  if (inStore) {
+    KeepTail(count);
+  } else {
+    for (int i = 0; i < count; ++i) Keep(converted[i]);
+  }
 }
 
 bool PolygonBatch::End() {
@@ -53,6 +61,25 @@ void PolygonBatch::Keep(const tagPOINT& point) {
     if (last.x == point.x && last.y == point.y) return;
   }
   StorePoint(point);
+}
+
+void PolygonBatch::KeepTail(int count) {
+  tagPOINT* store = m_aPoints.GetData();
+  const int end = m_nPoints + count;
+  // A polygon's first point is always kept; later ones when they differ
+  // from the last kept point.
+  const int first = m_nCurrent == 0 ? m_nPoints + 1 : m_nPoints;
+  int total = first;
+  tagPOINT last = store[total - 1];
+  for (int i = first; i < end; ++i) {
+    const tagPOINT point = store[i];
+    if (point.x != last.x || point.y != last.y) {
+      store[total++] = point;
+      last = point;
+    }
+  }
+  m_nCurrent += total - m_nPoints;
+  m_nPoints = total;
 }
 
 void PolygonBatch::StorePoint(const tagPOINT& point) {

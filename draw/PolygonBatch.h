@@ -45,12 +45,16 @@ class VARNEL_API PolygonBatch {
  private:
   // Stores a converted point unless it repeats the polygon's previous one.
   void Keep(const tagPOINT& point);
+  // Keep for the `count` converted points just past the point total, which
+  // the store already holds: moves the kept ones down over the dropped.
+  void KeepTail(int count);
   void StorePoint(const tagPOINT& point);
 
   PolyPointConverter m_pfnConvert;
   CArray<tagPOINT, const tagPOINT&> m_aPoints;
   CArray<INT, INT> m_aCounts;
-  // Where AddAll converts; it keeps its memory for the next polygon.
+  // Where AddAll converts when the store has no room yet; it keeps its
+  // memory for the next time.
   CArray<tagPOINT, const tagPOINT&> m_aConverted;
   int m_nPoints = 0;
   int m_nCurrent = 0;
