@@ -106,25 +106,38 @@ TEST_F(PolygonBatchTest, AddsNothingWithoutATarget) {
 }
 
 TEST_F(PolygonBatchTest, GrowsByWholeBlocksAndKeepsMemoryAcrossBatches) {
-  batch.Begin(&conversions, {0, 0}, false);
-  EXPECT_EQ(batch.PointCapacity(), 1024);
-  EXPECT_EQ(batch.PolygonCapacity(), 256);
-  for (int polygon = 0; polygon < 300; ++polygon) {
-    batch.Begin(&conversions, {0, 0}, false);
-    for (int i = 0; i < 10; ++i) batch.Add({polygon * 100 + i, i});
-    ASSERT_TRUE(batch.End());
-  }
-  EXPECT_EQ(batch.PointTotal(), 3000);
-  EXPECT_EQ(batch.PolygonCount(), 300);
-  EXPECT_EQ(batch.PointCapacity(), 3072);
-  EXPECT_EQ(batch.PolygonCapacity(), 512);
-  EXPECT_EQ(batch.Points()[2999].x, -(299 * 100 + 9));
+  for (bool whole : {false, true}) {
+    PolygonBatch fresh(&FakeConvert);
+    fresh.Begin(&conversions, {0, 0}, false);
+    EXPECT_EQ(fresh.PointCapacity(), 1024);
+    EXPECT_EQ(fresh.PolygonCapacity(), 256);
+    for (int polygon = 0; polygon < 300; ++polygon) {
+      CPointW points[10];
+      for (int i = 0; i < 10; ++i) points[i] = {polygon * 100 + i, i};
+      fresh.Begin(&conversions, {0, 0}, false);
+      if (whole) {
+        fresh.AddAll(points, 10);
+      } else {
+        for (const CPointW& p : points) fresh.Add(p);
+      }
+      ASSERT_TRUE(fresh.End());
+    }
+    EXPECT_EQ(fresh.PointTotal(), 3000);
+    EXPECT_EQ(fresh.PolygonCount(), 300);
+    EXPECT_EQ(fresh.PointCapacity(), 3072);
+    EXPECT_EQ(fresh.PolygonCapacity(), 512);
+    for (int i = 0; i < 3000; ++i) {
+      ASSERT_EQ(fresh.Points()[i].x, -((i / 10) * 100 + i % 10)) << "point " << i;
+    }
 
-  const tagPOINT* memory = batch.Points();
-  batch.Flush();
-  Polygon({{1, 1}, {2, 2}}, false);
-  EXPECT_EQ(batch.Points(), memory) << "a new batch reuses the memory";
-  EXPECT_EQ(batch.PointCapacity(), 3072);
+    const tagPOINT* memory = fresh.Points();
+    fresh.Flush();
+    fresh.Begin(&conversions, {0, 0}, false);
+    fresh.Add({1, 1});
+    fresh.End();
+    EXPECT_EQ(fresh.Points(), memory) << "a new batch reuses the memory";
+    EXPECT_EQ(fresh.PointCapacity(), 3072);
+  }
 }
 
 // A target converting with the world mapping's own arithmetic: logical
@@ -143,7 +156,8 @@ void ConvertMapped(void* pTarget, bool bLogical, tagPOINT* points, int count) {
 
 // Adding a whole outline at once stores exactly what adding its points one
 // by one stores: random mappings that collapse or clamp points, offsets
-// that wrap, both flags, repeated and lone points, empty outlines.
+// that wrap, both flags, repeated and lone points, empty outlines, stores
+// with and without room.
 TEST(PolygonBatchWholeOutline, StoresWhatAddingPointByPointStores) {
   std::mt19937 random(20);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
@@ -176,8 +190,12 @@ TEST(PolygonBatchWholeOutline, StoresWhatAddingPointByPointStores) {
       }
       onePoint.Begin(&target, offset, logical);
       for (const CPointW& p : points) onePoint.Add(p);
+      // Now and then the polygon's first points go one by one.
+      const int count = static_cast<int>(points.size());
+      const int split = pick(0, 3) == 0 ? pick(0, count) : 0;
       whole.Begin(&target, offset, logical);
-      whole.AddAll(points.data(), static_cast<int>(points.size()));
+      for (int i = 0; i < split; ++i) whole.Add(points[i]);
+      whole.AddAll(points.data() + split, count - split);
       ASSERT_EQ(whole.End(), onePoint.End()) << "trial " << trial;
     }
     ASSERT_EQ(whole.PointTotal(), onePoint.PointTotal()) << "trial " << trial;
