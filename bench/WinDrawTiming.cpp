@@ -1,14 +1,13 @@
 // Timings that need real GDI, run by hand under Wine (Google Benchmark is
 // not available for mingw). Each measurement runs beside its reference in
 // the same process; every figure is the median of kRepetitions runs after
-// one warm-up run. On a busy machine the fastest runs are steadier than the
-// medians, so the drawing ratios are also given from those.
+// one warm-up run.
 //   (a) WPtoDP on 1,000,000 points through a real memory DC, against a
 //       plain loop doing the same two MulDiv per point;
 //   (b) 10,000 octagons through the batcher and DrawPolygons, against one
 //       Polygon call per octagon on precomputed device points;
 //   (c) the same outlines through DrawPolylines, against one Polyline each.
-// The batcher converts each outline as it is added, so its build time is
+// The batcher converts while the batch is built, so its build time is
 // reported apart from its drawing time as well as in the total.
 #include "Varnel.h"
 
@@ -41,11 +40,6 @@ double Median(const std::vector<double>& samples) {
   std::vector<double> sorted(samples.begin() + 1, samples.end());
   std::sort(sorted.begin(), sorted.end());
   return sorted[sorted.size() / 2];
-}
-
-// The fastest of the samples after the warm-up run.
-double Fastest(const std::vector<double>& samples) {
-  return *std::min_element(samples.begin() + 1, samples.end());
 }
 
 // Runs one warm-up round and kRepetitions timed rounds; each round runs
@@ -242,10 +236,8 @@ void TimeDrawing(DibCanvas& canvas, const char* title, void (*drawBatch)(CDC*),
               converting * 1e9 / kPolygons);
   std::printf("    ratio batcher total / one call per polygon           %6.3f\n", total / one);
   std::printf("    ratio batched draw / one call per polygon            %6.3f\n", draw / one);
-  std::printf("    ratio batcher total / WPtoDP + one call per polygon  %6.3f\n",
+  std::printf("    ratio batcher total / WPtoDP + one call per polygon  %6.3f\n\n",
               total / converting);
-  std::printf("    fastest runs: batcher total / one call %6.3f, / WPtoDP + one call %6.3f\n\n",
-              Fastest(totals) / Fastest(separate), Fastest(totals) / Fastest(convertAndSeparate));
 }
 
 }  // namespace
