@@ -1,5 +1,16 @@
 #include "draw/PolygonBatch.h"
 
+namespace {
+
+// A point plus the polygon's offset (wrapping in 32 bits), converted.
+inline tagPOINT Converted(const WorldToContext& mapping, const CPointW& offset,
+                          const CPointW& point) {
+  return PointFromWorld(mapping,
+                        tagPOINT{AfxWrapAdd(point.x, offset.x), AfxWrapAdd(point.y, offset.y)});
+}
+
+}  // namespace
+
 bool PolygonBatch::Begin(void* pTarget, const CPointW& offset, bool bLogical) {
   if (m_aPoints.GetSize() == 0) {
     m_aPoints.SetSize(kPointBlock, kPointBlock);
@@ -14,28 +25,18 @@ bool PolygonBatch::Begin(void* pTarget, const CPointW& offset, bool bLogical) {
 
 void PolygonBatch::Add(const CPointW& point) {
   if (m_pTarget == nullptr) return;
-  tagPOINT converted = {AfxWrapAdd(point.x, m_offset.x), AfxWrapAdd(point.y, m_offset.y)};
-  m_pfnConvert(m_pTarget, m_bLogical, &converted, 1);
-  Keep(converted);
+  Keep(Converted(m_pfnMapping(m_pTarget, m_bLogical), m_offset, point));
 }
 
 void PolygonBatch::AddAll(const CPointW* points, int count) {
   if (m_pTarget == nullptr || count <= 0) return;
-  // Converted in the store's free tail when it has room (steady use, since
-  // the store keeps its memory between batches); otherwise aside, so that
-  // the store grows exactly as it does point by point.
-  const bool inStore = count <= m_aPoints.GetSize() - m_nPoints;
-  if (!inStore && m_aConverted.GetSize() < count) m_aConverted.SetSize(count);
-  tagPOINT* converted = inStore ? m_aPoints.GetData() + m_nPoints : m_aConverted.GetData();
-  for (int i = 0; i < count; ++i) {
-    converted[i] = {AfxWrapAdd(points[i].x, m_offset.x), AfxWrapAdd(points[i].y, m_offset.y)};
+  const WorldToContext mapping = m_pfnMapping(m_pTarget, m_bLogical);
+  if (count <= m_aPoints.GetSize() - m_nPoints) {
+    KeepAllInRoom(mapping, points, count);
+    return;
   }
-  m_pfnConvert(m_pTarget, m_bLogical, converted, count);
-  if (inStore) {
-    KeepTail(count);
-  } else {
-    for (int i = 0; i < count; ++i) Keep(converted[i]);
-  }
+  // The store grows: point by point, so that it grows as it does under Add.
+  for (int i = 0; i < count; ++i) Keep(Converted(mapping, m_offset, points[i]));
 }
 
 bool PolygonBatch::End() {
@@ -63,16 +64,19 @@ void PolygonBatch::Keep(const tagPOINT& point) {
   StorePoint(point);
 }
 
-void PolygonBatch::KeepTail(int count) {
+// Steady use (the store keeps its memory between batches): the points are
+// converted straight into the store and compared with the last kept point
+// on the way, with no growth check per point.
+void PolygonBatch::KeepAllInRoom(const WorldToContext& mapping, const CPointW* points,
+                                 int count) {
+  const CPointW offset = m_offset;  // a copy the stores below cannot alias
   tagPOINT* store = m_aPoints.GetData();
-  const int end = m_nPoints + count;
-  // A polygon's first point is always kept; later ones when they differ
-  // from the last kept point.
-  const int first = m_nCurrent == 0 ? m_nPoints + 1 : m_nPoints;
-  int total = first;
+  int total = m_nPoints;
+  int i = 0;
+  if (m_nCurrent == 0) store[total++] = Converted(mapping, offset, points[i++]);  // always kept
   tagPOINT last = store[total - 1];
-  for (int i = first; i < end; ++i) {
-    const tagPOINT point = store[i];
+  for (; i < count; ++i) {
+    const tagPOINT point = Converted(mapping, offset, points[i]);
     if (point.x != last.x || point.y != last.y) {
       store[total++] = point;
       last = point;

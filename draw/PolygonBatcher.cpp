@@ -1,20 +1,15 @@
 #include "draw/PolygonBatcher.h"
 
 #include "draw/PolygonBatch.h"
-#include "draw/WorldMapping.h"
+#include "draw/WorldMappingOf.h"
 
 namespace {
 
-void ConvertThroughContext(void* pTarget, bool bLogical, tagPOINT* points, int count) {
-  CDC* pDC = static_cast<CDC*>(pTarget);
-  if (bLogical) {
-    WPtoLP(pDC, points, points, count);
-  } else {
-    WPtoDP(pDC, points, points, count);
-  }
+WorldToContext MappingOf(void* pTarget, bool bLogical) {
+  return WorldToContextOf(static_cast<CDC*>(pTarget), bLogical);
 }
 
-PolygonBatch g_batch(&ConvertThroughContext);
+PolygonBatch g_batch(&MappingOf);
 
 // The counts as the outline calls take them: the same 32-bit values.
 const DWORD* CountsAsDwords() { return reinterpret_cast<const DWORD*>(g_batch.Counts()); }

@@ -13,21 +13,13 @@ static bool operator==(const tagPOINT& a, const tagPOINT& b) { return a.x == b.x
 
 namespace {
 
-// Logical coordinates are world units divided by 10 (so near points
-// collapse); device coordinates are world units negated, so the flag shows.
-// The target counts the calls.
-void FakeConvert(void* pTarget, bool bLogical, tagPOINT* points, int count) {
+// Logical coordinates are world units divided by 10, rounded (so near
+// points collapse); device coordinates are world units negated, so the flag
+// shows. The target counts the queries.
+WorldToContext FakeMapping(void* pTarget, bool bLogical) {
   ++*static_cast<int*>(pTarget);
-  for (int i = 0; i < count; ++i) {
-    tagPOINT& point = points[i];
-    if (bLogical) {
-      point.x /= 10;
-      point.y /= 10;
-    } else {
-      point.x = -point.x;
-      point.y = -point.y;
-    }
-  }
+  if (bLogical) return WorldToContext{{{0, 0}, {1, 1}}, {{0, 0}, {10, 10}, 0.0}, false};
+  return WorldToContext{{{0, 0}, {-1, -1}}, {{0, 0}, {1, 1}, 0.0}, false};
 }
 
 class PolygonBatchTest : public ::testing::Test {
@@ -51,7 +43,7 @@ class PolygonBatchTest : public ::testing::Test {
 
   int conversions = 0;
   bool ended = false;
-  PolygonBatch batch{&FakeConvert};
+  PolygonBatch batch{&FakeMapping};
 };
 
 TEST_F(PolygonBatchTest, KeepsPolygonsBackToBackWithTheirCounts) {
@@ -60,7 +52,7 @@ TEST_F(PolygonBatchTest, KeepsPolygonsBackToBackWithTheirCounts) {
   Polygon({{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}});
   EXPECT_EQ(batch.PointTotal(), 12);
   EXPECT_EQ(Counts(), (std::vector<INT>{4, 3, 5}));
-  EXPECT_EQ(conversions, 12) << "one conversion per point";
+  EXPECT_EQ(conversions, 12) << "one mapping query per point";
   batch.Flush();
   EXPECT_EQ(batch.PointTotal(), 0);
   EXPECT_EQ(batch.PolygonCount(), 0);
@@ -69,20 +61,20 @@ TEST_F(PolygonBatchTest, KeepsPolygonsBackToBackWithTheirCounts) {
 TEST_F(PolygonBatchTest, DropsConsecutiveRepeatsAfterConversion) {
   for (bool whole : {false, true}) {
     batch.Flush();
-    Polygon({{10, 10}, {14, 19}, {30, 30}, {10, 10}}, true, {0, 0}, whole);  // A, A, B, A
+    Polygon({{10, 10}, {14, 12}, {30, 30}, {10, 10}}, true, {0, 0}, whole);  // A, A, B, A
     EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{1, 1}, {3, 3}, {1, 1}}));
     // The first point equals the previous polygon's last: kept.
     Polygon({{10, 10}, {50, 50}}, true, {0, 0}, whole);
     EXPECT_EQ(Counts(), (std::vector<INT>{3, 2}));
     EXPECT_EQ(batch.PointTotal(), 5);
   }
-  EXPECT_EQ(conversions, 6 + 2) << "one by one, then one call per polygon";
+  EXPECT_EQ(conversions, 6 + 2) << "one by one, then one query per polygon";
 }
 
 TEST_F(PolygonBatchTest, ALonePointBecomesTwoAndAnEmptyPolygonNothing) {
-  Polygon({{5, 5}, {6, 6}, {9, 9}});  // all convert to (0, 0)
+  Polygon({{10, 10}, {12, 12}, {14, 14}});  // all convert to (1, 1)
   EXPECT_TRUE(ended);
-  EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{0, 0}, {0, 0}}));
+  EXPECT_EQ(Stored(), (std::vector<tagPOINT>{{1, 1}, {1, 1}}));
   Polygon({});
   EXPECT_FALSE(ended);
   EXPECT_EQ(Counts(), (std::vector<INT>{2}));
@@ -95,7 +87,7 @@ TEST_F(PolygonBatchTest, AppliesOffsetAndFlagOfItsOwnBegin) {
 }
 
 TEST_F(PolygonBatchTest, AddsNothingWithoutATarget) {
-  PolygonBatch fresh(&FakeConvert);
+  PolygonBatch fresh(&FakeMapping);
   fresh.Add({1, 1});  // no Begin named a target yet
   const CPointW two[2] = {{1, 1}, {2, 2}};
   fresh.AddAll(two, 2);
@@ -107,7 +99,7 @@ TEST_F(PolygonBatchTest, AddsNothingWithoutATarget) {
 
 TEST_F(PolygonBatchTest, GrowsByWholeBlocksAndKeepsMemoryAcrossBatches) {
   for (bool whole : {false, true}) {
-    PolygonBatch fresh(&FakeConvert);
+    PolygonBatch fresh(&FakeMapping);
     fresh.Begin(&conversions, {0, 0}, false);
     EXPECT_EQ(fresh.PointCapacity(), 1024);
     EXPECT_EQ(fresh.PolygonCapacity(), 256);
@@ -140,18 +132,17 @@ TEST_F(PolygonBatchTest, GrowsByWholeBlocksAndKeepsMemoryAcrossBatches) {
   }
 }
 
-// A target converting with the world mapping's own arithmetic: logical
-// points through its window, device points through its viewport, clamped
-// as outside the NT family when asked.
+// A target with a window for logical points, a viewport for device
+// points, a world level, and the clamp outside the NT family when asked.
 struct MappedTarget {
   ContextMapping window, viewport;
   WorldLevel level;
   bool clamp;
 };
 
-void ConvertMapped(void* pTarget, bool bLogical, tagPOINT* points, int count) {
+WorldToContext MappingOf(void* pTarget, bool bLogical) {
   const MappedTarget& t = *static_cast<MappedTarget*>(pTarget);
-  ConvertFromWorld(bLogical ? t.window : t.viewport, t.level, t.clamp, points, points, count);
+  return WorldToContext{bLogical ? t.window : t.viewport, t.level, t.clamp};
 }
 
 // Adding a whole outline at once stores exactly what adding its points one
@@ -175,7 +166,7 @@ TEST(PolygonBatchWholeOutline, StoresWhatAddingPointByPointStores) {
                            {{pick(-99, 99), pick(-99, 99)}, {extent(), extent()}},
                            {{coordinate(), coordinate()}, {extent(), extent()}, 0.0},
                            pick(0, 1) == 1};
-    PolygonBatch onePoint(&ConvertMapped), whole(&ConvertMapped);
+    PolygonBatch onePoint(&MappingOf), whole(&MappingOf);
     for (int polygon = pick(1, 40); polygon > 0; --polygon) {
       const CPointW offset = {coordinate(), coordinate()};
       const bool logical = pick(0, 1) == 1;
