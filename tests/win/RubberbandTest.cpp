@@ -1,5 +1,6 @@
 // The rubber-band tracker on a real window, with the user's mouse and key
 // messages posted to the queue before tracking starts.
+#include "DibCanvas.h"
 #include "FrameworkTestApp.h"
 
 #include <gtest/gtest.h>
@@ -40,18 +41,21 @@ class RubberbandTest : public ::testing::Test {
     view.PostMessage(message, wParam, MAKELPARAM(x, y));
   }
   void Key(UINT vk) { view.PostMessage(WM_KEYDOWN, vk, 1); }
-  std::vector<COLORREF> Pixels() {
-    std::vector<COLORREF> pixels;
+  // Every pixel of the view's top-left 120 x 120, copied out at once.
+  std::vector<DWORD> Pixels() {
+    DibCanvas canvas(120, 120);
     CClientDC dc(&view);
-    for (int y = 0; y < 120; y += 3) {
-      for (int x = 0; x < 120; x += 3) pixels.push_back(dc.GetPixel(x, y));
+    canvas.dc().BitBlt(0, 0, 120, 120, &dc, 0, 0, SRCCOPY);
+    std::vector<DWORD> pixels;
+    for (int y = 0; y < 120; ++y) {
+      for (int x = 0; x < 120; ++x) pixels.push_back(canvas.At(x, y));
     }
     return pixels;
   }
 
   CFrameWnd& frame = *new CFrameWnd;
   CBandView& view = *new CBandView;
-  std::vector<COLORREF> before;
+  std::vector<DWORD> before;
 };
 
 TEST_F(RubberbandTest, RectangleEndsByLeftUpRightButtonOrEscape) {
