@@ -48,13 +48,13 @@ bool ReadMixedNumerator(const char* afterWhole, const char* bar, double& numerat
   return length > 0 && SkipSpace(p + length) == bar;
 }
 
-// The text's value as a fraction or a mixed number, the sign of the whole
-// part covering the whole amount.
-double ApplyFraction(double whole, const char* afterWhole, const char* bar, double denominator) {
-  double numerator = 0.0;
-  if (!ReadMixedNumerator(afterWhole, bar, numerator)) return whole / denominator;
+// The text's value as a fraction or a mixed number; the sign of the text
+// covers the whole amount ('-0 3/4' is -0.75).
+double ApplyFraction(double whole, bool negative, bool mixed, double numerator,
+                     double denominator) {
+  if (!mixed) return whole / denominator;
   const double fraction = numerator / denominator;
-  return std::signbit(whole) ? whole - fraction : whole + fraction;
+  return negative ? whole - fraction : whole + fraction;
 }
 
 }  // namespace
@@ -71,7 +71,12 @@ bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits, int
   const std::size_t numberLength = ScanDecimal(text.c_str(), amount);
   if (!std::isfinite(amount)) return false;
   RoundForTextConversion(amount);
-  if (amount == 0.0 && text[0] != '0') return false;
+  // A zero whole part counts as a number when the text starts with the
+  // digit itself, or when a fraction follows it ('-0 3/4').
+  double numerator = 0.0;
+  const bool mixed = bar != std::string::npos && numberLength > 0 &&
+                     ReadMixedNumerator(text.c_str() + numberLength, text.c_str() + bar, numerator);
+  if (amount == 0.0 && text[0] != '0' && !mixed) return false;
 
   if (bar != std::string::npos) {
     const double denominator = ReadDenominator(text.c_str() + bar + 1);
@@ -79,20 +84,21 @@ bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits, int
       dAmount = amount;
       return false;
     }
-    amount = ApplyFraction(amount, text.c_str() + numberLength, text.c_str() + bar, denominator);
+    amount = ApplyFraction(amount, text[0] == '-', mixed, numerator, denominator);
     if (!std::isfinite(amount)) return false;
   }
 
-  if (text.find('%') != std::string::npos) {
-    if (bPercent) {
-      uUnits = UNITS_PERCENT;
-      dAmount = amount;
-      return true;
-    }
-  } else {
-    uUnits = UNITS_DISTANCE;
+  const bool percentSign = text.find('%') != std::string::npos;
+  if (percentSign && bPercent) {
+    uUnits = UNITS_PERCENT;  // percentages are never converted
+    dAmount = amount;
+    return true;
   }
   if (!bInches) amount *= kInchesPerCentimetre;
+  // A distance must show in either unit: one that overflows in centimetres
+  // is refused like one that overflows as typed.
+  if (!std::isfinite(amount * kCentimetresPerInch)) return false;
+  if (!percentSign) uUnits = UNITS_DISTANCE;  // a refused '%' keeps the caller's code
   dAmount = amount;
   return true;
 }
@@ -112,19 +118,20 @@ void DropSignOfZero(CString& text) {
 
 const char* FormatAmount(double dAmount, unsigned int uUnits, CString& strAmount, int nPrecision,
                          bool bInches, bool bNoRound, int nMinPrecision) {
+  if (uUnits != UNITS_PERCENT && uUnits != UNITS_DISTANCE) return strAmount;
+  if (uUnits == UNITS_DISTANCE && !bInches) dAmount *= kCentimetresPerInch;
+  if (!std::isfinite(dAmount)) {
+    strAmount.Empty();  // no text for a value that has no number to show
+    return strAmount;
+  }
   if (uUnits == UNITS_PERCENT) {
     strAmount = WriteFixed(dAmount, nPrecision).c_str();
     strAmount += '%';
-  } else if (uUnits == UNITS_DISTANCE) {
-    if (!bInches) dAmount *= kCentimetresPerInch;
-    if (bNoRound) {
-      strAmount = WriteFixed(dAmount, nMinPrecision).c_str();
-    } else {
-      RoundAmount(dAmount, nPrecision, false);
-      strAmount = WriteFixed(dAmount, nPrecision).c_str();
-    }
+  } else if (bNoRound) {
+    strAmount = WriteFixed(dAmount, nMinPrecision).c_str();
   } else {
-    return strAmount;
+    RoundAmount(dAmount, nPrecision, false);
+    strAmount = WriteFixed(dAmount, nPrecision).c_str();
   }
   DropSignOfZero(strAmount);
   return strAmount;
