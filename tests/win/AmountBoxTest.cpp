@@ -301,6 +301,13 @@ TEST_F(AmountBoxTest, AnAmountNoEntryHoldsIsRecordedWhenCommitted) {
   EXPECT_EQ(WindowText(box().m_hWnd), "0.000");
   EXPECT_EQ(box().Entries(), (Entries{"0.000", "Default 5.000"}));
   EXPECT_EQ(dlg.log, (EventLog{kBoxChanged, kBoxChangedSelf}));
+
+  box().SetAmount(0.0, UNITS_DISTANCE, true);  // the history cleared, the amount kept
+  dlg.log.clear();
+  EXPECT_TRUE(dlg.UpdateData(TRUE)) << "unmodified, and still no entry holds the amount";
+  EXPECT_EQ(WindowText(box().m_hWnd), "0.000");
+  EXPECT_EQ(box().Entries(), (Entries{"0.000", "Default 5.000"}));
+  EXPECT_EQ(dlg.log, (EventLog{kBoxChanged, kBoxChangedSelf}));
 }
 
 }  // namespace
