@@ -202,6 +202,10 @@ TEST(RoundForTextConversion, MakesTheValueWhatItsTextShows) {
       {1.000249, 0, 1.000249},  // six decimals are kept, never cut to 1.000248
       {0.000249, 0, 0.000249},
       {2147483647.25, 0, 2147483647.25},
+      {0.0078125, 0, 0.007812},  // exact ties of the seventh decimal: to even
+      {-0.0234375, 0, -0.023438},
+      {68719.47673551, 0, 68719.476736},  // either side of 2^36 millionths
+      {68719.4767364, 0, 68719.476736},
       {3000000000.0000001, 0, 3000000000.0},  // beyond 32 bits: the same rule
       {-1e20, 0, -1e20},
       {kInf, 0, kInf},
