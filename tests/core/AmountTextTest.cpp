@@ -54,6 +54,7 @@ const ConvertCase kConvertCases[] = {
     {"1 3/4", kCm, kNoPercent, true, 1.75 * 0.39370078740157477, UNITS_DISTANCE},
     {"3 /4", kInches, kNoPercent, true, 0.75, UNITS_DISTANCE},
     {"1 -3/4", kInches, kNoPercent, true, 0.25, UNITS_DISTANCE},  // not mixed: 1 over 4
+    {"1/2/4", kInches, kNoPercent, true, 0.5, UNITS_DISTANCE},    // the first bar divides
     {"-0 3/4", kInches, kNoPercent, true, -0.75, UNITS_DISTANCE},  // the sign covers it all
     {"+0 1/2", kInches, kNoPercent, true, 0.5, UNITS_DISTANCE},
     {"-0/4", kInches, kNoPercent, false, 0.0, kCallerUnits},       // a signed zero alone

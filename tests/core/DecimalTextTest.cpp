@@ -41,6 +41,7 @@ TEST(DecimalText, ScansTheDecimalGrammarOnly) {
       // Correctly rounded beyond 15 digits and beyond the exact powers of ten.
       {"9007199254740993", 16, 9007199254740992.0}, {"0.10000000000000000555", 22, 0.1},
       {"1e23", 4, 1e23},    {"123456789012345e-30", 19, 123456789012345e-30},
+      {"954085567341.69085", 18, 954085567341.69085},  // rounding twice would give ...6909
   };
   for (const auto& c : cases) {
     double value = -7.0;
