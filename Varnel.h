@@ -12,6 +12,8 @@
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
+#include "controls/ImageButtonLayout.h"
+#include "controls/SeparatorLayout.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
