@@ -38,4 +38,6 @@
 #  include "draw/PolygonBatcher.h"
 #  include "draw/GdiCache.h"
 #  include "draw/TransparentBitmap.h"
+#  include "controls/ImageButton.h"
+#  include "controls/StaticSeparator.h"
 #endif

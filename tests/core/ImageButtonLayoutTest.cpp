@@ -68,9 +68,9 @@ TEST(ImageButtonLayout, CentresOnlyMinusOneAndWrapsExtremeValues) {
   EXPECT_EQ(kept.x, -2);
   EXPECT_EQ(kept.y, 0);
   // The largest differences still fit after halving.
-  const tagPOINT far = CenterInClient({-1, -1}, {INT_MAX, 0}, {INT_MIN, INT_MAX});
-  EXPECT_EQ(far.x, INT_MAX);
-  EXPECT_EQ(far.y, -1073741824);
+  const tagPOINT extreme = CenterInClient({-1, -1}, {INT_MAX, 0}, {INT_MIN, INT_MAX});
+  EXPECT_EQ(extreme.x, INT_MAX);
+  EXPECT_EQ(extreme.y, -1073741824);
   // A shift past the largest coordinate wraps rather than overflowing.
   const ImageButtonLayout edge = ExplicitLayout({INT_MAX, 0}, {INT_MAX, 0}, kIcon);
   EXPECT_EQ(ImagePosition(edge, kItem, kClient, true, 1).x, INT_MIN);
