@@ -22,6 +22,8 @@
 #  include "afx/AfxImageList.h"
 #  include "afx/AfxRes.h"
 #  include "afx/AfxWin.h"
+#  include "afx/AfxMenu.h"
+#  include "afx/AfxFrame.h"
 #  include "afx/AfxControls.h"
 #  include "afx/AfxDialog.h"
 #  include "afx/AfxPropertySheet.h"

@@ -21,6 +21,53 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() { return g_pApp; }
 
+CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+  CWinApp* pApp = AfxGetApp();
+  if (pApp == nullptr) return -1;
+  pApp->m_hInstance = hInstance;
+  pApp->m_hPrevInstance = hPrevInstance;
+  pApp->m_lpCmdLine = lpCmdLine;
+  pApp->m_nCmdShow = nCmdShow;
+  if (!pApp->InitInstance()) {
+    if (pApp->m_pMainWnd != nullptr) pApp->m_pMainWnd->DestroyWindow();
+    return pApp->ExitInstance();
+  }
+  return pApp->Run();
+}
+
+namespace {
+
+HANDLE LoadAppImage(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType) {
+  return ::LoadImageA(AfxFindResourceHandle(lpszName, lpszType), lpszName, uImageType, 0, 0,
+                      LR_DEFAULTSIZE | LR_SHARED);
+}
+
+}  // namespace
+
+HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
+  return static_cast<HICON>(LoadAppImage(lpszResourceName, MAKEINTRESOURCEA(14), IMAGE_ICON));
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
+
+HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const {
+  return static_cast<HCURSOR>(LoadAppImage(lpszResourceName, MAKEINTRESOURCEA(12), IMAGE_CURSOR));
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
+  return LoadCursor(MAKEINTRESOURCEA(nIDResource));
+}
+
+HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const {
+  return ::LoadIconA(nullptr, lpszIconName);
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const {
+  return ::LoadCursorA(nullptr, lpszCursorName);
+}
+
 HINSTANCE AfxGetInstanceHandle() {
   return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr);
 }

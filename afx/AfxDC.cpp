@@ -36,6 +36,13 @@ HDC CDC::Detach() {
   return hDC;
 }
 
+int CDC::StartDoc(LPCSTR lpszDocName) {
+  DOCINFOA docInfo = {};
+  docInfo.cbSize = sizeof(docInfo);
+  docInfo.lpszDocName = lpszDocName;
+  return StartDoc(&docInfo);
+}
+
 CDC* CDC::FromHandle(HDC hDC) {
   if (hDC == nullptr) return nullptr;
   CGdiHandleMap<HDC, CDC>& map = Map();

@@ -26,6 +26,7 @@ class VARNEL_API CDC : public CObject {
  public:
   HDC m_hDC = nullptr;        // output
   HDC m_hAttribDC = nullptr;  // queries
+  BOOL m_bPrinting = FALSE;   // set while a print job draws on this context
 
   CDC() = default;
   ~CDC() override;
@@ -54,6 +55,16 @@ class VARNEL_API CDC : public CObject {
   virtual int SaveDC();
   virtual BOOL RestoreDC(int nSavedDC);
   int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
+
+  // ---- printing. The document and page calls are virtual so that a
+  // stand-in page (a bitmap, a metafile) can take the printer's part.
+  BOOL IsPrinting() const { return m_bPrinting; }
+  virtual int StartDoc(LPDOCINFOA lpDocInfo) { return ::StartDocA(m_hDC, lpDocInfo); }
+  int StartDoc(LPCSTR lpszDocName);
+  virtual int StartPage() { return ::StartPage(m_hDC); }
+  virtual int EndPage() { return ::EndPage(m_hDC); }
+  virtual int EndDoc() { return ::EndDoc(m_hDC); }
+  virtual int AbortDoc() { return ::AbortDoc(m_hDC); }
 
   // ---- mapping: setters change both handles, getters ask the attribute one
   virtual int SetMapMode(int nMapMode);

@@ -1,18 +1,43 @@
 // CView: a child window that shows a document by drawing it. A host derives
 // from it and supplies OnDraw; painting prepares a paint context with
-// OnPrepareDC and calls OnDraw. CFrameWnd: the smallest frame window that
-// holds one view and keeps it filling its client area.
+// OnPrepareDC and calls OnDraw, and printing runs the same drawing page by
+// page (OnFilePrint). A click gives the view the focus. Views are made
+// with new and delete themselves when their window is gone.
 #pragma once
 
+#include "afx/AfxFrame.h"
 #include "afx/AfxWindowDC.h"
 
-// The print job's record; the library reads its preview flag.
-struct CPrintInfo {
-  BOOL m_bPreview = FALSE;     // drawing for print preview
-  BOOL m_bDirect = FALSE;      // printing without the print dialog
-  UINT m_nCurPage = 1;         // the page being drawn
+// The print job's record.
+struct VARNEL_API CPrintInfo {
+  BOOL m_bPreview = FALSE;           // drawing for print preview
+  BOOL m_bDirect = FALSE;            // the default printer, without the print dialog
+  BOOL m_bContinuePrinting = TRUE;   // cleared by OnPrepareDC to end the job early
+  UINT m_nCurPage = 1;               // the page being drawn
   UINT m_nNumPreviewPages = 1;
-  RECT m_rectDraw = {0, 0, 0, 0};  // the usable page area, in logical units
+  CRect m_rectDraw;                  // the page's usable area, in logical units
+  CString m_strPageDesc;
+  // A device context the host prints on instead of a printer's (a page-sized
+  // bitmap, a metafile): set it in OnPreparePrinting; the job then needs no
+  // printer and shows no dialog. Not owned.
+  CDC* m_pTargetDC = nullptr;
+
+  void SetMinPage(UINT nMinPage) { m_nMinPage = nMinPage; }
+  void SetMaxPage(UINT nMaxPage) { m_nMaxPage = nMaxPage; }
+  UINT GetMinPage() const { return m_nMinPage; }
+  UINT GetMaxPage() const { return m_nMaxPage; }
+  // The pages the job prints (the whole document unless the print dialog
+  // narrowed it).
+  UINT GetFromPage() const { return m_nFromPage != 0 ? m_nFromPage : m_nMinPage; }
+  UINT GetToPage() const { return m_nToPage != 0 ? m_nToPage : m_nMaxPage; }
+
+ private:
+  friend class CView;
+  UINT m_nMinPage = 1;
+  UINT m_nMaxPage = 0xFFFF;
+  UINT m_nFromPage = 0;
+  UINT m_nToPage = 0;
+  HDC m_hPrinterDC = nullptr;  // from DoPreparePrinting; the job deletes it
 };
 
 class VARNEL_API CView : public CWnd {
@@ -29,40 +54,32 @@ class VARNEL_API CView : public CWnd {
   // Scrolling slots a scrolling view fills in; the base scrolls nothing
   // and says so (FALSE).
   virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);
-  virtual BOOL OnScrollBy(SIZE sizeScroll, BOOL bDoScroll = TRUE);
+  virtual BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE);
+
+  // The print command (map it with ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)):
+  // OnPreparePrinting; OnBeginPrinting; for each page OnPrepareDC (which
+  // may end the job), StartPage, OnPrepareDC, OnPrint, EndPage; then
+  // EndDoc (AbortDoc after a failure) and OnEndPrinting.
+  afx_msg void OnFilePrint();
 
  protected:
+  // Sets the pages and calls DoPreparePrinting; FALSE cancels the job.
+  virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+  // Finds the device to print on: the host's m_pTargetDC, else the
+  // default printer (m_bDirect) or the one the print dialog returns.
+  BOOL DoPreparePrinting(CPrintInfo* pInfo);
   virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+  void PostNcDestroy() override;
 
   afx_msg void OnPaint();
-  DECLARE_MESSAGE_MAP()
-};
-
-// The first pane of a frame: the view's control ID.
-constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
-
-class VARNEL_API CFrameWnd : public CWnd {
-  DECLARE_DYNAMIC(CFrameWnd)
-
- public:
-  CFrameWnd() = default;
-
-  // A top-level frame (or a child when pParentWnd is given).
-  BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-              CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
-
-  // The view that fills the client area (not owned).
-  void SetActiveView(CView* pView);
-  CView* GetActiveView() const { return m_pViewActive; }
-  // Sizes the active view to the client area.
-  void RecalcLayout();
-
- protected:
-  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
  private:
-  CView* m_pViewActive = nullptr;
+  void PrintPages(CDC* pDC, CPrintInfo* pInfo);
 };

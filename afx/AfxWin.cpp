@@ -6,10 +6,13 @@
 #include "afx/AfxWin.h"
 
 #include "afx/AfxControls.h"
+#include "afx/AfxDC.h"
 #include "afx/AfxDataExchange.h"
+#include "afx/AfxMenu.h"
 #include "afx/AfxException.h"
 
 #include <algorithm>
+#include <exception>
 #include <map>
 #include <vector>
 
@@ -70,7 +73,47 @@ T* TempObject(HWND hWnd, const CRuntimeClass* pClass) {
 
 LONG_PTR WndProcValue() { return reinterpret_cast<LONG_PTR>(&AfxWndProc); }
 
+// The result a message gets when its handler threw: creation fails, a
+// paint is done with (or it would come back at once), anything else 0.
+LRESULT DefaultResultAfterException(const MSG& msg) {
+  if (msg.message == WM_CREATE) return -1;
+  if (msg.message == WM_PAINT) ::ValidateRect(msg.hwnd, nullptr);
+  return 0;
+}
+
+template <class E>
+LRESULT ReportWndProcException(E e, const MSG& msg) {
+  CWinApp* pApp = AfxGetApp();
+  if (pApp != nullptr) return pApp->ProcessWndProcException(e, &msg);
+  return DefaultResultAfterException(msg);
+}
+
 }  // namespace
+
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+  // A user exception was told by whoever threw it.
+  if (e == nullptr || !e->IsKindOf(RUNTIME_CLASS(CUserException))) {
+    ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
+  }
+  return DefaultResultAfterException(*pMsg);
+}
+
+LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {
+  // One prompt at a time: the message box pumps messages, and a handler
+  // that throws again must not stack prompts on top of each other.
+  static bool bReporting = false;
+  if (!bReporting) {
+    bReporting = true;
+    CString text("An unexpected error stopped the last operation.");
+    if (lpszWhat != nullptr && *lpszWhat != '\0') {
+      text += "\n\n";
+      text += lpszWhat;
+    }
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+    bReporting = false;
+  }
+  return DefaultResultAfterException(*pMsg);
+}
 
 LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
   ThreadState& state = State();
@@ -124,7 +167,12 @@ BOOL AfxUnhookWindowCreate() {
   return bTaken;
 }
 
-void AfxDeleteTempMap() { Temps().Clear(); }
+void AfxDeleteTempMap() {
+  Temps().Clear();
+  CDC::DeleteTempMap();
+  CGdiObject::DeleteTempMap();
+  CMenu::DeleteTempMap();
+}
 
 CScrollBar* AfxScrollBarFromHandle(HWND hWnd) {
   if (hWnd == nullptr) return nullptr;
@@ -159,12 +207,18 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   const MSG saved = state.lastSentMsg;
   state.lastSentMsg = MSG{hWnd, message, wParam, lParam, 0, {0, 0}};
   LRESULT result = 0;
+  // Nothing may unwind through the system's frames: every exception stops
+  // here, is told to the user once, and the message gets its default
+  // result.
   try {
     result = pWnd->WindowProc(message, wParam, lParam);
   } catch (CException* e) {
-    // Nothing may unwind through the system's frames; the user was told
-    // already for a user exception, and the others have no one to tell.
+    result = ReportWndProcException(e, state.lastSentMsg);
     e->Delete();
+  } catch (const std::exception& e) {
+    result = ReportWndProcException(e.what(), state.lastSentMsg);
+  } catch (...) {
+    result = ReportWndProcException(static_cast<LPCSTR>(nullptr), state.lastSentMsg);
   }
   state.lastSentMsg = saved;
   if (message == WM_NCDESTROY) pWnd->OnNcDestroyed();
@@ -183,11 +237,16 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void*, AFX_CMDHANDLERINFO*) {
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
   const AFX_MSGMAP_ENTRY* pEntry =
       AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, static_cast<UINT>(nCode), nID);
   if (pEntry == nullptr) return FALSE;
-  pEntry->pfn(this, 0, 0);
+  if (pHandlerInfo != nullptr) {
+    pHandlerInfo->pTarget = this;
+    return TRUE;
+  }
+  // The thunks of ID ranges read the ID, those of updates the CCmdUI.
+  pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
   return TRUE;
 }
 
@@ -254,6 +313,12 @@ HWND CWnd::Detach() {
 
 void CWnd::OnNcDestroyed() {
   if (m_hWnd == nullptr) return;
+  // The application ends with its main window.
+  CWinApp* pApp = AfxGetApp();
+  if (pApp != nullptr && pApp->m_pMainWnd == this) {
+    pApp->m_pMainWnd = nullptr;
+    AfxPostQuitMessage(0);
+  }
   Detach();
   PostNcDestroy();  // may delete this
 }
@@ -479,6 +544,33 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() {
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 void CWnd::OnPaint() { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnNcDestroy() { Default(); }
+void CWnd::OnSysColorChange() { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnSetFocus(CWnd*) { Default(); }
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+void CWnd::OnCaptureChanged(CWnd*) { Default(); }
+void CWnd::OnTimer(UINT) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+void CWnd::OnLButtonDblClk(UINT, POINT) { Default(); }
+void CWnd::OnRButtonDown(UINT, POINT) { Default(); }
+void CWnd::OnRButtonUp(UINT, POINT) { Default(); }
+void CWnd::OnRButtonDblClk(UINT, POINT) { Default(); }
+void CWnd::OnMButtonDown(UINT, POINT) { Default(); }
+void CWnd::OnMButtonUp(UINT, POINT) { Default(); }
+void CWnd::OnMButtonDblClk(UINT, POINT) { Default(); }
+void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnContextMenu(CWnd*, POINT) { Default(); }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+void CWnd::OnMouseHWheel(UINT, short, POINT) { Default(); }
 void CWnd::OnDestroy() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }

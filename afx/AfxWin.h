@@ -16,16 +16,25 @@ class CWnd;
 class CScrollBar;
 class CDataExchange;
 class CDC;
+class CFont;
+class CMenu;
+class CRgn;
+class CException;
 struct CCreateContext;
-struct AFX_CMDHANDLERINFO;
+
+// Filled by OnCmdMsg when it is asked only whether a handler exists.
+struct AFX_CMDHANDLERINFO {
+  CCmdTarget* pTarget = nullptr;
+};
 
 // The root of every class with a message map.
 class VARNEL_API CCmdTarget : public CObject {
   DECLARE_DYNAMIC(CCmdTarget)
 
  public:
-  // Runs the map's handler for a command (WM_COMMAND with nCode and nID);
-  // FALSE when no entry handles it.
+  // Runs the map's handler for a command (WM_COMMAND with nCode and nID;
+  // nCode CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra); FALSE when no
+  // entry handles it. With pHandlerInfo, only reports the handler's owner.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
                         AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
 
@@ -87,6 +96,7 @@ class VARNEL_API CWnd : public CCmdTarget {
 
   // ---- window state and text --------------------------------------------------
   void SetWindowText(LPCSTR lpszString);
+  void SetWindowText(const CString& str) { SetWindowText(static_cast<LPCSTR>(str)); }
   int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
   void GetWindowText(CString& rString) const;
   int GetWindowTextLength() const;
@@ -102,12 +112,50 @@ class VARNEL_API CWnd : public CCmdTarget {
   BOOL EnableWindow(BOOL bEnable = TRUE);
   BOOL IsWindowVisible() const;
   BOOL ShowWindow(int nCmdShow);
-  HFONT GetFont() const;  // the font the window draws with (WM_GETFONT), or null
-  void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
+  // The font the window draws with (WM_GETFONT), or null for the system's.
+  CFont* GetFont() const;
+  void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+  BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
+                    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  void CenterWindow(CWnd* pAlternateOwner = nullptr);
+
+  // ---- dialog items ------------------------------------------------------------------
+  void SetDlgItemText(int nID, LPCSTR lpszString);
+  int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
+  int GetDlgItemText(int nID, CString& rString) const;
+  void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
+  UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
+  void CheckDlgButton(int nIDButton, UINT nCheck);
+  UINT IsDlgButtonChecked(int nIDButton) const;
+
+  // ---- timers and menus --------------------------------------------------------------
+  UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                    void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD) = nullptr);
+  BOOL KillTimer(UINT_PTR nIDEvent);
+  CMenu* GetMenu() const;
+  BOOL SetMenu(CMenu* pMenu);
+  void DrawMenuBar();
+
+  // ---- device contexts of the window ---------------------------------------------------
+  // The client area's context (a temporary object); give it back with
+  // ReleaseDC.
+  CDC* GetDC();
+  CDC* GetDCEx(CRgn* prgnClip, DWORD flags);
+  CDC* GetWindowDC();
+  int ReleaseDC(CDC* pDC);
 
   // ---- relatives ------------------------------------------------------------------
   CWnd* GetParent() const;
+  // The owner (a popup's owner window); a window without one answers its
+  // parent.
   CWnd* GetOwner() const;
+  void SetOwner(CWnd* pOwnerWnd);
+  // The frame the window sits in (the nearest frame among its parents).
+  class CFrameWnd* GetParentFrame() const;
+  // Sends the message to every child (and, with bDeep, to their children);
+  // with bOnlyPerm only to windows that have an object of their own.
+  void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
   CWnd* GetTopLevelParent() const;
   CWnd* GetWindow(UINT nCmd) const;
   CWnd* GetDlgItem(int nID) const;
@@ -168,6 +216,7 @@ class VARNEL_API CWnd : public CCmdTarget {
   virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
   virtual void PreSubclassWindow() {}
   // After the window is gone (WM_NCDESTROY) and the object detached.
+  // Frames and views delete themselves here.
   virtual void PostNcDestroy() {}
   virtual void DoDataExchange(CDataExchange* pDX);
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -197,8 +246,36 @@ class VARNEL_API CWnd : public CCmdTarget {
   afx_msg void OnLButtonUp(UINT nFlags, POINT point);
   afx_msg void OnMouseMove(UINT nFlags, POINT point);
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+  afx_msg void OnClose();
+  afx_msg void OnNcDestroy();
+  afx_msg void OnSysColorChange();
+  afx_msg void OnCancelMode();
+  afx_msg void OnSetFocus(CWnd* pOldWnd);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  afx_msg void OnCaptureChanged(CWnd* pWnd);
+  afx_msg void OnTimer(UINT nIDEvent);
+  afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+  afx_msg void OnLButtonDblClk(UINT nFlags, POINT point);
+  afx_msg void OnRButtonDown(UINT nFlags, POINT point);
+  afx_msg void OnRButtonUp(UINT nFlags, POINT point);
+  afx_msg void OnRButtonDblClk(UINT nFlags, POINT point);
+  afx_msg void OnMButtonDown(UINT nFlags, POINT point);
+  afx_msg void OnMButtonUp(UINT nFlags, POINT point);
+  afx_msg void OnMButtonDblClk(UINT nFlags, POINT point);
+  afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnContextMenu(CWnd* pWnd, POINT pos);
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+  afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+  afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+  afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+  afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, POINT pt);
 
   WNDPROC m_pfnSuper = nullptr;  // the window procedure we replaced
+  HWND m_hWndOwner = nullptr;    // set by SetOwner
   enum { kModalIdle, kModalRunning, kModalEnded };
   int m_nModalResult = -1;
   int m_nModalState = kModalIdle;
@@ -234,6 +311,10 @@ class VARNEL_API CWinApp : public CCmdTarget {
 
   LPCSTR m_pszAppName = nullptr;
   HINSTANCE m_hInstance = nullptr;
+  HINSTANCE m_hPrevInstance = nullptr;
+  LPSTR m_lpCmdLine = nullptr;
+  int m_nCmdShow = SW_SHOWNORMAL;
+  // The main window: the application ends when it is destroyed.
   CWnd* m_pMainWnd = nullptr;
 
   virtual BOOL InitInstance() { return TRUE; }
@@ -252,12 +333,34 @@ class VARNEL_API CWinApp : public CCmdTarget {
   // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
   // string ID (or help context; 0 when the prompt was given as text).
   virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+  // An exception that reached a window procedure: told to the user once
+  // (a CUserException has been told already); returns the message's
+  // result (-1 for WM_CREATE, which fails the creation; 0 otherwise).
+  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
+  // The same for an exception of another kind (what() when it has one).
+  virtual LRESULT ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg);
+
+  HICON LoadIcon(UINT nIDResource) const;
+  HICON LoadIcon(LPCSTR lpszResourceName) const;
+  HCURSOR LoadCursor(UINT nIDResource) const;
+  HCURSOR LoadCursor(LPCSTR lpszResourceName) const;
+  HICON LoadStandardIcon(LPCSTR lpszIconName) const;
+  HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const;
+  // The 3-D look is the system's own today; kept for hosts that ask.
+  BOOL Enable3dControls() { return TRUE; }
+  BOOL Enable3dControlsStatic() { return TRUE; }
 
  protected:
   WPARAM m_nExitCode = 0;
 };
 
 VARNEL_API CWinApp* AfxGetApp();
+// The application's main window (null without an application).
+VARNEL_API CWnd* AfxGetMainWnd();
+// The body of the framework's WinMain: InitInstance, then Run; returns the
+// exit code.
+VARNEL_API int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
+                          int nCmdShow);
 VARNEL_API HINSTANCE AfxGetInstanceHandle();
 // Where dialog templates and strings are looked up first: the application.
 VARNEL_API HINSTANCE AfxGetResourceHandle();
@@ -265,5 +368,6 @@ VARNEL_API HINSTANCE AfxGetResourceHandle();
 // registered extension library that has it (the application when none has).
 VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 VARNEL_API void AfxPostQuitMessage(int nExitCode);
-// Frees the temporary window objects handed out by CWnd::FromHandle.
+// Frees the temporary objects handed out by FromHandle: windows, device
+// contexts, drawing objects, menus.
 VARNEL_API void AfxDeleteTempMap();

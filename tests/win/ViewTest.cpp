@@ -23,11 +23,11 @@ class CTestView : public CView {
   }
 };
 
+// Frames and views delete themselves with their windows.
 class ViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200),
-                             nullptr, 0));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
     ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 10, 10), &frame,
                             AFX_IDW_PANE_FIRST));
     frame.SetActiveView(&view);
@@ -35,7 +35,9 @@ class ViewTest : public ::testing::Test {
     frame.UpdateWindow();
     PumpPending();
   }
-  void TearDown() override { frame.DestroyWindow(); }
+  void TearDown() override {
+    if (::IsWindow(frame.m_hWnd)) frame.DestroyWindow();
+  }
 
   CRect ClientOf(const CWnd& wnd) const {
     CRect rc;
@@ -43,8 +45,8 @@ class ViewTest : public ::testing::Test {
     return rc;
   }
 
-  CFrameWnd frame;
-  CTestView view;
+  CFrameWnd& frame = *new CFrameWnd;
+  CTestView& view = *new CTestView;
 };
 
 TEST_F(ViewTest, PaintingPreparesTheContextThenDraws) {
@@ -75,7 +77,7 @@ TEST_F(ViewTest, WindowContextsCoverClientAreaAndFrame) {
   EXPECT_NE(client.GetSafeHdc(), nullptr);
   client.FillSolidRect(0, 0, 5, 5, kRed);
   EXPECT_EQ(client.GetPixel(2, 2), kRed);
-  EXPECT_FALSE(view.OnScrollBy(SIZE{0, 10})) << "a plain view does not scroll";
+  EXPECT_FALSE(view.OnScrollBy(CSize(0, 10))) << "a plain view does not scroll";
 }
 
 }  // namespace
