@@ -34,7 +34,7 @@ void CStaticSeparator::OnPaint() {
   CString text;
   GetWindowText(text);
   const SeparatorCaption caption = SeparatorCaptionFor(text, GetStyle() & 0xFF);
-  CFont* pFont = CFont::FromHandle(GetFont());
+  CFont* pFont = GetFont();
   CFont* pOldFont = pFont != nullptr ? dc.SelectObject(pFont) : nullptr;
   dc.SetBkColor(::GetSysColor(COLOR_BTNFACE));
   dc.DrawText(caption.text, &rcClient, caption.nFormat);
