@@ -122,14 +122,25 @@ TEST_F(ControlsTest, IconBesideCaptionPressedAndDefault) {
   EXPECT_EQ(shot->At(4, 7), kBlue);
 }
 
-TEST_F(ControlsTest, ImageAloneIsCentredAndCaptionAloneToo) {
+TEST_F(ControlsTest, ImageAloneIsCentredAndExplicitPositionsHold) {
   CPeekButton& button = dlg.m_button;
   button.SetWindowText("");
   ASSERT_EQ(button.SetIcon(IDI_BUTTON, 16, 16), 1);
   button.UpdateWindow();
   EXPECT_EQ(Capture(button)->At(42, 7), kBlue);
 
+  // Loaded at its own size, laid out as 0 x 0: the corner on the centre.
+  ASSERT_EQ(button.SetIcon(IDI_BUTTON, 0, 0), 1);
+  button.UpdateWindow();
+  {
+    auto shot = Capture(button);
+    EXPECT_EQ(shot->At(50, 15), kBlue);
+    EXPECT_EQ(shot->At(65, 25), kRed);
+    EXPECT_NE(shot->At(49, 15), kBlue);
+  }
+
   // The explicit layout: text (10, -1) with the image at (60, 2).
+  ASSERT_EQ(button.SetIcon(IDI_BUTTON, 16, 16), 1);
   button.SetWindowText("Text");
   button.SetImagePos(CPoint(60, 2));
   button.SetTextPos(CPoint(10, -1));
