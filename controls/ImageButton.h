@@ -51,6 +51,7 @@ class VARNEL_API CImageButton : public CButton {
 
  protected:
   int m_bAutoPos = 1;
+  // Explicit positions start centred, for a host that sets only one.
   CPoint m_ptImage{-1, -1};
   CPoint m_ptText{-1, -1};
   int m_nImageOffset = 4;
