@@ -13,6 +13,8 @@
 #include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
 #include "controls/RubberbandRules.h"
+#include "controls/ImageButtonLayout.h"
+#include "controls/SeparatorLayout.h"
 
 #if defined(_WIN32)
 #  include "afx/AfxModule.h"
@@ -40,4 +42,6 @@
 #  include "draw/GdiCache.h"
 #  include "draw/TransparentBitmap.h"
 #  include "controls/Rubberband.h"
+#  include "controls/ImageButton.h"
+#  include "controls/StaticSeparator.h"
 #endif
