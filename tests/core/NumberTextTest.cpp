@@ -1,3 +1,5 @@
+// The number text of entry fields; the dialog's refusals and prompts are
+// in tests/win/DataExchangeTest.cpp.
 #include "afx/AfxNumberText.h"
 
 #include <gtest/gtest.h>
@@ -9,46 +11,31 @@
 
 namespace {
 
-TEST(NumberText, WholeNumbersAreTheWholeText) {
+TEST(NumberText, NumbersAreTheWholeText) {
   const struct {
     const char* text;
     int64_t value;
-  } numbers[] = {
-      {"0", 0},           {"42", 42},         {" \t-17 ", -17},
-      {"+5", 5},          {"007", 7},         {"-0", 0},
-      {"2147483648", 2147483648},           {"99999999999999999999", kWholeNumberBound},
-      {"-99999999999999999999", -kWholeNumberBound},
+  } wholes[] = {
+      {" \t-17 ", -17}, {"+5", 5}, {"-0", 0}, {"2147483648", 2147483648},
+      {"99999999999999999999", kWholeNumberBound}, {"-99999999999999999999", -kWholeNumberBound},
   };
-  for (const auto& c : numbers) {
+  for (const auto& c : wholes) {
     int64_t value = -1;
     EXPECT_TRUE(ReadWholeNumber(c.text, value)) << c.text;
     EXPECT_EQ(value, c.value) << c.text;
   }
-  for (const char* text : {"", " ", "-", "+-1", "12abc", "1 2", "1.5", "1e3", "0x10", "- 1"}) {
+  for (const char* text : {"", " ", "-", "+-1", "12abc", "1 2", "1.5", "0x10", "- 1"}) {
     int64_t value = -1;
     EXPECT_FALSE(ReadWholeNumber(text, value)) << text;
     EXPECT_EQ(value, -1) << text;
   }
-}
-
-TEST(NumberText, RealNumbersAreTheWholeText) {
-  const struct {
-    const char* text;
-    double value;
-  } numbers[] = {
-      {"1.5", 1.5}, {" -.25\t", -0.25}, {"3.", 3.0}, {"1e3", 1000.0}, {"+2E-2", 0.02},
-      {"1e999", HUGE_VAL},
-  };
-  for (const auto& c : numbers) {
-    double value = -1.0;
-    EXPECT_TRUE(ReadRealNumber(c.text, value)) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
-  }
+  double real = -1.0;
+  EXPECT_TRUE(ReadRealNumber(" -.25e1\t", real));
+  EXPECT_EQ(real, -2.5);
   for (const char* text : {"", ".", "12abc", "1.5.2", "1,5", "1e", "inf", "nan", "1 5"}) {
-    double value = -1.0;
-    EXPECT_FALSE(ReadRealNumber(text, value)) << text;
-    EXPECT_EQ(value, -1.0) << text;
+    EXPECT_FALSE(ReadRealNumber(text, real)) << text;
   }
+  EXPECT_EQ(real, -2.5);
 }
 
 TEST(NumberText, SignificantDigitsAsPrintfGWritesThem) {
@@ -57,17 +44,13 @@ TEST(NumberText, SignificantDigitsAsPrintfGWritesThem) {
     int digits;
     const char* text;
   } cases[] = {
-      {0.1, DBL_DIG, "0.1"},
       {static_cast<float>(0.1), FLT_DIG, "0.1"},
       {static_cast<float>(0.1), DBL_DIG, "0.100000001490116"},
-      {1.0 / 3, DBL_DIG, "0.333333333333333"},
       {123456789.0, FLT_DIG, "1.23457e+08"},
       {123456.0, FLT_DIG, "123456"},
       {1e-5, DBL_DIG, "1e-05"},
       {0.0001, DBL_DIG, "0.0001"},
-      {-2.5, DBL_DIG, "-2.5"},
       {0.0, DBL_DIG, "0"},
-      {FLT_MAX, FLT_DIG, "3.40282e+38"},
       {2.5, 1, "2"},  // ties to even in every build
   };
   for (const auto& c : cases) EXPECT_EQ(WriteRealNumber(c.value, c.digits), c.text) << c.value;
