@@ -84,10 +84,11 @@ VARNEL_API void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 VARNEL_API void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 // The text of a combo box (its edit field's, or the selected item's for a
 // drop-down list) or of a list box's selected item; empty when a list has
-// none. Loading selects the item equal to the value (ignoring case);
-// failing that, a combo box with an edit field shows the value as it is,
-// and a list selects the first item that begins with it (the ...Exact forms
-// leave a list's selection alone instead).
+// none. Loading selects the item equal to the value (ignoring case). A
+// combo box with an edit field then shows the value as it is, never
+// completed to a longer item; in a list with no equal item, the first item
+// that begins with the value is selected (the ...Exact forms leave the
+// selection alone instead).
 VARNEL_API void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 VARNEL_API void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 VARNEL_API void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
