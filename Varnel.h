@@ -8,6 +8,7 @@
 #include "afx/AfxString.h"
 #include "afx/AfxGeometry.h"
 #include "afx/AfxArray.h"
+#include "afx/AfxNumberText.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
@@ -17,6 +18,9 @@
 #include "controls/SeparatorLayout.h"
 
 #if defined(_WIN32)
+// _T and the TCHAR names; the framework is ANSI, so _T("x") is "x".
+#  include <tchar.h>
+#  include "afx/AfxDiag.h"
 #  include "afx/AfxModule.h"
 #  include "afx/AfxGdi.h"
 #  include "afx/AfxDC.h"
