@@ -40,11 +40,13 @@ class VARNEL_API CDialog : public CWnd {
   // Keystrokes go through the dialog manager (Tab, Enter, Escape).
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
- protected:
+  // Public so that a host's map can name them (ON_COMMAND(IDOK, CDialog::OnOK)).
   // IDOK: UpdateData(TRUE), and EndDialog(IDOK) when it succeeds.
   virtual void OnOK();
   // IDCANCEL: EndDialog(IDCANCEL).
   virtual void OnCancel();
+
+ protected:
   afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
   // Creates the dialog window from a template and attaches it to this.

@@ -38,6 +38,36 @@ void CAmountBox::RemoveHistoryEntry(int nIndex) {
   DeleteString(static_cast<UINT>(nIndex));
 }
 
+bool CAmountBox::Holds(int nIndex, double dAmount, unsigned int uUnits) const {
+  const history* pRecord = RecordAt(nIndex);
+  return pRecord != nullptr && pRecord->dAmount == dAmount && pRecord->uUnits == uUnits;
+}
+
+int CAmountBox::FindEntry(double dAmount, unsigned int uUnits) const {
+  for (int i = 0; i < GetCount(); ++i) {
+    if (Holds(i, dAmount, uUnits)) return i;
+  }
+  return CB_ERR;
+}
+
+int CAmountBox::FindStoredAmount() const {
+  const int nSelected = GetCurSel();
+  if (nSelected != CB_ERR && Holds(nSelected, m_dAmount, m_uUnits)) return nSelected;
+  return FindEntry(m_dAmount, m_uUnits);
+}
+
+void CAmountBox::ShowStoredAmount() {
+  const int nEntry = FindStoredAmount();
+  if (nEntry != CB_ERR) {
+    SetCurSel(nEntry);
+    return;
+  }
+  CString text;
+  FormatAmount(m_dAmount, m_uUnits, text, false);
+  SetCurSel(-1);
+  SetWindowText(text);
+}
+
 void CAmountBox::SetAmount(double dAmount, unsigned int uUnits, bool bClear, bool bAlwaysAdd,
                            bool bNoRound) {
   if (IsWindow()) {
@@ -46,13 +76,7 @@ void CAmountBox::SetAmount(double dAmount, unsigned int uUnits, bool bClear, boo
     }
     const bool unchanged = GetCount() > 0 && dAmount == m_dAmount && uUnits == m_uUnits;
     if (!unchanged || bAlwaysAdd) {
-      int nFound = CB_ERR;
-      for (int i = 0; !bAlwaysAdd && i < GetCount() && nFound == CB_ERR; ++i) {
-        const history* pRecord = RecordAt(i);
-        if (pRecord != nullptr && pRecord->dAmount == dAmount && pRecord->uUnits == uUnits) {
-          nFound = i;
-        }
-      }
+      int nFound = bAlwaysAdd ? CB_ERR : FindEntry(dAmount, uUnits);
       if (nFound == CB_ERR) {
         InsertHistoryEntry(0, dAmount, uUnits, bNoRound);
         nFound = 0;
@@ -131,7 +155,7 @@ BOOL CAmountBox::PreTranslateMessage(MSG* pMsg) {
     ClearAmount();
     m_bModify = true;
   } else {
-    if (GetCount() > 0) SetCurSel(0);
+    ShowStoredAmount();  // never another entry than the amount held
     m_bModify = false;
   }
   return TRUE;
@@ -180,14 +204,22 @@ void DDX_AmountBox(CDataExchange* pDX, int nIDC, CAmountBox& rControl) {
   if (!rControl.ValidateAmount(value, units, atLimit)) {
     FailAmountOutOfRange(pDX, AmountRangePrompt(rControl, units));
   }
-  if (rControl.GetCount() > 0 && value == rControl.m_dAmount && units == rControl.m_uUnits) {
-    rControl.SetCurSel(0);
-  } else if (rControl.m_bModify) {
-    rControl.SetAmount(value, units, false, false, atLimit);
-    if (rControl.GetCount() > rControl.m_nHistory + rControl.m_nDefaults) {
-      rControl.RemoveHistoryEntry(rControl.GetCount() - rControl.m_nDefaults - 1);
-    }
-    if (rControl.m_bNotify) NotifyAmount(pDX->m_pDlgWnd, rControl, WM_AMOUNTCHANGED, nIDC, 0);
+  // The text shown afterwards is always the stored amount's: its entry is
+  // selected, and an entry that no list entry holds is recorded as a change.
+  const bool same = value == rControl.m_dAmount && units == rControl.m_uUnits;
+  if (same && rControl.FindStoredAmount() != CB_ERR) {
+    rControl.ShowStoredAmount();
+  } else if (rControl.m_bModify || (same && rControl.GetCount() > 0)) {
+    rControl.RecordCommit(pDX, nIDC, value, units, atLimit, same);
+  } else {
+    rControl.ShowStoredAmount();  // an unmodified entry changes nothing
   }
   rControl.m_bModify = false;
+}
+
+void CAmountBox::RecordCommit(CDataExchange* pDX, int nIDC, double dAmount, unsigned int uUnits,
+                              bool bAtLimit, bool bAlwaysAdd) {
+  SetAmount(dAmount, uUnits, false, bAlwaysAdd, bAtLimit);
+  if (GetCount() > m_nHistory + m_nDefaults) RemoveHistoryEntry(GetCount() - m_nDefaults - 1);
+  if (m_bNotify) NotifyAmount(pDX->m_pDlgWnd, *this, WM_AMOUNTCHANGED, nIDC, 0);
 }

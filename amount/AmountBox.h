@@ -68,6 +68,18 @@ class VARNEL_API CAmountBox : public CComboBox, public CAmountFields {
  private:
   history* RecordAt(int nIndex) const;
   int HistoryCount() const { return GetCount() - m_nDefaults; }
+  bool Holds(int nIndex, double dAmount, unsigned int uUnits) const;
+  // The first entry that holds the amount, or CB_ERR.
+  int FindEntry(double dAmount, unsigned int uUnits) const;
+  // The entry that holds the stored amount, the selected one when it does.
+  int FindStoredAmount() const;
+  // Shows the stored amount: selects its entry, or (when no entry holds
+  // it) shows its text with no entry selected.
+  void ShowStoredAmount();
+  // Stores and records a committed amount (a new top entry when
+  // bAlwaysAdd), trims the history and tells the dialog.
+  void RecordCommit(CDataExchange* pDX, int nIDC, double dAmount, unsigned int uUnits,
+                    bool bAtLimit, bool bAlwaysAdd);
   void InsertHistoryEntry(int nIndex, double dAmount, unsigned int uUnits, bool bNoRound);
   // Frees the entry's record, then deletes the entry.
   void RemoveHistoryEntry(int nIndex);

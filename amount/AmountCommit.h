@@ -50,10 +50,13 @@ bool LoadAmountExchange(CDataExchange* pDX, int nIDC, Control& rControl) {
 // Commits a control now: runs its exchange in the save direction with the
 // control's parent as the dialog. A refusal (the framework's user
 // exception) puts the focus back on the control and gives false; nothing
-// else is caught.
+// else is caught. A control without a window or without a parent has no
+// dialog to commit to: false, and nothing changes.
 template <class Control>
 bool CloseAmountExchange(Control& control, void (*exchange)(CDataExchange*, int, Control&)) {
-  CDataExchange dx(control.GetParent(), TRUE);
+  CWnd* pDialog = control.IsWindow() ? control.GetParent() : nullptr;
+  if (pDialog == nullptr) return false;
+  CDataExchange dx(pDialog, TRUE);
   try {
     exchange(&dx, control.GetDlgCtrlID(), control);
   } catch (CUserException* e) {

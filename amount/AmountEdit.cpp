@@ -3,17 +3,17 @@
 #include "afx/AfxClipboard.h"
 #include "amount/IsSibling.h"
 
+#include "amount/DecimalText.h"
+
 #include <cctype>
 
 namespace {
 
+// Keys the edit control handles itself as characters: copy, cut and undo.
+// (Ctrl+V is routed through WM_PASTE, so that the paste filter sees it.)
+constexpr UINT kCtrlC = 0x03, kCtrlV = 0x16, kCtrlX = 0x18, kCtrlZ = 0x1A;
 
-// The first character of a locale text of the user's, or the fallback.
-char UserLocaleChar(LCTYPE type, char fallback) {
-  char buffer[10] = {};
-  if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) == 0) return fallback;
-  return buffer[0] != '\0' ? buffer[0] : fallback;
-}
+bool IsKeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
 
 // The clipboard's text, cut at its first NUL; false when there is none.
 bool ClipboardText(CString& text) {
@@ -39,6 +39,7 @@ IMPLEMENT_DYNAMIC(CAmountEdit, CEdit)
 BEGIN_MESSAGE_MAP(CAmountEdit, CEdit)
   ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillfocus)
   ON_WM_CHAR()
+  ON_WM_KEYDOWN()
   ON_MESSAGE(WM_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
@@ -116,14 +117,32 @@ bool CAmountEdit::IsValidChar(int nChar) const {
   if (nChar == '\b') return true;
   if (nChar < 0 || nChar > 255) return false;
   if (std::isdigit(nChar) != 0) return true;
+  // The separator and the sign the parser reads and the formatter writes
+  // (the C library's numeric locale, not the user's settings), so that
+  // nothing typed here reads as another number.
   const char ch = static_cast<char>(nChar);
-  if (ch == UserLocaleChar(LOCALE_SDECIMAL, '.')) return true;
-  if (ch == UserLocaleChar(LOCALE_SNEGATIVESIGN, '-')) return true;
+  if (ch == DecimalSeparator()[0]) return true;
+  if (ch == '-') return true;
   return m_bPercent && ch == '%';
 }
 
 void CAmountEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
-  if (nChar <= 255 && IsValidChar(static_cast<int>(nChar))) Default();
+  if (nChar == kCtrlV) {
+    SendMessage(WM_PASTE);
+  } else if (nChar == kCtrlC || nChar == kCtrlX || nChar == kCtrlZ ||
+             (nChar <= 255 && IsValidChar(static_cast<int>(nChar)))) {
+    Default();
+  }
+}
+
+void CAmountEdit::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+  // Shift+Insert pastes inside the edit control without WM_PASTE under
+  // some systems: sent as WM_PASTE instead, through the paste filter.
+  if (nChar == VK_INSERT && IsKeyDown(VK_SHIFT) && !IsKeyDown(VK_CONTROL)) {
+    SendMessage(WM_PASTE);
+  } else {
+    Default();
+  }
 }
 
 LRESULT CAmountEdit::OnPaste(WPARAM /*wParam*/, LPARAM /*lParam*/) {

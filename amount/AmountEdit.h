@@ -50,10 +50,14 @@ class VARNEL_API CAmountEdit : public CEdit, public CAmountFields {
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
   afx_msg void OnKillfocus();
+  // Lets the clipboard and undo keys through; every paste, by key or
+  // menu, arrives as WM_PASTE.
   afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
-  // Backspace, digits, the user's decimal separator and negative sign, and
-  // '%' where percentages are accepted.
+  // Backspace, digits, the decimal separator of the C library's numeric
+  // locale (the one ConvertAmount reads), '-', and '%' where percentages
+  // are accepted.
   bool IsValidChar(int nChar) const;
 
   DECLARE_MESSAGE_MAP()

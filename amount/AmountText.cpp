@@ -31,30 +31,49 @@ double PowerOfTen(int n) {
 
 // The denominator after a fraction bar, read as atof reads: white space
 // skipped, trailing characters ignored, 0.0 when there is no number.
-double ReadDenominator(const char* afterBar) {
+double ReadDenominator(const char* afterBar, const char* separator) {
   double denominator = 0.0;
-  ScanDecimal(SkipSpace(afterBar), denominator);
+  ScanDecimal(SkipSpace(afterBar), separator, denominator);
   return denominator;
 }
 
 // A mixed number ('1 3/4') has, between the whole part and the fraction
 // bar, white space, an unsigned number (the fraction's numerator) and
 // optional white space. Anything else there is not a mixed number.
-bool ReadMixedNumerator(const char* afterWhole, const char* bar, double& numerator) {
+bool ReadMixedNumerator(const char* afterWhole, const char* bar, const char* separator,
+                        double& numerator) {
   if (!IsSpace(*afterWhole)) return false;
   const char* p = SkipSpace(afterWhole);
   if (*p == '+' || *p == '-') return false;
-  const std::size_t length = ScanDecimal(p, numerator);
+  const std::size_t length = ScanDecimal(p, separator, numerator);
   return length > 0 && SkipSpace(p + length) == bar;
 }
 
-// The text's value as a fraction or a mixed number, the sign of the whole
-// part covering the whole amount.
-double ApplyFraction(double whole, const char* afterWhole, const char* bar, double denominator) {
-  double numerator = 0.0;
-  if (!ReadMixedNumerator(afterWhole, bar, numerator)) return whole / denominator;
+// The text's value as a fraction or a mixed number; the sign of the text
+// covers the whole amount ('-0 3/4' is -0.75).
+double ApplyFraction(double whole, bool negative, bool mixed, double numerator,
+                     double denominator) {
+  if (!mixed) return whole / denominator;
   const double fraction = numerator / denominator;
-  return std::signbit(whole) ? whole - fraction : whole + fraction;
+  return negative ? whole - fraction : whole + fraction;
+}
+
+// What ConvertAmount looks for anywhere in the text, found in one pass: the
+// first fraction bar, and whether a period and a percent sign occur.
+struct TextMarks {
+  const char* bar = nullptr;
+  bool period = false;
+  bool percent = false;
+};
+
+TextMarks FindMarks(const char* text) {
+  TextMarks marks;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p == '/' && marks.bar == nullptr) marks.bar = p;
+    marks.period = marks.period || *p == '.';
+    marks.percent = marks.percent || *p == '%';
+  }
+  return marks;
 }
 
 }  // namespace
@@ -62,37 +81,46 @@ double ApplyFraction(double whole, const char* afterWhole, const char* bar, doub
 bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits, int /*nPrecision*/,
                    bool bInches, bool bPercent) {
   dAmount = 0.0;
-  const std::string text = SkipSpace(strAmount);
-  if (text.empty()) return false;
-  const std::size_t bar = text.find('/');
-  if (bar != std::string::npos && text.find('.') != std::string::npos) return false;
+  // The text up to its first NUL, read in place.
+  const char* text = SkipSpace(strAmount);
+  if (*text == '\0') return false;
+  const TextMarks marks = FindMarks(text);
+  const char* bar = marks.bar;
+  if (bar != nullptr && marks.period) return false;
 
+  const char* separator = DecimalSeparatorChars();
   double amount = 0.0;
-  const std::size_t numberLength = ScanDecimal(text.c_str(), amount);
+  const std::size_t numberLength = ScanDecimal(text, separator, amount);
   if (!std::isfinite(amount)) return false;
   RoundForTextConversion(amount);
-  if (amount == 0.0 && text[0] != '0') return false;
+  // A zero whole part counts as a number when the text starts with the
+  // digit itself, or when a fraction follows it ('-0 3/4').
+  double numerator = 0.0;
+  const bool mixed = bar != nullptr && numberLength > 0 &&
+                     ReadMixedNumerator(text + numberLength, bar, separator, numerator);
+  if (amount == 0.0 && text[0] != '0' && !mixed) return false;
 
-  if (bar != std::string::npos) {
-    const double denominator = ReadDenominator(text.c_str() + bar + 1);
+  if (bar != nullptr) {
+    const double denominator = ReadDenominator(bar + 1, separator);
     if (denominator == 0.0) {
       dAmount = amount;
       return false;
     }
-    amount = ApplyFraction(amount, text.c_str() + numberLength, text.c_str() + bar, denominator);
+    amount = ApplyFraction(amount, text[0] == '-', mixed, numerator, denominator);
     if (!std::isfinite(amount)) return false;
   }
 
-  if (text.find('%') != std::string::npos) {
-    if (bPercent) {
-      uUnits = UNITS_PERCENT;
-      dAmount = amount;
-      return true;
-    }
-  } else {
-    uUnits = UNITS_DISTANCE;
+  const bool percentSign = marks.percent;
+  if (percentSign && bPercent) {
+    uUnits = UNITS_PERCENT;  // percentages are never converted
+    dAmount = amount;
+    return true;
   }
   if (!bInches) amount *= kInchesPerCentimetre;
+  // A distance must show in either unit: one that overflows in centimetres
+  // is refused like one that overflows as typed.
+  if (!std::isfinite(amount * kCentimetresPerInch)) return false;
+  if (!percentSign) uUnits = UNITS_DISTANCE;  // a refused '%' keeps the caller's code
   dAmount = amount;
   return true;
 }
@@ -112,19 +140,20 @@ void DropSignOfZero(CString& text) {
 
 const char* FormatAmount(double dAmount, unsigned int uUnits, CString& strAmount, int nPrecision,
                          bool bInches, bool bNoRound, int nMinPrecision) {
+  if (uUnits != UNITS_PERCENT && uUnits != UNITS_DISTANCE) return strAmount;
+  if (uUnits == UNITS_DISTANCE && !bInches) dAmount *= kCentimetresPerInch;
+  if (!std::isfinite(dAmount)) {
+    strAmount.Empty();  // no text for a value that has no number to show
+    return strAmount;
+  }
   if (uUnits == UNITS_PERCENT) {
     strAmount = WriteFixed(dAmount, nPrecision).c_str();
     strAmount += '%';
-  } else if (uUnits == UNITS_DISTANCE) {
-    if (!bInches) dAmount *= kCentimetresPerInch;
-    if (bNoRound) {
-      strAmount = WriteFixed(dAmount, nMinPrecision).c_str();
-    } else {
-      RoundAmount(dAmount, nPrecision, false);
-      strAmount = WriteFixed(dAmount, nPrecision).c_str();
-    }
+  } else if (bNoRound) {
+    strAmount = WriteFixed(dAmount, nMinPrecision).c_str();
   } else {
-    return strAmount;
+    RoundAmount(dAmount, nPrecision, false);
+    strAmount = WriteFixed(dAmount, nPrecision).c_str();
   }
   DropSignOfZero(strAmount);
   return strAmount;
@@ -141,26 +170,68 @@ void RoundAmount(double& dAmount, int nPrecision, bool bNoRound) {
   dAmount = rounded / power;
 }
 
-void RoundForTextConversion(double& dAmount) {
-  if (!std::isfinite(dAmount)) return;
-  // The six-decimal text, read back in two halves: the whole part as
-  // printed (so 2.9999996, printed 3.000000, has whole part 3) and the
-  // fraction without its trailing zeros. The fraction has six decimals at
-  // most, so a millionth count is rounded, not truncated: read back as a
-  // double, 0.000249 is a hair below 249 millionths, and truncation would
-  // turn it into 0.000248.
-  const std::string text = WriteFixed(std::fabs(dAmount), 6);
+namespace {
+
+constexpr double kMillion = 1e6;
+// Below this, |value| x 10^6 is within 2^-18 of its double product, far
+// closer than kTieMargin: the nearest whole millionth is then known
+// without writing the text, unless the product lies near a half.
+constexpr double kFastMillionths = 68719476736.0;  // 2^36
+constexpr double kTieMargin = 1.0 / 65536.0;       // 2^-16
+
+// The whole part and the millionths of |value| as its six-decimal text
+// shows them (rounded to nearest, exact ties to even), found by
+// arithmetic; false when the text must decide (a large value or one near
+// a tie of millionths).
+bool SixDecimalParts(double magnitude, double& whole, double& fraction) {
+  const double scaled = magnitude * kMillion;
+  if (!(scaled < kFastMillionths)) return false;  // also NaN
+  auto count = static_cast<uint64_t>(scaled);     // truncation: floor of a non-negative value
+  const double rest = scaled - static_cast<double>(count);  // exact: both below 2^36
+  if (std::fabs(rest - 0.5) < kTieMargin) return false;
+  if (rest > 0.5) ++count;
+  whole = static_cast<double>(count / 1000000u);
+  // The fraction's six digits read as a decimal: the quotient of exact
+  // operands is the correctly rounded value, as reading the text gives;
+  // rounding it to millionths again gives the same quotient.
+  fraction = static_cast<double>(count % 1000000u) / kMillion;
+  return true;
+}
+
+// The same parts read from the text itself, the fraction rounded to
+// millionths.
+void SixDecimalPartsOfText(double magnitude, double& whole, double& fraction) {
+  const std::string text = WriteFixed(magnitude, 6);
   const std::string separator = DecimalSeparator();
   const std::size_t split = text.find(separator);
 
-  double whole = 0.0;
+  whole = 0.0;
   ScanDecimal(text.substr(0, split).c_str(), whole);
 
   std::string fractionText = "0" + text.substr(split);
   fractionText.erase(fractionText.find_last_not_of('0') + 1);
-  double fraction = 0.0;
+  fraction = 0.0;
   if (fractionText.size() > 1 + separator.size()) ScanDecimal(fractionText.c_str(), fraction);
   fraction = std::round(fraction * 1e6) / 1e6;
+}
+
+}  // namespace
+
+void RoundForTextConversion(double& dAmount) {
+  if (!std::isfinite(dAmount)) return;
+  // The six-decimal text's value, in two halves: the whole part as printed
+  // (so 2.9999996, printed 3.000000, has whole part 3) and the fraction.
+  // The fraction has six decimals at most, so a millionth count is
+  // rounded, not truncated: read back as a double, 0.000249 is a hair
+  // below 249 millionths, and truncation would turn it into 0.000248.
+  // Arithmetic finds both halves where it is certain to agree with the
+  // text (nearly always); the text itself decides the rest.
+  double whole = 0.0;
+  double fraction = 0.0;
+  const double magnitude = std::fabs(dAmount);
+  if (!SixDecimalParts(magnitude, whole, fraction)) {
+    SixDecimalPartsOfText(magnitude, whole, fraction);
+  }
 
   const double trimmed = whole + fraction;
   dAmount = dAmount < 0.0 ? -trimmed : trimmed;

@@ -12,11 +12,13 @@ constexpr unsigned int UNITS_PERCENT = 1;   // a percentage
 
 // Reads typed text as an amount. Accepts a number ('12.5', '.5', '1e2'), a
 // fraction ('3/4', '3/-4'), a mixed number ('1 3/4' is 1.75, '-1 3/4' is
-// -1.75) and, when bPercent, a percentage ('50%'). Text in centimetres
-// (bInches false) is converted to inches; percentages never are. Returns
-// false for text that is not an amount: empty, no number ('abc', '-0',
-// '.0'), a period together with a fraction bar, a zero denominator, or a
-// value that is not finite ('inf', '1e999'). On failure uUnits is unchanged
+// -1.75, '-0 3/4' is -0.75) and, when bPercent, a percentage ('50%'). Text
+// in centimetres (bInches false) is converted to inches; percentages never
+// are. Returns false for text that is not an amount: empty, no number
+// ('abc', '-0', '.0'), a period together with a fraction bar, a zero
+// denominator, a value that is not finite ('inf', '1e999'), or a distance
+// that would overflow in the other unit ('-1e308' inches, 2.54e308 cm). On
+// failure uUnits is unchanged
 // and dAmount is 0.0 (after a zero denominator: the numerator as read).
 // nPrecision is not used: parsing is the same at every precision.
 VARNEL_API bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits,
@@ -27,7 +29,8 @@ VARNEL_API bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& 
 // nPrecision decimals (halves away from zero), or unrounded with
 // nMinPrecision decimals when bNoRound. Percentages show with nPrecision
 // decimals and a '%'. A value that shows as zero shows without a minus
-// sign. Any other units code leaves strAmount as it was.
+// sign; one that is not finite in the display unit shows as empty text.
+// Any other units code leaves strAmount as it was.
 VARNEL_API const char* FormatAmount(double dAmount, unsigned int uUnits, CString& strAmount,
                                     int nPrecision, bool bInches, bool bNoRound,
                                     int nMinPrecision);

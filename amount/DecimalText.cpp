@@ -3,6 +3,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -45,7 +46,8 @@ long LeadingExponent(const std::string& whole, const std::string& fraction, long
 }
 
 // Reads an optional exponent ("e", optional sign, digits) at p. Returns the
-// characters read, 0 when there is no complete exponent.
+// characters read, 0 when there is no complete exponent. Magnitudes beyond
+// kExponentCap are capped.
 std::size_t ScanExponent(const char* p, long& exponent) {
   if (*p != 'e' && *p != 'E') return 0;
   std::size_t i = 1;
@@ -62,9 +64,75 @@ std::size_t ScanExponent(const char* p, long& exponent) {
   return i + digits;
 }
 
+// The parts of a decimal number as they stand in the text.
+struct DecimalParts {
+  const char* whole;
+  std::size_t wholeDigits;
+  const char* fraction;
+  std::size_t fractionDigits;
+  long exponent;
+};
+
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPower = 22;
+constexpr std::size_t kMaxExactDigits = 15;  // 10^15 < 2^53: every such integer is a double
+
+// The magnitude of short numbers by one exact operation: at most 15
+// significant digits make an integer that a double holds exactly, and
+// 10^0..10^22 are exact doubles, so one multiplication or division rounds
+// correctly, giving the very double that a correct reading of the text
+// gives. False when the number is not of that kind.
+bool ExactMagnitude(const DecimalParts& parts, double& magnitude) {
+  uint64_t digits = 0;
+  std::size_t significant = 0;
+  auto take = [&](const char* p, std::size_t count) {
+    for (std::size_t k = 0; k < count; ++k) {
+      if (significant == 0 && p[k] == '0') continue;
+      digits = digits * 10 + static_cast<uint64_t>(p[k] - '0');
+      if (++significant > kMaxExactDigits) return false;
+    }
+    return true;
+  };
+  if (!take(parts.whole, parts.wholeDigits) || !take(parts.fraction, parts.fractionDigits)) {
+    return false;
+  }
+  const long power = parts.exponent - static_cast<long>(parts.fractionDigits);
+  if (digits == 0) {
+    magnitude = 0.0;
+  } else if (power >= 0 && power <= kMaxExactPower) {
+    magnitude = static_cast<double>(digits) * kExactPowersOfTen[power];
+  } else if (power < 0 && power >= -kMaxExactPower) {
+    magnitude = static_cast<double>(digits) / kExactPowersOfTen[-power];
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The magnitude of a number, correctly rounded: by one exact operation
+// when it is short, else by from_chars on a token "W.Fe<exponent>" (W "0"
+// when there are no whole digits). Out-of-range magnitudes are infinity or
+// zero.
+double Magnitude(const DecimalParts& parts) {
+  double magnitude = 0.0;
+  if (ExactMagnitude(parts, magnitude)) return magnitude;
+  const std::string whole(parts.whole, parts.wholeDigits);
+  const std::string fraction(parts.fraction, parts.fractionDigits);
+  const std::string token =
+      (whole.empty() ? "0" : whole) + "." + fraction + "e" + std::to_string(parts.exponent);
+  const std::from_chars_result r =
+      std::from_chars(token.data(), token.data() + token.size(), magnitude);
+  if (r.ec == std::errc::result_out_of_range) {
+    magnitude = LeadingExponent(whole, fraction, parts.exponent) > 0 ? HUGE_VAL : 0.0;
+  }
+  return magnitude;
+}
+
 }  // namespace
 
-std::string DecimalSeparator() {
+const char* DecimalSeparatorChars() {
   const std::lconv* conventions = std::localeconv();
   if (conventions == nullptr || conventions->decimal_point == nullptr ||
       conventions->decimal_point[0] == '\0') {
@@ -72,6 +140,8 @@ std::string DecimalSeparator() {
   }
   return conventions->decimal_point;
 }
+
+std::string DecimalSeparator() { return DecimalSeparatorChars(); }
 
 std::string WriteFixed(double value, int precision) {
   std::string text = FixedWithPeriod(value, precision);
@@ -82,36 +152,30 @@ std::string WriteFixed(double value, int precision) {
 }
 
 std::size_t ScanDecimal(const char* text, double& value) {
+  return ScanDecimal(text, DecimalSeparatorChars(), value);
+}
+
+std::size_t ScanDecimal(const char* text, const char* separator, double& value) {
   std::size_t i = 0;
   const bool negative = text[i] == '-';
   if (text[i] == '+' || text[i] == '-') ++i;
 
-  const std::size_t wholeDigits = CountDigits(text + i);
-  const std::string whole(text + i, wholeDigits);
-  i += wholeDigits;
+  DecimalParts parts = {text + i, CountDigits(text + i), text + i, 0, 0};
+  i += parts.wholeDigits;
 
-  std::string fraction;
-  const std::string separator = DecimalSeparator();
-  if (std::strncmp(text + i, separator.c_str(), separator.size()) == 0) {
-    const std::size_t fractionDigits = CountDigits(text + i + separator.size());
-    if (wholeDigits + fractionDigits > 0) {
-      fraction.assign(text + i + separator.size(), fractionDigits);
-      i += separator.size() + fractionDigits;
+  const std::size_t separatorLength = std::strlen(separator);
+  if (std::strncmp(text + i, separator, separatorLength) == 0) {
+    const std::size_t fractionDigits = CountDigits(text + i + separatorLength);
+    if (parts.wholeDigits + fractionDigits > 0) {
+      parts.fraction = text + i + separatorLength;
+      parts.fractionDigits = fractionDigits;
+      i += separatorLength + fractionDigits;
     }
   }
-  if (whole.empty() && fraction.empty()) return 0;
+  if (parts.wholeDigits == 0 && parts.fractionDigits == 0) return 0;
 
-  long exponent = 0;
-  i += ScanExponent(text + i, exponent);
-
-  const std::string token = (whole.empty() ? "0" : whole) + "." + fraction + "e" +
-                            std::to_string(exponent);
-  double magnitude = 0.0;
-  const std::from_chars_result r =
-      std::from_chars(token.data(), token.data() + token.size(), magnitude);
-  if (r.ec == std::errc::result_out_of_range) {
-    magnitude = LeadingExponent(whole, fraction, exponent) > 0 ? HUGE_VAL : 0.0;
-  }
+  i += ScanExponent(text + i, parts.exponent);
+  const double magnitude = Magnitude(parts);
   value = negative ? -magnitude : magnitude;
   return i;
 }

@@ -13,6 +13,8 @@
 // The current numeric locale's decimal separator; "." when the locale gives
 // none.
 VARNEL_API std::string DecimalSeparator();
+// The same without a copy: valid until the locale changes.
+VARNEL_API const char* DecimalSeparatorChars();
 
 // `value` with `precision` decimals, as printf's "%.*f" writes it, with the
 // locale's separator. A negative precision means 6, as in printf. Beyond
@@ -27,6 +29,9 @@ VARNEL_API std::string WriteFixed(double value, int precision);
 // number starts there (and `value` is then left alone). Out-of-range
 // magnitudes read as infinity or zero, as strtod gives them.
 VARNEL_API std::size_t ScanDecimal(const char* text, double& value);
+// The same with the separator given (DecimalSeparatorChars(), asked once
+// for several numbers of one text).
+VARNEL_API std::size_t ScanDecimal(const char* text, const char* separator, double& value);
 
 // `value` with 7 significant digits in the manner of _gcvt: plain notation
 // with a period and no trailing zeros ("0.5", "2.25", "10."), or exponent

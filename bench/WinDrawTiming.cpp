@@ -7,7 +7,7 @@
 //   (b) 10,000 octagons through the batcher and DrawPolygons, against one
 //       Polygon call per octagon on precomputed device points;
 //   (c) the same outlines through DrawPolylines, against one Polyline each.
-// The batcher converts every point as it is added, so its build time is
+// The batcher converts while the batch is built, so its build time is
 // reported apart from its drawing time as well as in the total.
 #include "Varnel.h"
 

@@ -105,7 +105,9 @@ void PopGDIObjects(CDC* pDC) {
   // from closing, so the cache would never be emptied again.
   if (s_bracket.nDepth == 0) return;
   if (--s_bracket.nDepth > 0) return;
-  if (pDC != nullptr) RestoreContext(pDC);
+  // Without a context from the caller, the one the push recorded gets its
+  // selections back: objects still selected there are about to be deleted.
+  RestoreContext(pDC != nullptr ? pDC : s_bracket.pDC);
   DestroyCachedObjects();
   s_bracket = Bracket{};
 }

@@ -12,12 +12,13 @@
 
 // Opens a bracket on pDC, or nests one more level in the open bracket. The
 // outermost push records pDC's selected pen, brush, font and palette, its
-// text and background colours and its mix mode.
+// text and background colours and its mix mode. With no bracket open, a
+// null pDC opens none: there is nothing to record.
 VARNEL_API void PushGDIObjects(CDC* pDC);
 
 // Closes one level. The outermost pop puts everything the push recorded
-// back on pDC and then deletes every cached pen, brush and font. A pop with
-// no bracket open is ignored.
+// back on pDC (on the recorded context when pDC is null) and then deletes
+// every cached pen, brush and font. A pop with no bracket open is ignored.
 VARNEL_API void PopGDIObjects(CDC* pDC);
 
 // A pen of width 1 (logical units) of that style and colour. Throws

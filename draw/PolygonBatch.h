@@ -1,16 +1,17 @@
 // The store behind the polygon batcher: the converted points of every
 // polygon of a batch back to back, and one point count per polygon, ready
-// for one PolyPolygon-style call. Portable: converting a world point to the
-// target's coordinates is a function handed in, so the store's rules can be
-// tested without a device context.
+// for one PolyPolygon-style call. Portable: the target's mapping comes from
+// a function handed in, so the store's rules can be tested without a device
+// context.
 #pragma once
 
 #include "afx/AfxArray.h"
+#include "draw/WorldMath.h"
 #include "frame/WorldGeometry.h"
 
-// Converts one point, offset already added, to the target's logical
-// (logical true) or device coordinates, in place.
-typedef void (*PolyPointConverter)(void* pTarget, bool bLogical, tagPOINT& point);
+// The mapping from world coordinates to the target's logical (logical true)
+// or device coordinates, as the target has it now.
+typedef WorldToContext (*PolyMappingQuery)(void* pTarget, bool bLogical);
 
 class VARNEL_API PolygonBatch {
  public:
@@ -18,14 +19,17 @@ class VARNEL_API PolygonBatch {
   static constexpr int kPointBlock = 1024;
   static constexpr int kPolygonBlock = 256;
 
-  explicit PolygonBatch(PolyPointConverter pfnConvert) : m_pfnConvert(pfnConvert) {}
+  explicit PolygonBatch(PolyMappingQuery pfnMapping) : m_pfnMapping(pfnMapping) {}
 
   // Starts a polygon converted through pTarget; finished polygons stay.
   bool Begin(void* pTarget, const CPointW& offset, bool bLogical);
-  // Adds a point (plus the offset, converted) unless it repeats the
-  // polygon's previous point after conversion. Without a target from an
-  // earlier Begin nothing is added.
+  // Adds a point (plus the offset, converted with the target's mapping of
+  // the moment) unless it repeats the polygon's previous point after
+  // conversion. Without a target from an earlier Begin nothing is added.
   void Add(const CPointW& point);
+  // Adds `count` points exactly as Add would one by one, but asks for the
+  // target's mapping once: nothing can change it between them.
+  void AddAll(const CPointW* points, int count);
   // Finishes the polygon; false, recording nothing, when it has no point.
   // A lone point is stored twice so that every polygon has two points.
   bool End();
@@ -40,9 +44,13 @@ class VARNEL_API PolygonBatch {
   int PolygonCapacity() const { return m_aCounts.GetCapacity(); }
 
  private:
+  // Stores a converted point unless it repeats the polygon's previous one.
+  void Keep(const tagPOINT& point);
+  // Keep for each point, when the store has room for all of them.
+  void KeepAllInRoom(const WorldToContext& mapping, const CPointW* points, int count);
   void StorePoint(const tagPOINT& point);
 
-  PolyPointConverter m_pfnConvert;
+  PolyMappingQuery m_pfnMapping;
   CArray<tagPOINT, const tagPOINT&> m_aPoints;
   CArray<INT, INT> m_aCounts;
   int m_nPoints = 0;

@@ -1,20 +1,15 @@
 #include "draw/PolygonBatcher.h"
 
 #include "draw/PolygonBatch.h"
-#include "draw/WorldMapping.h"
+#include "draw/WorldMappingOf.h"
 
 namespace {
 
-void ConvertThroughContext(void* pTarget, bool bLogical, tagPOINT& point) {
-  CDC* pDC = static_cast<CDC*>(pTarget);
-  if (bLogical) {
-    WPtoLP(pDC, &point, &point, 1);
-  } else {
-    WPtoDP(pDC, &point, &point, 1);
-  }
+WorldToContext MappingOf(void* pTarget, bool bLogical) {
+  return WorldToContextOf(static_cast<CDC*>(pTarget), bLogical);
 }
 
-PolygonBatch g_batch(&ConvertThroughContext);
+PolygonBatch g_batch(&MappingOf);
 
 // The counts as the outline calls take them: the same 32-bit values.
 const DWORD* CountsAsDwords() { return reinterpret_cast<const DWORD*>(g_batch.Counts()); }
@@ -31,9 +26,9 @@ bool EndPolygon() { return g_batch.End(); }
 
 int AddPolyPoints(CDC* pDC, const CPointW& offset, const CPointW* points, int count,
                   bool logical) {
-  BeginPolygon(pDC, offset, logical);
-  for (int i = 0; i < count; ++i) AddPolyPoint(points[i]);
-  return EndPolygon() ? 1 : 0;
+  g_batch.Begin(pDC, offset, logical);
+  g_batch.AddAll(points, count);
+  return g_batch.End() ? 1 : 0;
 }
 
 void DrawPolygons(CDC* pDC) {

@@ -1,5 +1,6 @@
 #include "draw/WorldMapping.h"
 
+#include "draw/WorldMappingOf.h"
 #include "draw/WorldMath.h"
 #include "frame/Platform.h"
 
@@ -28,6 +29,11 @@ void ConvertRect(const tagRECT* from, tagRECT* to, Convert convert) {
 
 }  // namespace
 
+WorldToContext WorldToContextOf(CDC* pDC, bool bLogical) {
+  return WorldToContext{bLogical ? WindowOf(pDC) : ViewportOf(pDC), g_worldMapping.Current(),
+                        !m_bWinNT};
+}
+
 void PushDC() { g_worldMapping.Push(); }
 void PopDC() { g_worldMapping.Pop(); }
 
@@ -54,12 +60,14 @@ void DPtoWP(CDC* pDC, tagPOINT* from, tagPOINT* to, int count) {
 
 void WPtoLP(CDC* pDC, tagPOINT* from, tagPOINT* to, int count) {
   if (count <= 0) return;
-  ConvertFromWorld(WindowOf(pDC), g_worldMapping.Current(), !m_bWinNT, from, to, count);
+  const WorldToContext mapping = WorldToContextOf(pDC, true);
+  ConvertFromWorld(mapping.context, mapping.level, mapping.clamp, from, to, count);
 }
 
 void WPtoDP(CDC* pDC, tagPOINT* from, tagPOINT* to, int count) {
   if (count <= 0) return;
-  ConvertFromWorld(ViewportOf(pDC), g_worldMapping.Current(), !m_bWinNT, from, to, count);
+  const WorldToContext mapping = WorldToContextOf(pDC, false);
+  ConvertFromWorld(mapping.context, mapping.level, mapping.clamp, from, to, count);
 }
 
 void LPtoWP(CDC* pDC, tagRECT* from, tagRECT* to) {

@@ -2,20 +2,9 @@
 
 namespace {
 
-LONG Clamp(LONG value) {
-  if (value > kGdiCoordinateLimit) return kGdiCoordinateLimit;
-  if (value < -kGdiCoordinateLimit) return -kGdiCoordinateLimit;
-  return value;
-}
-
 // One axis to world: MulDiv(p - O, V, E) + W, in 32-bit arithmetic.
 LONG AxisToWorld(LONG p, LONG org, LONG ext, LONG worldOrg, LONG worldExt) {
   return AfxWrapAdd(MulDiv(AfxWrapSub(p, org), worldExt, ext), worldOrg);
-}
-
-// One axis from world: MulDiv(w - W, E, V) + O, in 32-bit arithmetic.
-LONG AxisFromWorld(LONG w, LONG org, LONG ext, LONG worldOrg, LONG worldExt) {
-  return AfxWrapAdd(MulDiv(AfxWrapSub(w, worldOrg), ext, worldExt), org);
 }
 
 }  // namespace
@@ -39,15 +28,6 @@ void ConvertToWorld(const ContextMapping& context, const WorldLevel& level, cons
 
 void ConvertFromWorld(const ContextMapping& context, const WorldLevel& level, bool clamp,
                       const tagPOINT* from, tagPOINT* to, int count) {
-  for (int i = 0; i < count; ++i) {
-    const tagPOINT w = from[i];
-    LONG x = AxisFromWorld(w.x, context.org.x, context.ext.cx, level.org.x, level.ext.x);
-    LONG y = AxisFromWorld(w.y, context.org.y, context.ext.cy, level.org.y, level.ext.y);
-    if (clamp) {
-      x = Clamp(x);
-      y = Clamp(y);
-    }
-    to[i].x = x;
-    to[i].y = y;
-  }
+  const WorldToContext mapping = {context, level, clamp};
+  for (int i = 0; i < count; ++i) to[i] = PointFromWorld(mapping, from[i]);
 }

@@ -55,3 +55,36 @@ VARNEL_API void ConvertToWorld(const ContextMapping& context, const WorldLevel& 
 // family).
 VARNEL_API void ConvertFromWorld(const ContextMapping& context, const WorldLevel& level,
                                  bool clamp, const tagPOINT* from, tagPOINT* to, int count);
+
+// All that a conversion from world coordinates reads, taken together.
+struct WorldToContext {
+  ContextMapping context;
+  WorldLevel level;
+  bool clamp;
+};
+
+// The clamp of systems outside the NT family.
+inline LONG ClampToGdiLimit(LONG value) {
+  if (value > kGdiCoordinateLimit) return kGdiCoordinateLimit;
+  if (value < -kGdiCoordinateLimit) return -kGdiCoordinateLimit;
+  return value;
+}
+
+// One axis from world: MulDiv(w - W, E, V) + O, in 32-bit arithmetic.
+inline LONG AxisFromWorld(LONG w, LONG org, LONG ext, LONG worldOrg, LONG worldExt) {
+  return AfxWrapAdd(MulDiv(AfxWrapSub(w, worldOrg), ext, worldExt), org);
+}
+
+// One point the way ConvertFromWorld converts each point. Inline, for code
+// that looks at every point as it is converted (the polygon batcher).
+inline tagPOINT PointFromWorld(const WorldToContext& mapping, tagPOINT w) {
+  const ContextMapping& c = mapping.context;
+  const WorldLevel& l = mapping.level;
+  LONG x = AxisFromWorld(w.x, c.org.x, c.ext.cx, l.org.x, l.ext.x);
+  LONG y = AxisFromWorld(w.y, c.org.y, c.ext.cy, l.org.y, l.ext.y);
+  if (mapping.clamp) {
+    x = ClampToGdiLimit(x);
+    y = ClampToGdiLimit(y);
+  }
+  return tagPOINT{x, y};
+}

@@ -21,6 +21,9 @@ const char* CheckParse(const std::string& text) {
       continue;
     }
     if (!std::isfinite(amount)) return "an accepted amount is not finite";
+    if (units != UNITS_PERCENT && !std::isfinite(amount * 2.54)) {
+      return "an accepted distance cannot show in centimetres";
+    }
     if (units != UNITS_DISTANCE && units != UNITS_PERCENT && units != kCallerUnits) {
       return "an accepted amount has an unknown units code";
     }

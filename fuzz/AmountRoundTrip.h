@@ -11,8 +11,8 @@
 // 1. Any bytes, read as text up to the first NUL, go through ConvertAmount
 //    in all four combinations of inches/centimetres and percent allowed/not
 //    without a crash or a sanitizer report; an accepted amount is finite
-//    and its units code is UNITS_DISTANCE, UNITS_PERCENT or what the caller
-//    had.
+//    (a distance in both units) and its units code is UNITS_DISTANCE,
+//    UNITS_PERCENT or what the caller had.
 // 2. From 9 bytes on, the first 8 are an amount (a double) and the 9th
 //    chooses precision 0..6, distance or percent, inches or centimetres.
 //    When the amount is finite and within the supported magnitude (its

@@ -62,6 +62,8 @@ TEST(AmountFields, RangeTestIsInclusiveAndTrimsNoise) {
       {10.0000000001, UNITS_DISTANCE, true, true},  // noise is trimmed first
       {5.0, UNITS_DISTANCE, true, false},      {100.0, UNITS_PERCENT, true, true},
       {100.5, UNITS_PERCENT, false, false},    {-1.0, UNITS_PERCENT, false, false},
+      // The percent step is measured as if in centimetres: 0.005 x 2.54 > 0.01.
+      {99.995, UNITS_PERCENT, true, false},    {99.997, UNITS_PERCENT, true, true},
   };
   for (const auto& c : cases) {
     bool limit = !c.atLimit;

@@ -54,6 +54,10 @@ const ConvertCase kConvertCases[] = {
     {"1 3/4", kCm, kNoPercent, true, 1.75 * 0.39370078740157477, UNITS_DISTANCE},
     {"3 /4", kInches, kNoPercent, true, 0.75, UNITS_DISTANCE},
     {"1 -3/4", kInches, kNoPercent, true, 0.25, UNITS_DISTANCE},  // not mixed: 1 over 4
+    {"1/2/4", kInches, kNoPercent, true, 0.5, UNITS_DISTANCE},    // the first bar divides
+    {"-0 3/4", kInches, kNoPercent, true, -0.75, UNITS_DISTANCE},  // the sign covers it all
+    {"+0 1/2", kInches, kNoPercent, true, 0.5, UNITS_DISTANCE},
+    {"-0/4", kInches, kNoPercent, false, 0.0, kCallerUnits},       // a signed zero alone
     // Not finite: not an amount.
     {"inf", kInches, kNoPercent, false, 0.0, kCallerUnits},
     {"-infinity", kInches, kNoPercent, false, 0.0, kCallerUnits},
@@ -63,6 +67,12 @@ const ConvertCase kConvertCases[] = {
     {"1e300/1e-300", kInches, kNoPercent, false, 0.0, kCallerUnits},
     {"1/1e-999", kInches, kNoPercent, false, 1.0, kCallerUnits},  // the denominator reads as 0
     {"0x10", kInches, kNoPercent, true, 0.0, UNITS_DISTANCE},      // decimal only
+    // A distance that would overflow in the other unit is refused too.
+    {"-1e308", kInches, kNoPercent, false, 0.0, kCallerUnits},
+    {"1e308%", kInches, kNoPercent, false, 0.0, kCallerUnits},
+    {"7e307", kInches, kNoPercent, true, 7e307, UNITS_DISTANCE},
+    {"1e308", kCm, kNoPercent, true, 1e308 * 0.39370078740157477, UNITS_DISTANCE},
+    {"-1e308%", kInches, kPercentOk, true, -1e308, UNITS_PERCENT},  // never converted
 };
 
 TEST(ConvertAmount, ReadsTypedText) {
@@ -87,6 +97,9 @@ TEST(ConvertAmount, IgnoresPrecisionAndWhatFollowsANul) {
   EXPECT_TRUE(ConvertAmount(CString("7\0/0", 4), amount, units, 3, kInches, kNoPercent));
   EXPECT_EQ(amount, 7.0);
 }
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
 
 struct FormatCase {
   double amount;
@@ -117,6 +130,10 @@ const FormatCase kFormatCases[] = {
     {-0.0001, UNITS_DISTANCE, 3, kCm, true, 2, "0.00"},
     {-0.0, UNITS_PERCENT, 0, kInches, false, 0, "0%"},
     {-0.01, UNITS_PERCENT, 2, kInches, false, 0, "-0.01%"},
+    // No text for what is not a number in the display unit.
+    {-1e308, UNITS_DISTANCE, 3, kCm, false, 0, ""},
+    {-kInf, UNITS_DISTANCE, 3, kInches, true, 3, ""},
+    {kNaN, UNITS_PERCENT, 1, kInches, false, 0, ""},
 };
 
 TEST(FormatAmount, WritesDisplayText) {
@@ -136,9 +153,6 @@ struct RoundCase {
   int precision;
   double expected;
 };
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(RoundAmount, HalvesAwayFromZeroAndDefinedBeyondTheIntegerRange) {
   const RoundCase cases[] = {
@@ -189,6 +203,10 @@ TEST(RoundForTextConversion, MakesTheValueWhatItsTextShows) {
       {1.000249, 0, 1.000249},  // six decimals are kept, never cut to 1.000248
       {0.000249, 0, 0.000249},
       {2147483647.25, 0, 2147483647.25},
+      {0.0078125, 0, 0.007812},  // exact ties of the seventh decimal: to even
+      {-0.0234375, 0, -0.023438},
+      {68719.47673551, 0, 68719.476736},  // either side of 2^36 millionths
+      {68719.4767364, 0, 68719.476736},
       {3000000000.0000001, 0, 3000000000.0},  // beyond 32 bits: the same rule
       {-1e20, 0, -1e20},
       {kInf, 0, kInf},

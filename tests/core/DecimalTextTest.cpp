@@ -38,6 +38,10 @@ TEST(DecimalText, ScansTheDecimalGrammarOnly) {
       {"1e+", 1, 1.0},      {"7.", 2, 7.0},        {"0x1p3", 1, 0.0},  {"1e-310", 6, 1e-310},
       {"1e999", 5, HUGE_VAL}, {"-1e999", 6, -HUGE_VAL}, {"1e-999", 6, 0.0},
       {"0e99999999999999999999", 22, 0.0}, {"0.000001e310", 12, 1e304},
+      // Correctly rounded beyond 15 digits and beyond the exact powers of ten.
+      {"9007199254740993", 16, 9007199254740992.0}, {"0.10000000000000000555", 22, 0.1},
+      {"1e23", 4, 1e23},    {"123456789012345e-30", 19, 123456789012345e-30},
+      {"954085567341.69085", 18, 954085567341.69085},  // rounding twice would give ...6909
   };
   for (const auto& c : cases) {
     double value = -7.0;

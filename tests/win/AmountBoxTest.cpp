@@ -13,7 +13,7 @@ const std::string kBoxChanged = "dialog changed 102 0 after 0 prompts";
 const std::string kBoxChangedSelf = "box changed 102 0 after 0 prompts";
 
 class AmountBoxTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     TestApp().prompts.clear();
     recordsBefore = HistoryRecordsAlive();
@@ -199,6 +199,115 @@ TEST_F(AmountBoxTest, DestroyingTheWindowFreesExactlyTheHistoryRecords) {
   dlg.DestroyWindow();
   EXPECT_EQ(OwnRecords(), 0);
   for (const history* record : defaults) EXPECT_GE(record->dAmount, 9.0) << "still the host's";
+}
+
+// The user moves from the top entry to the next one in the closed list.
+void PickSecondEntry(AmountBoxTest& t) {
+  t.box().SetCurSel(0);
+  PressKey(t.box().EditField(), VK_DOWN);
+}
+
+const std::string kPicked = "dialog changed 102 1 after 0 prompts";
+const std::string kPickedSelf = "box changed 102 1 after 0 prompts";
+
+// One user session with a box: how it is set up, what the user does, and
+// what shows, is stored, is listed and is notified afterwards.
+struct BoxRow {
+  const char* what;
+  void (*act)(AmountBoxTest& t);
+  const char* text;
+  double amount;
+  Entries entries;
+  EventLog events;  // after the two first commits of '1' and '2'
+};
+
+const BoxRow kBoxRows[] = {
+    {"without notify a pick is stored silently",
+     [](AmountBoxTest& t) {
+       t.box().SetFormat(3, true, false, true, false);
+       PickSecondEntry(t);
+     },
+     "1.000", 1.0, {"2.000", "1.000"}, {}},
+    {"Enter in the dropped list picks the usual way",
+     [](AmountBoxTest& t) {
+       t.box().ShowDropDown(TRUE);
+       PressKey(t.box().EditField(), VK_DOWN);
+       PressKey(t.box().EditField(), VK_RETURN);
+       EXPECT_FALSE(t.box().GetDroppedState());
+     },
+     "1.000", 1.0, {"2.000", "1.000"}, {kPicked, kPickedSelf}},
+    {"a format record with redisplay adds the amount on top",
+     [](AmountBoxTest& t) {
+       tagFORMAT format = {2, true, true, true, false, false, 0};
+       t.box().SetFormat(&format, true);
+     },
+     "2.00", 2.0, {"2.00", "2.000", "1.000"}, {}},
+    {"reformatting keeps the selected entry",
+     [](AmountBoxTest& t) {
+       PickSecondEntry(t);
+       t.box().SetFormat(2, true, true, true, false);
+     },
+     "1.00", 1.0, {"2.00", "1.00"}, {kPicked, kPickedSelf}},
+    {"an unmodified entry of another amount changes nothing",
+     [](AmountBoxTest& t) {
+       t.box().SetWindowText("9");
+       t.box().SetModify(false);
+       EXPECT_TRUE(t.dlg.UpdateData(TRUE));
+     },
+     "2.000", 2.0, {"2.000", "1.000"}, {}},
+    {"the dialog's exchange keeps showing a picked entry",
+     [](AmountBoxTest& t) {
+       PickSecondEntry(t);
+       EXPECT_TRUE(t.dlg.UpdateData(TRUE));
+     },
+     "1.000", 1.0, {"2.000", "1.000"}, {kPicked, kPickedSelf}},
+    {"two Escapes bring back the picked amount",
+     [](AmountBoxTest& t) {
+       PickSecondEntry(t);
+       PressKey(t.box().EditField(), VK_ESCAPE);
+       PressKey(t.box().EditField(), VK_ESCAPE);
+     },
+     "1.000", 1.0, {"2.000", "1.000"}, {kPicked, kPickedSelf}},
+};
+
+class AmountBoxSession : public AmountBoxTest, public ::testing::WithParamInterface<BoxRow> {};
+
+TEST_P(AmountBoxSession, ShowsStoresListsAndNotifiesAsExpected) {
+  const BoxRow& row = GetParam();
+  SCOPED_TRACE(row.what);
+  Open();
+  Commit("1");
+  Commit("2");
+  dlg.log.clear();
+  row.act(*this);
+  EXPECT_EQ(WindowText(box().m_hWnd), row.text);
+  EXPECT_EQ(box().GetAmount(), row.amount);
+  EXPECT_EQ(box().Entries(), row.entries);
+  EXPECT_EQ(dlg.log, row.events);
+  EXPECT_TRUE(TestApp().prompts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AmountBoxSession, ::testing::ValuesIn(kBoxRows),
+                         [](const ::testing::TestParamInfo<BoxRow>& info) {
+                           return "Row" + std::to_string(info.index);
+                         });
+
+TEST_F(AmountBoxTest, AnAmountNoEntryHoldsIsRecordedWhenCommitted) {
+  CAmountBox loose;
+  EXPECT_FALSE(loose.CloseAmount()) << "no window: nothing to commit";
+  Open();
+  AddDefaults({5.0});
+  Commit("0");  // the stored amount, but only the default entry is listed
+  EXPECT_EQ(WindowText(box().m_hWnd), "0.000");
+  EXPECT_EQ(box().Entries(), (Entries{"0.000", "Default 5.000"}));
+  EXPECT_EQ(dlg.log, (EventLog{kBoxChanged, kBoxChangedSelf}));
+
+  box().SetAmount(0.0, UNITS_DISTANCE, true);  // the history cleared, the amount kept
+  dlg.log.clear();
+  EXPECT_TRUE(dlg.UpdateData(TRUE)) << "unmodified, and still no entry holds the amount";
+  EXPECT_EQ(WindowText(box().m_hWnd), "0.000");
+  EXPECT_EQ(box().Entries(), (Entries{"0.000", "Default 5.000"}));
+  EXPECT_EQ(dlg.log, (EventLog{kBoxChanged, kBoxChangedSelf}));
 }
 
 }  // namespace

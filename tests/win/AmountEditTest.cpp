@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 namespace {
 
 const std::string kChanged = "dialog changed 100 0 after 0 prompts";
@@ -14,7 +16,7 @@ const std::string kInvalid = "dialog invalid 100 0 after 0 prompts";
 const std::string kFieldInvalid = "field invalid 100 0 after 0 prompts";
 
 class AmountEditTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override { TestApp().prompts.clear(); }
   void TearDown() override {
     if (dlg.m_hWnd != nullptr) dlg.DestroyWindow();
@@ -41,6 +43,14 @@ TEST_F(AmountEditTest, ShowsStoredAmountsAtItsPrecision) {
   CAmountEdit loose;  // no window: only stored
   loose.SetAmount(2L, UNITS_DISTANCE);
   EXPECT_EQ(loose.GetAmount(), 2.0);
+  EXPECT_FALSE(loose.CloseAmount()) << "no window: nothing to commit";
+  ASSERT_TRUE(loose.Create(WS_POPUP, CRect(0, 0, 80, 20), nullptr, 0));
+  loose.SetWindowText("5");
+  loose.SetModify(TRUE);
+  EXPECT_FALSE(loose.CloseAmount()) << "no parent: no dialog to commit to";
+  EXPECT_EQ(loose.GetAmount(), 2.0);
+  EXPECT_EQ(WindowText(loose.m_hWnd), "5");
+  loose.DestroyWindow();
 
   dlg.m_field.SetAmount(1.0, UNITS_DISTANCE);
   dlg.Open();
@@ -263,5 +273,173 @@ TEST_F(AmountEditTest, CreatedFieldsGetASunkenEdge) {
   EXPECT_STREQ(created.GetRuntimeClass()->m_lpszClassName, "CAmountEdit");
   created.DestroyWindow();
 }
+
+// The user's number settings of a German locale, set through the system's
+// locale settings and restored afterwards.
+class GermanUserLocale {
+ public:
+  GermanUserLocale() {
+    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, m_decimal, sizeof m_decimal);
+    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, m_thousand, sizeof m_thousand);
+    ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, ",");
+    ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, ".");
+  }
+  ~GermanUserLocale() {
+    ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, m_decimal);
+    ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, m_thousand);
+  }
+  static std::string Decimal() {
+    char buffer[10] = {};
+    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, sizeof buffer);
+    return buffer;
+  }
+
+ private:
+  char m_decimal[10] = {};
+  char m_thousand[10] = {};
+};
+
+// The C runtime's numbers in German, back to "C" afterwards.
+struct GermanRuntime {
+  GermanRuntime() { EXPECT_NE(std::setlocale(LC_NUMERIC, "German"), nullptr); }
+  ~GermanRuntime() { std::setlocale(LC_NUMERIC, "C"); }
+};
+
+// A key-down that the keyboard repeats (bit 30: the key was down already).
+void PressRepeatedKey(HWND hWnd, UINT nVirtKey) {
+  ::PostMessageA(hWnd, WM_KEYDOWN, nVirtKey, 1 | (LPARAM{1} << 30));
+  PumpPending();
+}
+
+// Shift+Insert, with the Shift key down in the thread's keyboard state.
+void PressShiftInsert(HWND hWnd) {
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  ::SetKeyboardState(keys);
+  PressKey(hWnd, VK_INSERT);
+  keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys);
+}
+
+void SelectAll(HWND hWnd) { ::SendMessageA(hWnd, EM_SETSEL, 0, -1); }
+
+// One user session with a field: how it is set up, what the user does, and
+// what shows, is stored, is notified and is prompted afterwards.
+struct EditRow {
+  const char* what;
+  void (*configure)(CAmountEdit& field);
+  void (*act)(AmountEditTest& t);
+  const char* text;
+  double amount;
+  EventLog events;
+  std::vector<std::string> prompts;
+};
+
+void StoreTwo(CAmountEdit& field) { field.SetAmount(2.0, UNITS_DISTANCE); }
+void AsIs(CAmountEdit&) {}
+
+const EditRow kEditRows[] = {
+    {"a disabled field is neither read nor tested", StoreTwo,
+     [](AmountEditTest& t) {
+       t.Type("-");
+       t.dlg.m_field.EnableWindow(FALSE);
+       EXPECT_TRUE(t.dlg.UpdateData(TRUE));
+     },
+     "-", 2.0, {}, {}},
+    {"without notify a commit is stored silently",
+     [](CAmountEdit& field) { field.SetFormat(3, true, false, true, false); },
+     [](AmountEditTest& t) {
+       t.Type("4");
+       t.Enter();
+     },
+     "4.000", 4.0, {}, {}},
+    {"a repeated Enter does nothing", AsIs,
+     [](AmountEditTest& t) {
+       t.Type("4");
+       PressRepeatedKey(t.field(), VK_RETURN);
+     },
+     "4", 0.0, {}, {}},
+    {"the dialog's exchange leaves an unmodified field's amount", StoreTwo,
+     [](AmountEditTest& t) {
+       t.dlg.m_field.SetWindowText("5");
+       t.dlg.m_field.SetModify(FALSE);
+       EXPECT_TRUE(t.dlg.UpdateData(TRUE));
+     },
+     "5", 2.0, {}, {}},
+    {"percent only and not required: an empty field is skipped",
+     [](CAmountEdit& field) {
+       tagFORMAT format = {3, true, true, false, true, true, 0};
+       field.SetFormat(&format, false);
+       field.SetAmount(5.0, UNITS_PERCENT);
+     },
+     [](AmountEditTest& t) {
+       t.Escape();
+       t.Enter();
+     },
+     "", 5.0, {}, {}},
+    {"a German user with the runtime in C cannot type the comma", AsIs,
+     [](AmountEditTest& t) {
+       GermanUserLocale german;
+       ASSERT_EQ(GermanUserLocale::Decimal(), ",");
+       t.Type("1,5");
+       t.Enter();
+     },
+     "15.000", 15.0, {kChanged, kFieldChanged}, {}},
+    {"German user and runtime: the comma separates, the period is refused", AsIs,
+     [](AmountEditTest& t) {
+       GermanUserLocale german;
+       GermanRuntime runtime;
+       t.Type("1.,5");
+       t.Enter();
+     },
+     "1,500", 1.5, {kChanged, kFieldChanged}, {}},
+    {"Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z reach the field", AsIs,
+     [](AmountEditTest& t) {
+       SetClipboardText("9");
+       t.Type("12.5");
+       SelectAll(t.field());
+       TypeChars(t.field(), "\x03");  // copy
+       t.dlg.m_field.SetWindowText("");
+       TypeChars(t.field(), "\x16");  // paste
+       EXPECT_EQ(WindowText(t.field()), "12.5");
+       SelectAll(t.field());
+       TypeChars(t.field(), "\x18");  // cut
+       EXPECT_EQ(WindowText(t.field()), "");
+       TypeChars(t.field(), "\x1A");  // undo
+     },
+     "12.5", 0.0, {}, {}},
+    {"Ctrl+V and Shift+Insert paste through the filter", AsIs,
+     [](AmountEditTest& t) {
+       SetClipboardText("abc 3/4");
+       t.Type("7");
+       PressShiftInsert(t.field());
+       TypeChars(t.field(), "\x16");
+       EXPECT_EQ(WindowText(t.field()), "7");
+       SetClipboardText("3");
+       PressShiftInsert(t.field());
+       t.Enter();
+     },
+     "73.000", 73.0, {kChanged, kFieldChanged}, {}},
+};
+
+class AmountEditSession : public AmountEditTest, public ::testing::WithParamInterface<EditRow> {};
+
+TEST_P(AmountEditSession, ShowsStoresNotifiesAndPromptsAsExpected) {
+  const EditRow& row = GetParam();
+  SCOPED_TRACE(row.what);
+  row.configure(dlg.m_field);
+  dlg.Open();
+  row.act(*this);
+  EXPECT_EQ(WindowText(field()), row.text);
+  EXPECT_EQ(dlg.m_field.GetAmount(), row.amount);
+  EXPECT_EQ(dlg.log, row.events);
+  EXPECT_EQ(Prompts(), row.prompts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AmountEditSession, ::testing::ValuesIn(kEditRows),
+                         [](const ::testing::TestParamInfo<EditRow>& info) {
+                           return "Row" + std::to_string(info.index);
+                         });
 
 }  // namespace

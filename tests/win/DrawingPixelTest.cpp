@@ -294,33 +294,34 @@ TEST(Brushes, EightByEightPatternOutlivesItsBitmap) {
 
 // ---- mapping ---------------------------------------------------------------
 
+// Below 250 pixels a side, whatever Wine's desktop: see WorldViewMapping.h.
 TEST(Mapping, IsotropicWithFlippedViewportPutsLogicalPointsWhereExpected) {
-  // The world view's preparation for a view of 400 x 300 pixels: logical y
+  // The world view's preparation for a view of 200 x 150 pixels: logical y
   // runs upwards from the bottom edge.
-  DibCanvas canvas(400, 300);
+  DibCanvas canvas(200, 150);
   CDC& dc = canvas.dc();
   canvas.Fill(kWhite);
   dc.SetMapMode(MM_ISOTROPIC);
   dc.SetWindowOrg(0, 0);
-  dc.SetWindowExt(400, 300);
-  dc.SetViewportOrg(0, 300);
-  dc.SetViewportExt(400, -300);
+  dc.SetWindowExt(200, 150);
+  dc.SetViewportOrg(0, 150);
+  dc.SetViewportExt(200, -150);
   EXPECT_EQ(dc.GetMapMode(), MM_ISOTROPIC);
-  EXPECT_EQ(dc.GetWindowExt(), CSize(400, 300));
-  EXPECT_EQ(dc.GetViewportOrg(), CPoint(0, 300));
-  EXPECT_EQ(dc.GetViewportExt(), CSize(400, -300));
+  EXPECT_EQ(dc.GetWindowExt(), CSize(200, 150));
+  EXPECT_EQ(dc.GetViewportOrg(), CPoint(0, 150));
+  EXPECT_EQ(dc.GetViewportExt(), CSize(200, -150));
 
-  CPoint pt(200, 75);
+  CPoint pt(100, 40);
   dc.LPtoDP(&pt);
-  EXPECT_EQ(pt, CPoint(200, 225));
+  EXPECT_EQ(pt, CPoint(100, 110));
   dc.DPtoLP(&pt);
-  EXPECT_EQ(pt, CPoint(200, 75));
-  CRect rc(0, 300, 400, 0);
+  EXPECT_EQ(pt, CPoint(100, 40));
+  CRect rc(0, 150, 200, 0);
   dc.LPtoDP(&rc);
-  EXPECT_EQ(rc, CRect(0, 0, 400, 300));
+  EXPECT_EQ(rc, CRect(0, 0, 200, 150));
 
-  dc.SetPixel(200, 75, kRed);
-  EXPECT_EQ(canvas.At(200, 225), kRed);
+  dc.SetPixel(100, 40, kRed);
+  EXPECT_EQ(canvas.At(100, 110), kRed);
 }
 
 // A context that records the mapping calls, as a print-preview one does.

@@ -81,21 +81,25 @@ class GdiBracket : public GdiCache {
   CPalette m_otherPalette;
 };
 
+// The pops name the context, or not: without one, the outermost pop
+// restores the context its push recorded.
 TEST_F(GdiBracket, InnerPopsKeepAllAndTheOutermostRestoresTheContextAndDeletes) {
-  const ContextState before = ContextState::Of(dc());
-  PushGDIObjects(&dc());
-  PushGDIObjects(&dc());
-  const std::vector<HGDIOBJ> handles = DrawWithCachedObjects();
-  const ContextState inside = ContextState::Of(dc());
+  for (CDC* pPopDC : {&dc(), static_cast<CDC*>(nullptr)}) {
+    const ContextState before = ContextState::Of(dc());
+    PushGDIObjects(&dc());
+    PushGDIObjects(&dc());
+    const std::vector<HGDIOBJ> handles = DrawWithCachedObjects();
+    const ContextState inside = ContextState::Of(dc());
 
-  PopGDIObjects(&dc());
-  EXPECT_TRUE(ContextState::Of(dc()) == inside);
-  for (HGDIOBJ h : handles) EXPECT_TRUE(IsLive(h));
+    PopGDIObjects(pPopDC);
+    EXPECT_TRUE(ContextState::Of(dc()) == inside);
+    for (HGDIOBJ h : handles) EXPECT_TRUE(IsLive(h));
 
-  PopGDIObjects(&dc());
-  EXPECT_TRUE(ContextState::Of(dc()) == before);
-  for (HGDIOBJ h : handles) EXPECT_FALSE(IsLive(h));
-  EXPECT_TRUE(IsLive(GetGDIPen(RGB(255, 0, 0), PS_SOLID)->m_hObject));  // made anew
+    PopGDIObjects(pPopDC);
+    EXPECT_TRUE(ContextState::Of(dc()) == before) << pPopDC;
+    for (HGDIOBJ h : handles) EXPECT_FALSE(IsLive(h));
+    EXPECT_TRUE(IsLive(GetGDIPen(RGB(255, 0, 0), PS_SOLID)->m_hObject));  // made anew
+  }
 }
 
 TEST_F(GdiBracket, ObjectsCachedOutsideABracketGoWhenTheNextOneCloses) {
@@ -108,12 +112,15 @@ TEST_F(GdiBracket, ObjectsCachedOutsideABracketGoWhenTheNextOneCloses) {
   EXPECT_FALSE(IsLive(hFont));
 }
 
+// A push without a context has nothing to record and opens no bracket.
 TEST_F(GdiBracket, APopWithNoBracketOpenIsIgnored) {
   CPen* pPen = GetGDIPen(RGB(5, 5, 5), PS_SOLID);
   dc().SelectObject(pPen);
   dc().SetROP2(R2_NOT);
   const ContextState state = ContextState::Of(dc());
+  PushGDIObjects(nullptr);
   PopGDIObjects(&dc());
+  PopGDIObjects(nullptr);
   EXPECT_TRUE(ContextState::Of(dc()) == state);
   EXPECT_TRUE(IsLive(pPen->m_hObject));
   EXPECT_EQ(GetGDIPen(RGB(5, 5, 5), PS_SOLID), pPen);
@@ -129,6 +136,27 @@ TEST_F(GdiBracket, APopWithNoBracketOpenIsIgnored) {
   EXPECT_EQ(::GetCurrentObject(dc().m_hAttribDC, OBJ_PEN), m_pen.m_hObject);
   EXPECT_EQ(dc().GetROP2(), R2_NOT);
   EXPECT_FALSE(IsLive(hPen));
+}
+
+// Every bracket deletes what it cached (a pattern brush's bitmap included),
+// DrawTransparent its copy and image list, a batch's region its wrapper.
+TEST_F(GdiBracket, RepeatedDrawingLeavesNoObjectBehind) {
+  CBitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc(), 4, 4));
+  const CPointW square[4] = {{0, 0}, {8, 0}, {8, 8}, {0, 8}};
+  auto draw = [&] {
+    PushGDIObjects(&dc());
+    DrawWithCachedObjects();
+    PopGDIObjects(&dc());
+    DrawTransparent(&dc(), &bitmap, RGB(255, 0, 255), POINT{0, 0});
+    AddPolyPoints(&dc(), CPointW{0, 0}, square, 4, false);
+    CRgn region;
+    EXPECT_TRUE(CreatePolyRegion(&region));
+  };
+  draw();  // the first round may leave lasting objects of the system's
+  const int live = LiveGdiObjects();
+  for (int round = 0; round < 4; ++round) draw();
+  EXPECT_EQ(LiveGdiObjects(), live);
 }
 
 }  // namespace

@@ -43,6 +43,19 @@ TEST_F(GdiCache, TheSameRequestGivesTheSameObjectAndADifferentOneAnother) {
   PopGDIObjects(&m_canvas.dc());
 }
 
+TEST_F(GdiCache, PensAreOfTheirStyleAndColourAndOneUnitWide) {
+  const LOGPEN pens[] = {{PS_DOT, {1, 0}, RGB(1, 2, 3)}, {PS_SOLID, {1, 0}, RGB(200, 100, 0)}};
+  for (const LOGPEN& expected : pens) {
+    LOGPEN pen = {};
+    ASSERT_EQ(GetGDIPen(expected.lopnColor, static_cast<int>(expected.lopnStyle))
+                  ->GetObject(sizeof pen, &pen),
+              static_cast<int>(sizeof pen));
+    EXPECT_EQ(pen.lopnStyle, expected.lopnStyle);
+    EXPECT_EQ(pen.lopnWidth.x, 1);
+    EXPECT_EQ(pen.lopnColor, expected.lopnColor);
+  }
+}
+
 TEST_F(GdiCache, APenAndABrushOfTheSameColourAndStyleAreDifferentObjects) {
   for (int style : {-1, 0, 3}) {
     CPen* pPen = GetGDIPen(RGB(200, 0, 0), style);
@@ -168,6 +181,24 @@ TEST_F(GdiCache, ARefusedBrushThrowsAndIsNotCached) {
     }
     EXPECT_TRUE(thrown) << attempt;
   }
+}
+
+// Font creation is not checked: with the system out of object handles the
+// font is cached and handed out all the same, holding none, and the bracket
+// that deletes it copes.
+TEST_F(GdiCache, AFontTheSystemRefusesIsCachedWithoutAHandle) {
+  PushGDIObjects(&m_canvas.dc());
+  std::vector<HBRUSH> hoard;
+  for (HBRUSH h; hoard.size() < 200000 && (h = ::CreateSolidBrush(0)) != nullptr;)
+    hoard.push_back(h);
+  CFont* pFont = GetGDIFont(10, "Arial");
+  CFont* pAgain = GetGDIFont(10, "Arial");
+  for (HBRUSH h : hoard) ::DeleteObject(h);
+  ASSERT_NE(pFont, nullptr);
+  EXPECT_EQ(pFont->m_hObject, nullptr);
+  EXPECT_EQ(pAgain, pFont);
+  PopGDIObjects(&m_canvas.dc());
+  EXPECT_NE(GetGDIFont(10, "Arial")->m_hObject, nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+#include <vector>
+
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -110,6 +114,44 @@ TEST_F(BatcherCanvas, UnfinishedPointsAreDiscardedWithTheBatch) {
   EXPECT_EQ(AtWorld(150, 150), kBlack);
 }
 
+// FlushPolygons empties the batch but keeps what BeginPolygon gave: the
+// next points still convert through that target, offset and flag.
+TEST_F(BatcherCanvas, FlushingKeepsTheTargetOffsetAndFlag) {
+  BeginPolygon(&canvas.dc(), CPointW{500, 500}, true);
+  AddPolyPoint(CPointW{900, 900});
+  FlushPolygons();
+  for (const CPointW& p : {CPointW{0, 0}, CPointW{200, 0}, CPointW{200, 200}}) AddPolyPoint(p);
+  ASSERT_TRUE(EndPolygon());
+  CRgn region;
+  ASSERT_TRUE(CreatePolyRegion(&region));
+  EXPECT_TRUE(region.PtInRegion(68, 52)) << "logical (50, 50)-(70, 70), y upwards";
+  EXPECT_FALSE(region.PtInRegion(68, 40)) << "not device coordinates";
+}
+
+// A polygon of one point is recorded as two, which every outline call and
+// region accepts beside the others (a count of 1 would fail the whole call).
+TEST_F(BatcherCanvas, LonePointsGoAlongWithTheBatch) {
+  const CPointW lone = {800, 800};
+  for (int operation = 0; operation < 3; ++operation) {
+    canvas.Fill(kWhite);
+    ASSERT_EQ(AddPolyPoints(&canvas.dc(), CPointW{0, 0}, &lone, 1, true), 1);
+    Square(100, 100, 400);
+    if (operation == 2) {
+      CRgn region;
+      ASSERT_TRUE(CreatePolyRegion(&region));
+      EXPECT_TRUE(region.PtInRegion(30, 30));
+      EXPECT_FALSE(region.PtInRegion(80, 80));
+      continue;
+    }
+    (operation == 0 ? DrawPolygons : DrawPolylines)(&canvas.dc());
+    EXPECT_EQ(canvas.At(50, 70), kBlack) << operation << ": the square's right edge";
+    int stray = 0;  // in the lone point's corner, beside its own pixel
+    for (int y = 0; y < 40; ++y)
+      for (int x = 60; x < 100; ++x) stray += (x != 80 || y != 20) && canvas.At(x, y) != kWhite;
+    EXPECT_EQ(stray, 0) << operation;
+  }
+}
+
 TEST_F(BatcherCanvas, ManyPolygonsGrowTheStoresAndStillDraw) {
   // 300 squares of 8 points each: 2400 points and 300 counts, past both
   // stores' first blocks.
@@ -125,6 +167,69 @@ TEST_F(BatcherCanvas, ManyPolygonsGrowTheStoresAndStillDraw) {
     const CPointW o = origin(i);
     EXPECT_EQ(AtWorld(o.x + 15, o.y + 15), kBlack) << "square " << i;
     EXPECT_EQ(AtWorld(o.x + 45, o.y + 15), kWhite) << "beside square " << i;
+  }
+}
+
+// ---- the platform calls, as a metafile records them ----------------------
+
+// The record's i-th field after its type, size and bounds.
+DWORD Field(const ENHMETARECORD& record, int i) {
+  DWORD value = 0;
+  std::memcpy(&value, reinterpret_cast<const BYTE*>(&record) + 24 + 4 * i, sizeof value);
+  return value;
+}
+
+std::string DescribeRecord(const ENHMETARECORD& record) {
+  const auto field = [&](int i) { return std::to_string(Field(record, i)); };
+  switch (record.iType) {
+    case EMR_POLYGON: case EMR_POLYGON16: return "Polygon " + field(0);
+    case EMR_POLYLINE: case EMR_POLYLINE16: return "Polyline " + field(0);
+    case EMR_POLYPOLYGON: case EMR_POLYPOLYGON16:
+      return "PolyPolygon " + field(0) + " " + field(1);
+    case EMR_POLYPOLYLINE: case EMR_POLYPOLYLINE16:
+      return "PolyPolyline " + field(0) + " " + field(1);
+    default: return "";
+  }
+}
+
+int CALLBACK CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM calls) {
+  const std::string call = DescribeRecord(*record);
+  if (!call.empty()) reinterpret_cast<std::vector<std::string>*>(calls)->push_back(call);
+  return 1;
+}
+
+// The outline calls a batch draw makes, drawn into a metafile context (the
+// points were converted through the canvas: the target need not be the
+// context drawn on): "Polygon 4" is one Polygon call of 4 points,
+// "PolyPolygon 3 12" one PolyPolygon call of 3 polygons and 12 points.
+std::vector<std::string> RecordedCalls(void (*draw)(CDC*)) {
+  CDC metafile;
+  EXPECT_TRUE(metafile.Attach(::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr)));
+  draw(&metafile);
+  HENHMETAFILE hRecord = ::CloseEnhMetaFile(metafile.Detach());
+  std::vector<std::string> calls;
+  ::EnumEnhMetaFile(nullptr, hRecord, &CollectRecord, &calls, nullptr);
+  ::DeleteEnhMetaFile(hRecord);
+  return calls;
+}
+
+struct CallCase {
+  void (*draw)(CDC*);
+  int polygons;  // squares of 4 points
+  std::vector<std::string> calls;
+};
+
+TEST_F(BatcherCanvas, EachDrawIsOneCallOfTheRightKind) {
+  const CallCase cases[] = {
+      {DrawPolygons, 0, {}},
+      {DrawPolygons, 1, {"Polygon 4"}},
+      {DrawPolygons, 3, {"PolyPolygon 3 12"}},
+      {DrawPolylines, 1, {"Polyline 4"}},
+      {DrawPolylines, 3, {"PolyPolyline 3 12"}},
+  };
+  for (const CallCase& c : cases) {
+    for (int i = 0; i < c.polygons; ++i) Square(100 * i, 0, 50);
+    EXPECT_EQ(RecordedCalls(c.draw), c.calls) << c.polygons;
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);
@@ -81,3 +83,121 @@ TEST_F(ViewTest, WindowContextsCoverClientAreaAndFrame) {
 }
 
 }  // namespace
+
+// ---- lifetime, command routing and the exception boundary -------------------------
+
+namespace {
+
+int g_liveFrames = 0;
+int g_liveViews = 0;
+std::vector<std::string> g_routed;
+
+constexpr UINT ID_BOTH = 40001;   // handled by the view and the frame
+constexpr UINT ID_FRAME = 40002;  // by the frame only
+constexpr UINT ID_THROW = 40003;  // the view's handler throws
+
+class CCountedView : public CView {
+ public:
+  CCountedView() { ++g_liveViews; }
+  ~CCountedView() override { --g_liveViews; }
+  void OnDraw(CDC*) override {}
+
+ protected:
+  afx_msg void OnBoth() { g_routed.push_back("view"); }
+  afx_msg void OnThrow() { throw std::bad_alloc(); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountedView, CView)
+  ON_COMMAND(ID_BOTH, OnBoth)
+  ON_COMMAND(ID_THROW, OnThrow)
+END_MESSAGE_MAP()
+
+class CCountedFrame : public CFrameWnd {
+ public:
+  CCountedFrame() { ++g_liveFrames; }
+  ~CCountedFrame() override { --g_liveFrames; }
+
+ protected:
+  afx_msg void OnBoth() { g_routed.push_back("frame"); }
+  afx_msg void OnFrame() { g_routed.push_back("frame only"); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountedFrame, CFrameWnd)
+  ON_COMMAND(ID_BOTH, OnBoth)
+  ON_COMMAND(ID_FRAME, OnFrame)
+END_MESSAGE_MAP()
+
+// A window whose creation throws: the creation fails instead.
+class CThrowingWnd : public CWnd {
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCTA) { throw 42; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CCountedFrame* MakeFrameWithView(CCountedView** ppView) {
+  auto* pFrame = new CCountedFrame;
+  EXPECT_TRUE(pFrame->Create(nullptr, "Counted"));
+  auto* pView = new CCountedView;
+  EXPECT_TRUE(pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 1, 1), pFrame,
+                            AFX_IDW_PANE_FIRST));
+  pFrame->SetActiveView(pView);
+  if (ppView != nullptr) *ppView = pView;
+  return pFrame;
+}
+
+}  // namespace
+
+TEST(FrameAndView, DeleteThemselvesOnceWhicheverWayTheyEnd) {
+  MakeFrameWithView(nullptr)->DestroyWindow();
+  EXPECT_EQ(g_liveFrames, 0);
+  EXPECT_EQ(g_liveViews, 0);
+
+  // Deleting the frame object first destroys its window and the view's.
+  CCountedFrame* pFrame = MakeFrameWithView(nullptr);
+  delete pFrame;
+  EXPECT_EQ(g_liveFrames, 0);
+  EXPECT_EQ(g_liveViews, 0);
+
+  // A view destroyed alone leaves the frame without an active view.
+  CCountedView* pView = nullptr;
+  pFrame = MakeFrameWithView(&pView);
+  pView->DestroyWindow();
+  EXPECT_EQ(g_liveViews, 0);
+  EXPECT_EQ(pFrame->GetActiveView(), nullptr);
+  pFrame->SendMessage(WM_COMMAND, ID_BOTH);  // routed past the missing view
+  pFrame->DestroyWindow();
+  EXPECT_EQ(g_liveFrames, 0);
+  g_routed.clear();
+}
+
+TEST(FrameAndView, CommandsGoToTheViewFirstThenTheFrame) {
+  CCountedFrame* pFrame = MakeFrameWithView(nullptr);
+  g_routed.clear();
+  pFrame->SendMessage(WM_COMMAND, ID_BOTH);
+  pFrame->SendMessage(WM_COMMAND, ID_FRAME);
+  EXPECT_EQ(g_routed, (std::vector<std::string>{"view", "frame only"}));
+  pFrame->DestroyWindow();
+}
+
+TEST(ExceptionBoundary, AnyExceptionIsToldOnceAndTheMessageGetsItsDefault) {
+  CCountedFrame* pFrame = MakeFrameWithView(nullptr);
+  TestApp().prompts.clear();
+  EXPECT_EQ(pFrame->SendMessage(WM_COMMAND, ID_THROW), 0);
+  ASSERT_EQ(TestApp().prompts.size(), 1u);
+  EXPECT_NE(TestApp().prompts[0].text.find("unexpected error"), std::string::npos);
+  pFrame->DestroyWindow();
+
+  // A creation that throws fails, and the object is left without a window.
+  CThrowingWnd wnd;
+  TestApp().prompts.clear();
+  EXPECT_FALSE(wnd.CreateEx(0, nullptr, "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  EXPECT_EQ(wnd.m_hWnd, nullptr);
+  EXPECT_EQ(TestApp().prompts.size(), 1u);
+  TestApp().prompts.clear();
+}

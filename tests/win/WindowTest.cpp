@@ -385,3 +385,160 @@ TEST(ScrollBars, WindowBarsAndTheControlStandingInForOne) {
 }
 
 }  // namespace
+
+// ---- the messages hosts handle: each entry's arguments and result ----------------
+
+namespace {
+
+class CArgsWnd : public CWnd {
+ public:
+  std::string last;
+  BOOL CreateTopLevel() {
+    return CreateEx(0, nullptr, "Args", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr);
+  }
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCTA lpcs) {
+    last = "create " + std::string(lpcs->lpszName);
+    return 0;
+  }
+  afx_msg void OnSetFocus(CWnd* pOld) { last = "setfocus " + Who(pOld); }
+  afx_msg void OnKillFocus(CWnd* pNew) { last = "killfocus " + Who(pNew); }
+  afx_msg void OnCaptureChanged(CWnd* pWnd) { last = "capturechanged " + Who(pWnd); }
+  afx_msg void OnTimer(UINT nID) { last = "timer " + std::to_string(nID); }
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint pt) { last = Point("rdown", nFlags, pt); }
+  afx_msg void OnRButtonUp(UINT nFlags, CPoint pt) { last = Point("rup", nFlags, pt); }
+  afx_msg void OnMButtonDown(UINT nFlags, CPoint pt) { last = Point("mdown", nFlags, pt); }
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint pt) { last = Point("ldbl", nFlags, pt); }
+  afx_msg void OnKeyUp(UINT nChar, UINT nRep, UINT nFlags) {
+    last = "keyup " + std::to_string(nChar) + " " + std::to_string(nRep) + " " +
+           std::to_string(nFlags);
+  }
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint pt) { last = Point("context " + Who(pWnd), 0, pt); }
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHit, UINT msg) {
+    last = "setcursor " + Who(pWnd) + " " + std::to_string(nHit) + " " + std::to_string(msg);
+    return 7;
+  }
+  afx_msg int OnMouseActivate(CWnd* pWnd, UINT nHit, UINT msg) {
+    last = "mouseactivate " + Who(pWnd) + " " + std::to_string(nHit) + " " + std::to_string(msg);
+    return MA_NOACTIVATE;
+  }
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* p) {
+    last = "minmax";
+    p->ptMinTrackSize.x = 77;
+  }
+  afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    last = "ctlcolor " + std::string(pDC != nullptr ? "dc " : "") + Who(pWnd) + " " +
+           std::to_string(nCtlColor);
+    return static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+  }
+  afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, CPoint pt) {
+    last = Point("hwheel " + std::to_string(zDelta), nFlags, pt);
+  }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  std::string Who(CWnd* pWnd) const {
+    return pWnd == nullptr ? "none" : pWnd == this ? "self" : "other";
+  }
+  static std::string Point(const std::string& what, UINT nFlags, CPoint pt) {
+    return what + " " + std::to_string(nFlags) + " " + std::to_string(pt.x) + "," +
+           std::to_string(pt.y);
+  }
+};
+
+BEGIN_MESSAGE_MAP(CArgsWnd, CWnd)
+  ON_WM_CREATE()
+  ON_WM_SETFOCUS()
+  ON_WM_KILLFOCUS()
+  ON_WM_CAPTURECHANGED()
+  ON_WM_TIMER()
+  ON_WM_RBUTTONDOWN()
+  ON_WM_RBUTTONUP()
+  ON_WM_MBUTTONDOWN()
+  ON_WM_LBUTTONDBLCLK()
+  ON_WM_KEYUP()
+  ON_WM_CONTEXTMENU()
+  ON_WM_SETCURSOR()
+  ON_WM_MOUSEACTIVATE()
+  ON_WM_GETMINMAXINFO()
+  ON_WM_CTLCOLOR()
+  ON_WM_MOUSEHWHEEL()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(MessageMap, EntriesForHostMessagesUnpackTheirArguments) {
+  CArgsWnd wnd;
+  ASSERT_TRUE(wnd.CreateTopLevel());
+  EXPECT_EQ(wnd.last, "create Args");
+  const auto self = reinterpret_cast<WPARAM>(wnd.m_hWnd);
+  const auto selfL = reinterpret_cast<LPARAM>(wnd.m_hWnd);
+  const auto dc = reinterpret_cast<WPARAM>(::GetDC(wnd.m_hWnd));
+  MINMAXINFO mmi = {};
+  struct Row {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    const char* expected;
+    LRESULT result;
+  };
+  const Row rows[] = {
+      {WM_SETFOCUS, self, 0, "setfocus self", 0},
+      {WM_KILLFOCUS, 0, 0, "killfocus none", 0},
+      {WM_CAPTURECHANGED, 0, selfL, "capturechanged self", 0},
+      {WM_TIMER, 17, 0, "timer 17", 0},
+      {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, static_cast<WORD>(-6)), "rdown 2 5,-6", 0},
+      {WM_RBUTTONUP, 0, MAKELPARAM(7, 8), "rup 0 7,8", 0},
+      {WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(1, 2), "mdown 16 1,2", 0},
+      {WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 4), "ldbl 1 3,4", 0},
+      {WM_KEYUP, VK_F5, MAKELPARAM(1, 0xC03F), "keyup 116 1 49215", 0},
+      {WM_CONTEXTMENU, self, MAKELPARAM(300, 200), "context self 0 300,200", 0},
+      {WM_SETCURSOR, self, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), "setcursor self 1 512", 7},
+      {WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), "mouseactivate none 2 513",
+       MA_NOACTIVATE},
+      {WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi), "minmax", 0},
+      {WM_CTLCOLOREDIT, dc, selfL, "ctlcolor dc self 1", 0},
+      {WM_CTLCOLORSTATIC, dc, selfL, "ctlcolor dc self 6", 0},
+      {WM_MOUSEHWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), MAKELPARAM(9, 10),
+       "hwheel -120 4 9,10", TRUE},
+  };
+  for (const Row& row : rows) {
+    wnd.last.clear();
+    const LRESULT result = wnd.SendMessage(row.message, row.wParam, row.lParam);
+    EXPECT_EQ(wnd.last, row.expected) << "message " << row.message;
+    if (row.message == WM_CTLCOLOREDIT || row.message == WM_CTLCOLORSTATIC) {
+      EXPECT_EQ(result, reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
+    } else {
+      EXPECT_EQ(result, row.result) << row.expected;
+    }
+  }
+  EXPECT_EQ(mmi.ptMinTrackSize.x, 77);
+  ::ReleaseDC(wnd.m_hWnd, reinterpret_cast<HDC>(dc));
+  wnd.DestroyWindow();
+}
+
+TEST(Relatives, OwnerFontAndContextsOfAChildControl) {
+  CRecordingWnd wnd;
+  ASSERT_TRUE(wnd.CreateTopLevel());
+  CButton button;
+  ASSERT_TRUE(button.Create("B", WS_VISIBLE | BS_PUSHBUTTON, kChildRect, &wnd, IDC_APPLY));
+  EXPECT_EQ(button.GetOwner(), &wnd) << "a child without an owner answers its parent";
+  CRecordingWnd other;
+  ASSERT_TRUE(other.CreateTopLevel(WS_POPUP));
+  button.SetOwner(&other);
+  EXPECT_EQ(button.GetOwner(), &other);
+
+  CFont font;
+  ASSERT_TRUE(font.CreatePointFont(120, "Arial"));
+  button.SetFont(&font, FALSE);
+  EXPECT_EQ(button.GetFont(), &font);
+
+  CDC* pDC = wnd.GetDC();
+  ASSERT_NE(pDC, nullptr);
+  pDC->SetPixel(3, 3, RGB(0, 0, 255));
+  EXPECT_EQ(pDC->GetPixel(3, 3), RGB(0, 0, 255));
+  EXPECT_EQ(wnd.ReleaseDC(pDC), 1);
+  other.DestroyWindow();
+  wnd.DestroyWindow();
+}

@@ -1,6 +1,9 @@
 // The mapping a world view gives a context for a view of w x h pixels at
 // the origin: logical coordinates are the view's pixels with y upwards, and
-// the world window (left, bottom)-(right, top) maps onto them.
+// the world window (left, bottom)-(right, top) maps onto them. Keep views
+// below 250 pixels a side: Wine's isotropic mode then leaves the extents as
+// set whatever its desktop (from 680 pixels up it changes them by one on a
+// 1280 x 1024 desktop, from 254 up on a 640 x 480 one).
 #pragma once
 
 #include "Varnel.h"

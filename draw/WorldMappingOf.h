@@ -1,0 +1,11 @@
+// The world mapping as the conversions from world coordinates apply it to a
+// context at this moment: for library code that converts point by point
+// yet asks the context only once (the polygon batcher). Not exported.
+#pragma once
+
+#include "afx/AfxDC.h"
+#include "draw/WorldMath.h"
+
+// What WPtoLP (bLogical true) or WPtoDP would use on pDC now: the context's
+// window or viewport, the current level and the clamp.
+WorldToContext WorldToContextOf(CDC* pDC, bool bLogical);

@@ -1,0 +1,19 @@
+// Resource IDs of the host example.
+#pragma once
+
+#define IDR_MAINFRAME 128
+#define IDD_OPTIONS 129
+
+#define ID_FILE_PRINT 0xE107
+#define ID_APP_EXIT 0xE141
+#define ID_VIEW_GRID 32771
+#define ID_VIEW_THICK 32772
+#define ID_VIEW_UNHANDLED 32773
+#define ID_VIEW_COLOR_RED 32780
+#define ID_VIEW_COLOR_GREEN 32781
+#define ID_VIEW_COLOR_BLUE 32782
+#define ID_TOOLS_OPTIONS 32790
+
+#define IDC_COUNT 1000
+#define IDC_SWATCH 1001
+#define IDC_RULE 1002
