@@ -1,0 +1,105 @@
+// Printing and exporting: the framework's print loop draws each page of
+// the sign with the view's own OnDraw; the export prints onto a page-sized
+// bitmap that writes every finished page as a PNG file.
+#include "../DemoPicture.h"
+#include "Signs.h"
+
+namespace {
+
+// A printer stand-in: a memory context with a page-sized DIB section (the
+// printable area a memory context reports) that saves each page it ends.
+class CPngPageDC : public CDC {
+ public:
+  explicit CPngPageDC(std::string dir) : m_dir(std::move(dir)) {
+    CreateCompatibleDC(nullptr);
+    m_page.width = GetDeviceCaps(HORZRES);
+    m_page.height = GetDeviceCaps(VERTRES);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = m_page.width;
+    info.bmiHeader.biHeight = -m_page.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_pBits = static_cast<DWORD*>(bits);
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+  }
+  ~CPngPageDC() override {
+    ::SelectObject(m_hDC, m_hOld);
+    DeleteDC();
+    ::DeleteObject(m_hBitmap);
+  }
+
+  int StartDoc(LPDOCINFOA) override { return 1; }
+  int StartPage() override {
+    PatBlt(0, 0, m_page.width, m_page.height, WHITENESS);
+    return 1;
+  }
+  int EndPage() override {
+    ::GdiFlush();
+    m_page.pixels.assign(m_pBits, m_pBits + static_cast<size_t>(m_page.width) * m_page.height);
+    CString path;
+    path.Format("%s\\page-%d.png", m_dir.c_str(), m_nSaved + 1);
+    if (!SavePng(m_page, path)) return -1;  // ends the job as failed
+    ++m_nSaved;
+    return 1;
+  }
+  int EndDoc() override { return 1; }
+  int AbortDoc() override { return 1; }
+
+  int m_nSaved = 0;
+
+ private:
+  std::string m_dir;
+  PixelImage m_page;
+  DWORD* m_pBits = nullptr;
+  HBITMAP m_hBitmap = nullptr;
+  HGDIOBJ m_hOld = nullptr;
+};
+
+}  // namespace
+
+int CSignView::ExportPages(const std::string& dir) {
+  CPngPageDC page(dir);
+  m_pPrintTarget = &page;
+  OnFilePrint();
+  m_pPrintTarget = nullptr;
+  m_nPagesExported = page.m_nSaved;
+  return page.m_nSaved;
+}
+
+void CSignView::OnFileExport() {
+  const int nPages = ExportPages(m_strExportDir);
+  CString message;
+  message.Format("%d pages written to %s", nPages, m_strExportDir.c_str());
+  AfxMessageBox(message, MB_ICONINFORMATION);
+}
+
+BOOL CSignView::OnPreparePrinting(CPrintInfo* pInfo) {
+  pInfo->m_pTargetDC = m_pPrintTarget;  // null: a printer, from the print dialog
+  return DoPreparePrinting(pInfo);
+}
+
+// The page count depends on the device's proportions, known from here on.
+void CSignView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
+  m_nPrintPages = GetDocumentPages(pDC, m_layout.board, &m_rcFirstPage);
+  pInfo->SetMaxPage(static_cast<UINT>(m_nPrintPages));
+  CViewW::OnBeginPrinting(pDC, pInfo);
+}
+
+// While printing, the view is the page and the window the page's part of
+// the sign; the screen's state comes back when the job ends.
+void CSignView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
+  if (pInfo != nullptr && pDC->IsPrinting()) {
+    const LONG width = m_rcFirstPage.right - m_rcFirstPage.left;
+    const LONG left = m_rcFirstPage.left + static_cast<LONG>(pInfo->m_nCurPage - 1) * width;
+    SetWindowMax(CRect(m_rcFirstPage.left, m_rcFirstPage.top,
+                       m_rcFirstPage.left + m_nPrintPages * width, m_rcFirstPage.bottom),
+                 false);
+    SetViewBorder(CRect(0, 0, 0, 0));
+    SetView(CRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)));
+    SetWindow(CRect(left, m_rcFirstPage.top, left + width, m_rcFirstPage.bottom), false);
+  }
+  CViewW::OnPrepareDC(pDC, pInfo);
+}

@@ -1,0 +1,374 @@
+// The scripted tour: a timer walks through the steps below the way a
+// user's actions arrive (typing into the dialog, the wheel, a drag, a
+// click, the menu, a resize, a scroll bar, an export). Each step acts on
+// one tick and checks on the next, once the messages it posted have been
+// handled; it prints one line with what it checked and saves a picture.
+#include "../DemoPicture.h"
+#include "Signs.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+struct TourStep {
+  const char* name;
+  std::function<void()> act;
+  std::function<void()> check;
+};
+
+CSignFrame* g_pFrame = nullptr;
+std::string g_dir;
+bool g_bPictures = true;
+int g_nFailures = 0;
+size_t g_nTick = 0;
+bool g_bBusy = false;  // a tick pumps messages: no tick inside a tick
+std::string g_checked;  // the current step's checks, for its line
+bool g_bStepOk = true;
+
+CSignView* View() { return g_pFrame->View(); }
+CSignApp* App() { return static_cast<CSignApp*>(AfxGetApp()); }
+
+void Expect(bool bOk, const std::string& what) {
+  if (!g_checked.empty()) g_checked += "; ";
+  g_checked += bOk ? what : "FAILED: " + what;
+  if (!bOk) g_bStepOk = false;
+}
+
+void EndStep(size_t nStep, const char* name) {
+  std::printf("%s - %02u %s: %s\n", g_bStepOk ? "ok" : "not ok", static_cast<unsigned>(nStep + 1),
+              name, g_checked.c_str());
+  std::fflush(stdout);
+  if (!g_bStepOk) ++g_nFailures;
+  g_checked.clear();
+  g_bStepOk = true;
+}
+
+// ---- input as the system delivers it -------------------------------------------------
+
+void PumpPending() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
+    AfxGetApp()->PumpMessage();
+  }
+}
+
+// A key pressed and released on the focused control, handled before the next.
+void PressKey(HWND hWnd, UINT nVirtKey) {
+  const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(nVirtKey, MAPVK_VK_TO_VSC)) << 16;
+  ::PostMessageA(hWnd, WM_KEYDOWN, nVirtKey, 1 | scan);
+  PumpPending();
+  ::PostMessageA(hWnd, WM_KEYUP, nVirtKey, 1 | scan | (1L << 30) | (1L << 31));
+  PumpPending();
+}
+
+// Replaces the text of a dialog's field (an edit, or a combo box's edit)
+// by typing.
+void TypeInto(HWND hDlg, int nID, const char* text) {
+  HWND hField = ::GetDlgItem(hDlg, nID);
+  COMBOBOXINFO combo = {};
+  combo.cbSize = sizeof combo;
+  if (::GetComboBoxInfo(hField, &combo)) hField = combo.hwndItem;
+  ::SetFocus(hField);
+  ::SendMessageA(hField, EM_SETSEL, 0, -1);
+  for (const char* p = text; *p != '\0'; ++p) {
+    PressKey(hField, static_cast<UINT>(::VkKeyScanA(*p) & 0xFF));
+  }
+}
+
+void Click(HWND hWnd) {
+  RECT rc;
+  ::GetClientRect(hWnd, &rc);
+  const LPARAM at = MAKELPARAM(rc.right / 2, rc.bottom / 2);
+  ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::PostMessageA(hWnd, WM_LBUTTONUP, 0, at);
+  PumpPending();
+}
+
+void PostToView(UINT message, WPARAM wParam, int x, int y) {
+  View()->PostMessage(message, wParam, MAKELPARAM(x, y));
+}
+
+// The wheel at a point of the view's client area (the message carries
+// screen coordinates).
+void Wheel(UINT nKeys, short zDelta, CPoint point) {
+  View()->ClientToScreen(&point);
+  View()->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(nKeys, static_cast<WORD>(zDelta)),
+                      MAKELPARAM(point.x, point.y));
+}
+
+UINT MenuState(int nMenu, UINT nID) {
+  CMenu* pMenu = g_pFrame->GetMenu()->GetSubMenu(nMenu);
+  g_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pMenu->m_hMenu),
+                        MAKELPARAM(nMenu, FALSE));
+  return pMenu->GetMenuState(nID, MF_BYCOMMAND);
+}
+bool Checked(UINT nID) { return (MenuState(1, nID) & MF_CHECKED) != 0; }
+
+// ---- what a step looks at -------------------------------------------------------------
+
+std::string Inches(LONG units) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f in", static_cast<double>(units) / kUnitsPerInch);
+  return text;
+}
+
+std::string Describe(const CRect& rc) {
+  return Inches(rc.right - rc.left) + " x " + Inches(rc.top - rc.bottom) + " from (" +
+         Inches(rc.left) + ", " + Inches(rc.bottom) + ")";
+}
+
+bool Near(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
+
+// The window's picture, saved as DIR\NN-name.png when pictures are wanted.
+PixelImage Picture(HWND hWnd, size_t nStep, const char* name) {
+  ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PixelImage image = CaptureWindow(hWnd);
+  if (g_bPictures) {
+    char path[MAX_PATH];
+    std::snprintf(path, sizeof path, "%s\\%02u-%s.png", g_dir.c_str(),
+                  static_cast<unsigned>(nStep + 1), name);
+    Expect(SavePng(image, path), "picture saved");
+  }
+  return image;
+}
+
+bool FileHasBytes(const std::string& path) {
+  struct stat info = {};
+  return stat(path.c_str(), &info) == 0 && info.st_size > 0;
+}
+
+HWND Dialog() { return ::GetLastActivePopup(g_pFrame->m_hWnd); }
+
+CRect g_rcBefore;  // the window before a step's action
+CRect g_rcFitted;  // the window fitted to the whole layout
+CPoint g_ptWheel(300, 200);
+size_t g_nPromptsBefore = 0;
+
+const std::vector<TourStep>& Steps() {
+  static const std::vector<TourStep> steps = {
+      {"layout", [] {},
+       [] {
+         g_rcFitted = View()->Window();
+         const PixelImage image = Picture(g_pFrame->m_hWnd, 0, "layout");
+         const SignLayout& layout = View()->Layout();
+         Expect(layout.stars.Size() >= 2000 && layout.grid.Size() > 30 &&
+                    layout.letters.Size() > 80,
+                std::to_string(layout.stars.Size() + layout.grid.Size() + layout.letters.Size() +
+                               layout.proof.Size()) +
+                    " outlines");
+         Expect(!View()->IsZoomed() && Checked(ID_VIEW_FIT_BOTH) && !Checked(ID_VIEW_FIT_WIDTH),
+                "fitted both ways, its menu item checked");
+         Expect(image.Count(View()->Settings().crLetters) > 1000, "red letters shown");
+         Expect(image.Count(ColorToGray(View()->Settings().crLetters)) > 200, "grey proof shown");
+         Expect(image.Count(RGB(190, 212, 240)) > 2000, "stars shown");
+         Expect(image.Count(RGB(0, 90, 220)) > 100, "page frames shown");
+         Expect(image.Count(RGB(250, 200, 0)) > 500 && image.Count(RGB(255, 0, 255)) == 0,
+                "badge shown without its mask colour");
+       }},
+      {"properties",
+       [] { g_pFrame->PostMessage(WM_COMMAND, ID_LAYOUT_PROPERTIES); },
+       [] {
+         // The dialog's modal loop runs this tick.
+         const HWND hDlg = Dialog();
+         Expect(hDlg != g_pFrame->m_hWnd, "the dialog is open");
+         g_nPromptsBefore = App()->m_prompts.size();
+         TypeInto(hDlg, IDC_WIDTH, "500");
+         PressKey(::GetFocus(), VK_RETURN);
+         Expect(App()->m_prompts.size() == g_nPromptsBefore + 1 && ::IsWindow(hDlg) &&
+                    ::GetFocus() == ::GetDlgItem(hDlg, IDC_WIDTH),
+                "500 in refused with a prompt (\"" +
+                    (App()->m_prompts.empty() ? std::string() : App()->m_prompts.back()) +
+                    "\"), the focus back on the width");
+         TypeInto(hDlg, IDC_WIDTH, "60");
+         TypeInto(hDlg, IDC_HEIGHT, "70");
+         TypeInto(hDlg, IDC_LETTER_HEIGHT, "6 1/2");
+         TypeInto(hDlg, IDC_SCALE, "150");
+         TypeInto(hDlg, IDC_GRID, "1");
+         Click(::GetDlgItem(hDlg, IDC_GREEN));
+         ::SetFocus(::GetDlgItem(hDlg, IDC_SCALE));
+         Picture(hDlg, 1, "properties");
+         PressKey(::GetFocus(), VK_RETURN);
+         Expect(!::IsWindow(hDlg), "typed 60 in, 70 cm, 6 1/2 in, 150 %, 1 in, clicked Green, "
+                                   "Enter closed the dialog");
+       }},
+      {"new-layout", [] {},
+       [] {
+         const SignSettings& s = View()->Settings();
+         Expect(g_pFrame->m_nLastDialogResult == IDOK, "OK");
+         Expect(Near(s.dWidth, 60.0, 1e-9) && Near(s.dHeight, 70.0 / 2.54, 1e-3) &&
+                    Near(s.dLetterHeight, 6.5, 1e-9) && Near(s.dShapeScale, 150.0, 1e-9) &&
+                    Near(s.dGrid, 1.0, 1e-9),
+                "the amounts came back in inches and percent");
+         Expect(View()->WindowMax().right >= 60 * kUnitsPerInch, "the sign is 60 in wide");
+         g_rcFitted = View()->Window();
+         const PixelImage image = Picture(g_pFrame->m_hWnd, 2, "new-layout");
+         Expect(image.Count(RGB(20, 150, 60)) > 1000 && image.Count(RGB(200, 30, 30)) == 0,
+                "the letters are green now");
+       }},
+      {"ctrl-wheel",
+       [] {
+         g_rcBefore = View()->Window();
+         Wheel(MK_CONTROL, WHEEL_DELTA, g_ptWheel);
+       },
+       [] {
+         const CRect rc = View()->Window();
+         Expect(View()->IsZoomed() && Near(rc.Width(), g_rcBefore.Width() / 2.0, 2),
+                "Ctrl+wheel zoomed in by 2 around the pointer: " + Describe(rc));
+         POINT cursor;
+         ::GetCursorPos(&cursor);
+         View()->ScreenToClient(&cursor);
+         Expect(cursor.x == g_ptWheel.x || std::abs(cursor.x - g_ptWheel.x) < 400,
+                "the pointer followed its world point");
+         Picture(g_pFrame->m_hWnd, 3, "ctrl-wheel");
+       }},
+      {"wheel",
+       [] {
+         g_rcBefore = View()->Window();
+         Wheel(0, -WHEEL_DELTA, g_ptWheel);
+       },
+       [] {
+         const CRect rc = View()->Window();
+         Expect(rc.left > g_rcBefore.left && rc.Width() == g_rcBefore.Width() &&
+                    rc.top == g_rcBefore.top,
+                "the wheel scrolled right by " + Inches(rc.left - g_rcBefore.left));
+         Picture(g_pFrame->m_hWnd, 4, "wheel");
+       }},
+      {"shift-wheel",
+       [] {
+         g_rcBefore = View()->Window();
+         Wheel(MK_SHIFT, -WHEEL_DELTA, g_ptWheel);
+       },
+       [] {
+         const CRect rc = View()->Window();
+         Expect(rc.top < g_rcBefore.top && rc.left == g_rcBefore.left,
+                "Shift+wheel scrolled down by " + Inches(g_rcBefore.top - rc.top));
+       }},
+      {"zoom-out-fully",
+       [] { g_pFrame->SendMessage(WM_COMMAND, ID_VIEW_ZOOM_ALL); },
+       [] {
+         Expect(!View()->IsZoomed() && View()->Window() == g_rcFitted &&
+                    (MenuState(1, ID_VIEW_ZOOM_OUT) & MF_GRAYED) != 0,
+                "View > Zoom out fully showed the whole layout again, Zoom out greyed");
+       }},
+      {"rubber-band",
+       [] {
+         g_rcBefore = View()->Window();
+         // The tracker pumps the moves and the release itself.
+         PostToView(WM_LBUTTONDOWN, MK_LBUTTON, 120, 120);
+         PostToView(WM_MOUSEMOVE, MK_LBUTTON, 200, 160);
+         PostToView(WM_MOUSEMOVE, MK_LBUTTON, 320, 220);
+         PostToView(WM_LBUTTONUP, 0, 320, 220);
+       },
+       [] {
+         const CRect rc = View()->Window();
+         Expect(View()->IsZoomed() && rc.Width() < g_rcBefore.Width() / 2 &&
+                    rc.left > g_rcBefore.left && rc.top < g_rcBefore.top,
+                "a left drag of 200 x 100 pixels zoomed to " + Describe(rc));
+         Picture(g_pFrame->m_hWnd, 6, "rubber-band");
+       }},
+      {"right-click",
+       [] { PostToView(WM_RBUTTONDOWN, MK_RBUTTON, 100, 100); },
+       [] {
+         Expect(!View()->IsZoomed() && View()->Window() == g_rcBefore,
+                "a right click zoomed back out to the window before the drag");
+       }},
+      {"fit-width",
+       [] { g_pFrame->SendMessage(WM_COMMAND, ID_VIEW_FIT_WIDTH); },
+       [] {
+         const CRect rc = View()->Window(), rcMax = View()->WindowMax();
+         Expect((View()->ScaleMode() & SCALE_FIT_MASK) == SCALE_FIT_WIDTH &&
+                    Checked(ID_VIEW_FIT_WIDTH) && !Checked(ID_VIEW_FIT_BOTH),
+                "View > Fit width set the mode, its item alone checked");
+         Expect(rc.left == rcMax.left && rc.right == rcMax.right,
+                "the window spans the layout's width: " + Describe(rc));
+         Picture(g_pFrame->m_hWnd, 8, "fit-width");
+       }},
+      {"resize",
+       [] {
+         g_rcBefore = View()->Window();
+         g_pFrame->SetWindowPos(nullptr, 0, 0, 1000, 460, SWP_NOZORDER | SWP_NOMOVE);
+       },
+       [] {
+         const CRect rc = View()->Window(), rcMax = View()->WindowMax();
+         CRect rcView;
+         View()->GetView(&rcView);
+         const double expectedHeight = static_cast<double>(rc.Width()) * rcView.Height() / rcView.Width();
+         Expect(rc.Width() == rcMax.Width() && Near(rc.Height() * -1.0, expectedHeight, rc.Width() / 500.0),
+                "after the resize the width still fits and the height follows the view: " +
+                    Describe(rc));
+         Picture(g_pFrame->m_hWnd, 9, "resize");
+       }},
+      {"smooth-scroll",
+       [] {
+         g_pFrame->SendMessage(WM_COMMAND, ID_VIEW_SMOOTH);
+         g_rcBefore = View()->Window();
+         View()->PostMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+       },
+       [] {
+         const CRect rc = View()->Window();
+         Expect(View()->SmoothScroll() && Checked(ID_VIEW_SMOOTH), "Smooth scrolling checked");
+         Expect(rc.top < g_rcBefore.top && rc.Width() == g_rcBefore.Width(),
+                "a page down on the bar scrolled smoothly by " + Inches(g_rcBefore.top - rc.top));
+         Picture(g_pFrame->m_hWnd, 10, "smooth-scroll");
+       }},
+      {"export",
+       [] {
+         g_rcBefore = View()->Window();
+         g_nPromptsBefore = App()->m_prompts.size();
+         g_pFrame->SendMessage(WM_COMMAND, ID_FILE_EXPORT);
+       },
+       [] {
+         tagRECT page;
+         const int nPages = View()->DocumentPages(&page);
+         bool bFiles = true;
+         for (int i = 1; i <= nPages; ++i) {
+           bFiles = bFiles && FileHasBytes(g_dir + "\\page-" + std::to_string(i) + ".png");
+         }
+         Expect(nPages >= 2 && View()->m_nPagesExported == nPages && bFiles,
+                "File > Export pages wrote " + std::to_string(View()->m_nPagesExported) + " of " +
+                    std::to_string(nPages) + " pages as page-N.png");
+         Expect(App()->m_prompts.size() == g_nPromptsBefore + 1, "and said so");
+         Expect(View()->Window() == g_rcBefore, "the screen's window came back after printing");
+       }},
+      {"close", [] { g_pFrame->PostMessage(WM_CLOSE); }, [] {}},
+  };
+  return steps;
+}
+
+void CALLBACK OnTourTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_bBusy || g_nTick >= 2 * Steps().size()) return;
+  g_bBusy = true;
+  const size_t nStep = g_nTick / 2;
+  const TourStep& step = Steps()[nStep];
+  const bool bAct = g_nTick % 2 == 0;
+  ++g_nTick;
+  if (bAct) {
+    step.act();
+  } else {
+    step.check();
+    if (nStep + 1 < Steps().size()) EndStep(nStep, step.name);
+  }
+  g_bBusy = false;
+}
+
+}  // namespace
+
+void StartTour(CSignFrame* pFrame, const std::string& dir, bool bPictures) {
+  g_pFrame = pFrame;
+  g_dir = dir;
+  g_bPictures = bPictures;
+  ::SetTimer(nullptr, 0, 150, &OnTourTimer);
+}
+
+int TourFailures() {
+  const size_t nSteps = Steps().size();
+  if (g_nTick / 2 + 1 < nSteps) {
+    std::printf("not ok - the program ended after %u of %u steps\n",
+                static_cast<unsigned>(g_nTick / 2), static_cast<unsigned>(nSteps));
+    ++g_nFailures;
+  }
+  return g_nFailures;
+}

@@ -1,0 +1,257 @@
+// The sign's world view: drawing in world units through the polygon
+// batcher and the drawing-object cache, zooming by the mouse and the menu,
+// fit modes and smooth scrolling from the menu.
+#include "Signs.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CSignView, CViewW)
+
+BEGIN_MESSAGE_MAP(CSignView, CViewW)
+  ON_WM_CREATE()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_RBUTTONDOWN()
+  ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+  ON_COMMAND(ID_FILE_EXPORT, OnFileExport)
+  ON_COMMAND(ID_VIEW_ZOOM_IN, OnViewZoomIn)
+  ON_COMMAND(ID_VIEW_ZOOM_OUT, OnViewZoomOut)
+  ON_COMMAND(ID_VIEW_ZOOM_ALL, OnViewZoomAll)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateViewZoomOut)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_ALL, OnUpdateViewZoomOut)
+  ON_COMMAND_RANGE(ID_VIEW_FIT_WIDTH, ID_VIEW_FIT_BOTH, OnViewFit)
+  ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_FIT_WIDTH, ID_VIEW_FIT_BOTH, OnUpdateViewFit)
+  ON_COMMAND(ID_VIEW_SMOOTH, OnViewSmooth)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_SMOOTH, OnUpdateViewSmooth)
+END_MESSAGE_MAP()
+
+namespace {
+
+const COLORREF kSurround = RGB(112, 120, 128);
+const COLORREF kBoard = RGB(255, 255, 255);
+const COLORREF kStarFill = RGB(190, 212, 240);
+const COLORREF kStarEdge = RGB(120, 150, 200);
+const COLORREF kGridLine = RGB(150, 150, 150);
+const COLORREF kLetterEdge = RGB(40, 20, 20);
+const COLORREF kPageFrame = RGB(0, 90, 220);
+const COLORREF kBadgeMask = RGB(255, 0, 255);  // left out when the badge is drawn
+constexpr int kBadgeSize = 64;
+
+// Hands every outline of the set to the batcher (logical coordinates).
+void AddOutlines(CDC* pDC, const OutlineSet& set) {
+  size_t first = 0;
+  for (int count : set.counts) {
+    AddPolyPoints(pDC, CPointW{0, 0}, &set.points[first], count, true);
+    first += static_cast<size_t>(count);
+  }
+}
+
+void AddRectangle(CDC* pDC, const tagRECT& rc) {
+  const CPointW corners[] = {
+      {rc.left, rc.bottom}, {rc.right, rc.bottom}, {rc.right, rc.top}, {rc.left, rc.top}};
+  AddPolyPoints(pDC, CPointW{0, 0}, corners, 4, true);
+}
+
+void AddFrame(CDC* pDC, const tagRECT& rc) {
+  const CPointW corners[] = {{rc.left, rc.bottom}, {rc.right, rc.bottom}, {rc.right, rc.top},
+                             {rc.left, rc.top},    {rc.left, rc.bottom}};
+  AddPolyPoints(pDC, CPointW{0, 0}, corners, 5, true);
+}
+
+void Use(CDC* pDC, CPen* pPen, CBrush* pBrush) {
+  pDC->SelectObject(pPen);
+  if (pBrush != nullptr) pDC->SelectObject(pBrush);
+}
+
+// Device coordinates for the length of a scope: text and bitmaps are
+// placed in pixels at points converted from world coordinates.
+class CDeviceSpace {
+ public:
+  explicit CDeviceSpace(CDC* pDC) : m_pDC(pDC), m_nSaved(pDC->SaveDC()) {
+    pDC->SetMapMode(MM_TEXT);
+    pDC->SetWindowOrg(0, 0);
+    pDC->SetViewportOrg(0, 0);
+  }
+  ~CDeviceSpace() { m_pDC->RestoreDC(m_nSaved); }
+
+ private:
+  CDC* m_pDC;
+  int m_nSaved;
+};
+
+tagPOINT WorldToDevice(CDC* pDC, tagPOINT world) {
+  WPtoDP(pDC, &world, &world, 1);
+  return world;
+}
+
+}  // namespace
+
+BOOL CSignView::PreCreateWindow(CREATESTRUCTA& cs) {
+  cs.style |= WS_HSCROLL | WS_VSCROLL;
+  return CViewW::PreCreateWindow(cs);
+}
+
+int CSignView::OnCreate(LPCREATESTRUCTA lpcs) {
+  if (CViewW::OnCreate(lpcs) == -1) return -1;
+  // The badge: a yellow disc on the mask colour, drawn without the mask.
+  CClientDC screen(this);
+  CDC dc;
+  dc.CreateCompatibleDC(&screen);
+  m_badge.CreateCompatibleBitmap(&screen, kBadgeSize, kBadgeSize);
+  CBitmap* pOld = dc.SelectObject(&m_badge);
+  dc.FillSolidRect(0, 0, kBadgeSize, kBadgeSize, kBadgeMask);
+  CBrush disc(RGB(250, 200, 0));
+  CBrush* pOldBrush = dc.SelectObject(&disc);
+  dc.Ellipse(2, 2, kBadgeSize - 2, kBadgeSize - 2);
+  dc.SelectObject(pOldBrush);
+  dc.SetBkMode(TRANSPARENT);
+  CRect rc(0, 0, kBadgeSize, kBadgeSize);
+  dc.DrawText("V", 1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  dc.SelectObject(pOld);
+
+  SetScaleMode(SCALE_FIT_BOTH | SCALE_KEEP_SCALE);
+  ApplySettings(m_settings);
+  return 0;
+}
+
+void CSignView::ApplySettings(const SignSettings& settings) {
+  m_settings = settings;
+  m_layout = BuildLayout(settings);
+  const int nPages = DocumentPages(&m_rcFirstPage);
+  const LONG pagesRight = m_rcFirstPage.left + nPages * (m_rcFirstPage.right - m_rcFirstPage.left);
+  const LONG margin = kUnitsPerInch;
+  SetWindowMax(CRect(-margin, m_layout.board.top + margin,
+                     std::max(m_layout.board.right, pagesRight) + margin, -margin),
+               true);
+  ZoomOutToTop(true);
+  CRect rcView;
+  GetView(&rcView);
+  if (rcView.IsRectEmpty()) {
+    CRect rcMax = WindowMax();
+    SetWindow(rcMax, false);  // the first resize fits it to the view
+  } else {
+    SetWindowToFit((m_nScaleMode & SCALE_FIT_MASK) != 0 ? m_nScaleMode & SCALE_FIT_MASK
+                                                         : SCALE_FIT_BOTH);
+  }
+  Invalidate();
+}
+
+int CSignView::DocumentPages(tagRECT* pFirstPage) {
+  // The export's pages: a memory context's printable area (the screen's).
+  CDC dc;
+  dc.CreateCompatibleDC(nullptr);
+  return GetDocumentPages(&dc, m_layout.board, pFirstPage);
+}
+
+// ---- drawing -------------------------------------------------------------------------
+
+void CSignView::OnDraw(CDC* pDC) {
+  ++m_nDraws;
+  PushGDIObjects(pDC);
+  DrawLayout(pDC);
+  if (!pDC->IsPrinting()) DrawPageFrames(pDC);
+  DrawBadge(pDC);
+  PopGDIObjects(pDC);
+}
+
+void CSignView::DrawLayout(CDC* pDC) {
+  CPen* pNoPen = GetGDIPen(0, PS_NULL);
+  Use(pDC, pNoPen, GetGDIBrush(kSurround, -1));
+  AddRectangle(pDC, Window());
+  DrawPolygons(pDC);
+  Use(pDC, pNoPen, GetGDIBrush(kBoard, -1));
+  AddRectangle(pDC, m_layout.board);
+  DrawPolygons(pDC);
+
+  Use(pDC, GetGDIPen(kStarEdge, PS_SOLID), GetGDIBrush(kStarFill, -1));
+  AddOutlines(pDC, m_layout.stars);
+  DrawPolygons(pDC);
+
+  Use(pDC, GetGDIPen(kGridLine, PS_SOLID), nullptr);
+  AddOutlines(pDC, m_layout.grid);
+  DrawPolylines(pDC);
+
+  Use(pDC, GetGDIPen(kLetterEdge, PS_SOLID), GetGDIBrush(m_settings.crLetters, -1));
+  AddOutlines(pDC, m_layout.letters);
+  DrawPolygons(pDC);
+
+  // The proof shows how the letters come out on a one-colour machine.
+  Use(pDC, GetGDIPen(ColorToGray(kLetterEdge), PS_SOLID),
+      GetGDIBrush(ColorToGray(m_settings.crLetters), -1));
+  AddOutlines(pDC, m_layout.proof);
+  DrawPolygons(pDC);
+}
+
+void CSignView::DrawPageFrames(CDC* pDC) {
+  tagRECT page = m_rcFirstPage;
+  const int nPages = DocumentPages(&page);
+  const LONG width = page.right - page.left;
+  Use(pDC, GetGDIPen(kPageFrame, PS_DASH), nullptr);
+  for (int i = 0; i < nPages; ++i) {
+    AddFrame(pDC, CRect(page.left + i * width, page.top, page.left + (i + 1) * width, page.bottom));
+  }
+  DrawPolylines(pDC);
+
+  pDC->SelectObject(GetGDIFont(10, "Arial"));
+  pDC->SetTextColor(kPageFrame);
+  pDC->SetBkMode(TRANSPARENT);
+  for (int i = 0; i < nPages; ++i) {
+    const tagPOINT corner = WorldToDevice(pDC, {page.left + i * width, page.top});
+    CDeviceSpace device(pDC);
+    CString label;
+    label.Format("Page %d", i + 1);
+    pDC->TextOut(corner.x + 4, corner.y + 2, label);
+  }
+}
+
+void CSignView::DrawBadge(CDC* pDC) {
+  const tagPOINT at = WorldToDevice(pDC, m_layout.badge);
+  CDeviceSpace device(pDC);
+  DrawTransparent(pDC, &m_badge, kBadgeMask, at);
+}
+
+// ---- mouse ---------------------------------------------------------------------------
+
+// A left drag zooms to the rectangle dragged out; a click does nothing.
+void CSignView::OnLButtonDown(UINT nFlags, CPoint point) {
+  CRubberband band(this, RBS_RECT | RBS_AUTOSCROLL);
+  CRect rc;
+  if (band.DoRubberband(nFlags, point, &rc) == 1) {
+    rc.NormalizeRect();
+    ZoomIn(&rc, false);
+  }
+}
+
+void CSignView::OnRButtonDown(UINT /*nFlags*/, CPoint /*point*/) { ZoomOut(true); }
+
+// ---- commands ------------------------------------------------------------------------
+
+void CSignView::OnViewZoomIn() {
+  CRect rc;
+  GetView(&rc);
+  CenterOnPoint(rc.CenterPoint(), 0.5);
+}
+
+void CSignView::OnViewZoomOut() { ZoomOut(true); }
+
+void CSignView::OnViewZoomAll() { ZoomOutToTop(true); }
+
+void CSignView::OnUpdateViewZoomOut(CCmdUI* pCmdUI) { pCmdUI->Enable(IsZoomed()); }
+
+void CSignView::OnViewFit(UINT nID) {
+  const unsigned int nFit = SCALE_FIT_WIDTH + (nID - ID_VIEW_FIT_WIDTH);
+  const unsigned int nMode = (m_nScaleMode & ~static_cast<unsigned int>(SCALE_FIT_MASK)) | nFit;
+  if (nMode != m_nScaleMode) {
+    SetScaleMode(nMode);  // refits
+  } else {
+    SetWindowToFit(nFit);
+  }
+}
+
+void CSignView::OnUpdateViewFit(CCmdUI* pCmdUI) {
+  const unsigned int nFit = SCALE_FIT_WIDTH + (pCmdUI->m_nID - ID_VIEW_FIT_WIDTH);
+  pCmdUI->SetRadio((m_nScaleMode & SCALE_FIT_MASK) == nFit);
+}
+
+void CSignView::OnViewSmooth() { SetSmoothScroll(!m_bSmoothScroll); }
+
+void CSignView::OnUpdateViewSmooth(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bSmoothScroll ? 1 : 0); }

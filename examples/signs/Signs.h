@@ -1,0 +1,173 @@
+// A sign-layout program built on Varnel: a frame with a menu holding a
+// world view of a sign in inches (letters, a field of stars, a grid, a grey
+// proof, a transparent badge, and the frames of the pages it prints on), a
+// properties dialog of amount fields, image buttons and separators, and an
+// export of the pages as PNG files through the framework's print loop.
+//
+//   sign_demo.exe                  an ordinary interactive program
+//   sign_demo.exe --tour DIR       drives itself through a scripted tour,
+//                                  saves a PNG of each step and the exported
+//                                  pages into DIR, prints one line per
+//                                  check; the exit code is the number of
+//                                  failed checks
+//   sign_demo.exe --tour DIR --short   the same without the step pictures
+#pragma once
+
+#include "Varnel.h"
+
+#include "SignResource.h"
+
+#include <string>
+#include <vector>
+
+// World units are thousandths of an inch, y upwards.
+constexpr LONG kUnitsPerInch = 1000;
+LONG InchesToWorld(double dInches);
+
+// What the properties dialog edits.
+struct SignSettings {
+  double dWidth = 48.0;  // inches
+  double dHeight = 24.0;
+  double dLetterHeight = 7.0;
+  double dShapeScale = 100.0;  // percent of the stars' normal size
+  double dGrid = 2.0;          // inches between grid lines
+  COLORREF crLetters = RGB(200, 30, 30);
+};
+
+// Outlines in world units, back to back, with one point count each: what
+// the polygon batcher is fed with.
+struct OutlineSet {
+  std::vector<CPointW> points;
+  std::vector<int> counts;
+  void Add(const CPointW* first, int count);
+  int Size() const { return static_cast<int>(counts.size()); }
+};
+
+// The layout made from the settings.
+struct SignLayout {
+  tagRECT board;      // the sign itself: (0, height, width, 0)
+  OutlineSet letters;  // block letters, one square per lit cell
+  OutlineSet proof;    // the same text smaller, shown in grey
+  OutlineSet stars;    // the background field
+  OutlineSet grid;     // two-point lines
+  tagPOINT badge;      // where the badge's top-left corner goes
+};
+SignLayout BuildLayout(const SignSettings& settings);
+
+class CSignView : public CViewW {
+  DECLARE_DYNCREATE(CSignView)
+
+ public:
+  CSignView() = default;
+
+  // Rebuilds the layout, sets the maximum window around the sign and its
+  // pages, and shows it all.
+  void ApplySettings(const SignSettings& settings);
+  const SignSettings& Settings() const { return m_settings; }
+  const SignLayout& Layout() const { return m_layout; }
+
+  // Prints every page onto page-sized bitmaps and writes them as
+  // DIR\page-N.png; the number of pages written.
+  int ExportPages(const std::string& dir);
+  std::string m_strExportDir = ".";
+  int m_nPagesExported = 0;
+
+  // The pages of the export device over the sign, and the first one.
+  int DocumentPages(tagRECT* pFirstPage);
+
+  // For the tour: the view's state.
+  CRect Window() { CRect rc; GetWindow(&rc); return rc; }
+  CRect WindowMax() { CRect rc; GetWindowMax(&rc); return rc; }
+  unsigned int ScaleMode() const { return m_nScaleMode; }
+  bool SmoothScroll() const { return m_bSmoothScroll; }
+  int m_nDraws = 0;
+
+  void OnDraw(CDC* pDC) override;
+
+ protected:
+  BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+  void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
+  afx_msg int OnCreate(LPCREATESTRUCTA lpcs);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnViewZoomIn();
+  afx_msg void OnViewZoomOut();
+  afx_msg void OnViewZoomAll();
+  afx_msg void OnUpdateViewZoomOut(CCmdUI* pCmdUI);
+  afx_msg void OnViewFit(UINT nID);
+  afx_msg void OnUpdateViewFit(CCmdUI* pCmdUI);
+  afx_msg void OnViewSmooth();
+  afx_msg void OnUpdateViewSmooth(CCmdUI* pCmdUI);
+  afx_msg void OnFileExport();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void DrawLayout(CDC* pDC);
+  void DrawPageFrames(CDC* pDC);
+  void DrawBadge(CDC* pDC);
+
+  SignSettings m_settings;
+  SignLayout m_layout = {};
+  CBitmap m_badge;
+  CDC* m_pPrintTarget = nullptr;  // the export's page while it prints
+  int m_nPrintPages = 0;
+  tagRECT m_rcFirstPage = {};
+};
+
+class CPropertiesDialog : public CDialog {
+ public:
+  explicit CPropertiesDialog(CWnd* pParent) : CDialog(IDD_PROPERTIES, pParent) {}
+
+  SignSettings m_settings;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  afx_msg void OnColour(UINT nID);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void ShowChosenColour();
+
+  CAmountEdit m_width, m_height, m_scale;
+  CAmountBox m_letterHeight, m_grid;
+  CStaticSeparator m_headings[4];
+  CImageButton m_colours[3], m_ok, m_cancel;
+  // The combo boxes' default entries, owned here (the boxes own the rest).
+  history m_letterDefaults[2] = {{4.0, UNITS_DISTANCE}, {8.0, UNITS_DISTANCE}};
+  history m_gridDefaults[3] = {{0.5, UNITS_DISTANCE}, {1.0, UNITS_DISTANCE}, {2.0, UNITS_DISTANCE}};
+};
+
+class CSignFrame : public CFrameWnd {
+ public:
+  CSignFrame() = default;
+  CSignView* View() const { return static_cast<CSignView*>(GetActiveView()); }
+  int m_nLastDialogResult = 0;
+
+ protected:
+  afx_msg void OnLayoutProperties();
+  DECLARE_MESSAGE_MAP()
+};
+
+class CSignApp : public CWinApp {
+ public:
+  CSignApp() : CWinApp("Varnel Signs") {}
+
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+  int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
+
+  bool m_bTour = false;
+  std::vector<std::string> m_prompts;  // shown during the tour instead of boxes
+
+ protected:
+  afx_msg void OnAppExit();
+  DECLARE_MESSAGE_MAP()
+};
+
+// The tour: started by InitInstance, runs from a timer.
+void StartTour(CSignFrame* pFrame, const std::string& dir, bool bPictures);
+int TourFailures();
