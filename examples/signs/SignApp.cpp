@@ -1,6 +1,8 @@
 // The application object, its frame, and the properties command.
 #include "Signs.h"
 
+#include <objbase.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -12,15 +14,15 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The word after `option` on the command line, or "".
+// The rest of the command line after `option` (so that a path may hold
+// spaces: the option comes last), or "".
 std::string OptionValue(const char* cmdLine, const char* option) {
   const char* at = std::strstr(cmdLine, option);
   if (at == nullptr) return {};
-  at += std::strlen(option);
-  while (*at == ' ') ++at;
-  const char* end = at;
-  while (*end != '\0' && *end != ' ') ++end;
-  return std::string(at, end);
+  std::string value(at + std::strlen(option));
+  value.erase(0, value.find_first_not_of(' '));
+  value.erase(value.find_last_not_of(' ') + 1);
+  return value;
 }
 
 }  // namespace
@@ -37,6 +39,7 @@ BOOL CSignApp::InitInstance() {
   context.m_pNewViewClass = RUNTIME_CLASS(CSignView);
   if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr,
                          &context)) {
+    if (m_bTour) std::printf("not ok - the frame was not made (error %lu)\n", ::GetLastError());
     return FALSE;
   }
   m_pMainWnd = pFrame;

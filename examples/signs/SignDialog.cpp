@@ -20,7 +20,8 @@ BOOL CPropertiesDialog::OnInitDialog() {
   m_width.SetRange(12.0, 120.0);
   m_height.SetFormat(1, false, true, true, false);  // shown and typed in centimetres
   m_height.SetRange(20.0 * kInchesPerCm, 250.0 * kInchesPerCm);
-  m_scale.SetFormat(0, true, true, true, true);
+  tagFORMAT percentOnly = {0, true, true, true, true, true, 0};  // "150" means 150 %
+  m_scale.SetFormat(&percentOnly, false);
   m_scale.SetPercentRange(25.0, 400.0);
   m_letterHeight.SetRange(1.0, 24.0);
   m_grid.SetRange(0.25, 12.0);

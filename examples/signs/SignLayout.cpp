@@ -1,6 +1,7 @@
 // The sign's outlines, made from its settings in world units.
 #include "Signs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,10 +77,9 @@ SignLayout BuildLayout(const SignSettings& s) {
   // The text, centred across the sign and above its middle; narrower when
   // the sign is too narrow for the letter height.
   const LONG cell = std::min(InchesToWorld(s.dLetterHeight) / 7, width * 9 / 10 / kTextCells);
-  layout.letters = {};
   AddText(layout.letters, {(width - kTextCells * cell) / 2, height / 2}, cell);
-  // The grey proof: half size, bottom left.
-  AddText(layout.proof, {kUnitsPerInch, kUnitsPerInch}, cell / 2);
+  // The grey proof: a third of the size, bottom left.
+  AddText(layout.proof, {kUnitsPerInch, kUnitsPerInch}, cell / 3);
 
   // Stars every 3/4 inch, their size scaled by the percentage.
   const LONG step = 750;

@@ -10,7 +10,7 @@
 //                                  pages into DIR, prints one line per
 //                                  check; the exit code is the number of
 //                                  failed checks
-//   sign_demo.exe --tour DIR --short   the same without the step pictures
+//   sign_demo.exe --short --tour DIR   the same without the step pictures
 #pragma once
 
 #include "Varnel.h"
