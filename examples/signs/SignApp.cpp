@@ -45,7 +45,7 @@ BOOL CSignApp::InitInstance() {
   m_pMainWnd = pFrame;
   if (m_bTour) {
     pFrame->View()->m_strExportDir = tourDir;
-    pFrame->SetWindowPos(nullptr, 0, 0, 900, 640, SWP_NOZORDER);
+    pFrame->SetWindowPos(nullptr, 0, 0, 1000, 560, SWP_NOZORDER);
   }
   pFrame->ShowWindow(m_nCmdShow);
   pFrame->UpdateWindow();

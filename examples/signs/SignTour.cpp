@@ -199,14 +199,28 @@ const std::vector<TourStep>& Steps() {
          TypeInto(hDlg, IDC_WIDTH, "60");
          TypeInto(hDlg, IDC_HEIGHT, "70");
          TypeInto(hDlg, IDC_LETTER_HEIGHT, "6 1/2");
-         TypeInto(hDlg, IDC_SCALE, "150");
-         TypeInto(hDlg, IDC_GRID, "1");
+         TypeInto(hDlg, IDC_SCALE, "75");
+         TypeInto(hDlg, IDC_GRID, "3");
          Click(::GetDlgItem(hDlg, IDC_GREEN));
+         // Leaving the box committed 6 1/2: the newest entry of its history,
+         // above the amount it had and the two default entries.
          ::SetFocus(::GetDlgItem(hDlg, IDC_SCALE));
+         const HWND hLetters = ::GetDlgItem(hDlg, IDC_LETTER_HEIGHT);
+         char top[32] = {};
+         ::SendMessageA(hLetters, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(top));
+         Expect(::SendMessageA(hLetters, CB_GETCOUNT, 0, 0) == 4 && std::string(top) == "6.500",
+                "the letter height's history: 6.500 on top of 7.000 and the defaults 4 and 8");
+         ::SendMessageA(hLetters, CB_SHOWDROPDOWN, TRUE, 0);
+         COMBOBOXINFO combo = {};
+         combo.cbSize = sizeof combo;
+         ::GetComboBoxInfo(hLetters, &combo);
+         PumpPending();
+         ::RedrawWindow(combo.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
          Picture(hDlg, 1, "properties");
+         ::SendMessageA(hLetters, CB_SHOWDROPDOWN, FALSE, 0);
          Click(::GetDlgItem(hDlg, IDOK));
          Expect(App()->m_prompts.size() == g_nPromptsBefore + 1,
-                "typed 60 in, 70 cm, 6 1/2 in, 150 %, 1 in, clicked Green, then OK" +
+                "typed 60 in, 70 cm, 6 1/2 in, 75 %, 3 in, clicked Green, then OK" +
                     (App()->m_prompts.size() > g_nPromptsBefore + 1
                          ? " (prompt \"" + App()->m_prompts.back() + "\")"
                          : std::string()));
@@ -216,8 +230,8 @@ const std::vector<TourStep>& Steps() {
          const SignSettings& s = View()->Settings();
          Expect(g_pFrame->m_nLastDialogResult == IDOK, "OK");
          Expect(Near(s.dWidth, 60.0, 1e-9) && Near(s.dHeight, 70.0 / 2.54, 1e-3) &&
-                    Near(s.dLetterHeight, 6.5, 1e-9) && Near(s.dShapeScale, 150.0, 1e-9) &&
-                    Near(s.dGrid, 1.0, 1e-9),
+                    Near(s.dLetterHeight, 6.5, 1e-9) && Near(s.dShapeScale, 75.0, 1e-9) &&
+                    Near(s.dGrid, 3.0, 1e-9),
                 "the amounts came back in inches and percent");
          Expect(View()->WindowMax().right >= 60 * kUnitsPerInch, "the sign is 60 in wide");
          const PixelImage image = Picture(g_pFrame->m_hWnd, 2, "new-layout");

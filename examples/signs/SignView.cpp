@@ -155,9 +155,11 @@ void CSignView::OnDraw(CDC* pDC) {
 
 void CSignView::DrawLayout(CDC* pDC) {
   CPen* pNoPen = GetGDIPen(0, PS_NULL);
-  Use(pDC, pNoPen, GetGDIBrush(kSurround, -1));
-  AddRectangle(pDC, Window());
-  DrawPolygons(pDC);
+  if (!pDC->IsPrinting()) {  // paper is white around the sign
+    Use(pDC, pNoPen, GetGDIBrush(kSurround, -1));
+    AddRectangle(pDC, Window());
+    DrawPolygons(pDC);
+  }
   Use(pDC, pNoPen, GetGDIBrush(kBoard, -1));
   AddRectangle(pDC, m_layout.board);
   DrawPolygons(pDC);
