@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -107,29 +108,28 @@ TEST(ViewGeometry, KeepsTheScaleWhenTheViewChangesSize) {
       << "the origin corner stays";
 }
 
+// Sizes and values as flat lists, compared whole.
+std::vector<LONG> Flat(const ScrollSizes& s) {
+  return {s.page.cx, s.page.cy, s.line.cx, s.line.cy, s.pageDev.cx, s.pageDev.cy, s.lineDev.cx,
+          s.lineDev.cy};
+}
+std::vector<LONG> Flat(const BarValues& v) { return {v.nMin, v.nMax, v.nPage, v.nPos, v.bShow}; }
+std::vector<LONG> Flat(const ViewMapping& m) {
+  return {m.windowOrg.x,   m.windowOrg.y,   m.windowExt.cx, m.windowExt.cy,
+          m.viewportOrg.x, m.viewportOrg.y, m.viewportExt.cx, m.viewportExt.cy,
+          m.worldOrg.x,    m.worldOrg.y,    m.worldExt.x,    m.worldExt.y};
+}
+
 TEST(ViewGeometry, ScrollSizesDefaultFromTheWindow) {
-  ScrollSizes s = ComputeScrollSizes({0, 0}, {0, 0}, {10000, 10000}, kView);
-  EXPECT_EQ(s.page.cx, 9500);
-  EXPECT_EQ(s.page.cy, 9500);
-  EXPECT_EQ(s.line.cx, 667);
-  EXPECT_EQ(s.line.cy, 667);
-  EXPECT_EQ(s.pageDev.cx, 380);
-  EXPECT_EQ(s.pageDev.cy, 285);
-  EXPECT_EQ(s.lineDev.cx, 27);
-  EXPECT_EQ(s.lineDev.cy, 20);
+  // page, line (world), page, line (pixels)
+  EXPECT_EQ(Flat(ComputeScrollSizes({0, 0}, {0, 0}, {10000, 10000}, kView)),
+            (std::vector<LONG>{9500, 9500, 667, 667, 380, 285, 27, 20}));
   // Given members are kept; each zero member alone takes its default.
-  s = ComputeScrollSizes({2000, 0}, {0, 1000}, {10000, 20000}, kView);
-  EXPECT_EQ(s.page.cx, 2000);
-  EXPECT_EQ(s.page.cy, 19000);
-  EXPECT_EQ(s.line.cx, 667);
-  EXPECT_EQ(s.line.cy, 1000);
-  EXPECT_EQ(s.pageDev.cx, 80);
-  EXPECT_EQ(s.pageDev.cy, 285);
-  EXPECT_EQ(s.lineDev.cy, 15);
+  EXPECT_EQ(Flat(ComputeScrollSizes({2000, 0}, {0, 1000}, {10000, 20000}, kView)),
+            (std::vector<LONG>{2000, 19000, 667, 1000, 80, 285, 27, 15}));
   // A window without width gives MulDiv's -1 in pixels.
-  s = ComputeScrollSizes({0, 0}, {0, 0}, {0, 10000}, kView);
-  EXPECT_EQ(s.pageDev.cx, -1);
-  EXPECT_EQ(s.lineDev.cx, -1);
+  EXPECT_EQ(Flat(ComputeScrollSizes({0, 0}, {0, 0}, {0, 10000}, kView)),
+            (std::vector<LONG>{0, 9500, 0, 667, -1, 285, -1, 20}));
 }
 
 TEST(ViewGeometry, ScrollUnitsRoundAsTheBarsShowThem) {
@@ -143,23 +143,13 @@ TEST(ViewGeometry, ScrollUnitsRoundAsTheBarsShowThem) {
   EXPECT_EQ(WorldFromScrollUnits(-700), -7000);
 }
 
-TEST(ViewGeometry, BarValuesAndWhenABarShows) {
+TEST(ViewGeometry, BarValuesMappingAndView) {
   const tagRECT max{0, 10000, 10000, 0};
-  BarValues h = HorzBarValues({0, 5000, 5000, 0}, max);
-  EXPECT_EQ(h.nMin, 0);
-  EXPECT_EQ(h.nMax, 1000);
-  EXPECT_EQ(h.nPage, 501);
-  EXPECT_EQ(h.nPos, 0);
-  EXPECT_TRUE(h.bShow);
-  BarValues v = VertBarValues({0, 5000, 5000, 0}, max);
-  EXPECT_EQ(v.nMin, -1000);
-  EXPECT_EQ(v.nMax, 0);
-  EXPECT_EQ(v.nPage, 501);
-  EXPECT_EQ(v.nPos, -500);
-  EXPECT_TRUE(v.bShow);
-
-  EXPECT_EQ(HorzBarValues(max, max).nPage, 1001);
-  EXPECT_FALSE(HorzBarValues(max, max).bShow);
+  // min, max, page, position, shown
+  EXPECT_EQ(Flat(HorzBarValues({0, 5000, 5000, 0}, max)), (std::vector<LONG>{0, 1000, 501, 0, 1}));
+  EXPECT_EQ(Flat(VertBarValues({0, 5000, 5000, 0}, max)),
+            (std::vector<LONG>{-1000, 0, 501, -500, 1}));
+  EXPECT_EQ(Flat(HorzBarValues(max, max)), (std::vector<LONG>{0, 1000, 1001, 0, 0}));
   EXPECT_FALSE(VertBarValues(max, max).bShow);
   // Shown only while at least two scroll units smaller than the range.
   EXPECT_TRUE(HorzBarValues({0, 10000, 9980, 0}, max).bShow);
@@ -168,38 +158,14 @@ TEST(ViewGeometry, BarValuesAndWhenABarShows) {
   EXPECT_FALSE(VertBarValues({0, 9990, 10000, 0}, max).bShow);
   // Compared unsigned: a reversed maximum window gives a huge range.
   EXPECT_TRUE(HorzBarValues(max, {10000, 10000, 0, 0}).bShow);
-}
 
-TEST(ViewGeometry, ViewIsTheClientLessTheBorder) {
-  const tagRECT v = ViewFromClient({0, 0, 500, 400}, {10, 20, 30, 40});
-  EXPECT_TRUE(RectIs(v, {10, 20, 470, 360}));
-  EXPECT_EQ(DeviceSize(v).cx, 460);
-  EXPECT_EQ(DeviceSize(v).cy, 340);
-}
+  // Window origin and extent, viewport origin and extent, world origin and extent.
+  EXPECT_EQ(Flat(MappingForView({0, 0, 400, 300}, {0, 10000, 10000, 0})),
+            (std::vector<LONG>{0, 0, 400, 300, 0, 300, 400, -300, 0, 0, 10000, 10000}));
+  EXPECT_EQ(Flat(MappingForView({10, 20, 470, 360}, {-500, 800, 1500, -200})),
+            (std::vector<LONG>{10, 20, 460, 340, 10, 360, 460, -340, -500, -200, 2000, 1000}));
 
-TEST(ViewGeometry, MappingPutsTheWindowOnTheView) {
-  const ViewMapping m = MappingForView({0, 0, 400, 300}, {0, 10000, 10000, 0});
-  EXPECT_EQ(m.windowOrg.x, 0);
-  EXPECT_EQ(m.windowOrg.y, 0);
-  EXPECT_EQ(m.windowExt.cx, 400);
-  EXPECT_EQ(m.windowExt.cy, 300);
-  EXPECT_EQ(m.viewportOrg.x, 0);
-  EXPECT_EQ(m.viewportOrg.y, 300);
-  EXPECT_EQ(m.viewportExt.cx, 400);
-  EXPECT_EQ(m.viewportExt.cy, -300);
-  EXPECT_EQ(m.worldOrg.x, 0);
-  EXPECT_EQ(m.worldOrg.y, 0);
-  EXPECT_EQ(m.worldExt.x, 10000);
-  EXPECT_EQ(m.worldExt.y, 10000);
-  const ViewMapping b = MappingForView({10, 20, 470, 360}, {-500, 800, 1500, -200});
-  EXPECT_EQ(b.windowOrg.x, 10);
-  EXPECT_EQ(b.windowOrg.y, 20);
-  EXPECT_EQ(b.viewportOrg.x, 10);
-  EXPECT_EQ(b.viewportOrg.y, 360);
-  EXPECT_EQ(b.viewportExt.cy, -340);
-  EXPECT_EQ(b.worldOrg.x, -500);
-  EXPECT_EQ(b.worldOrg.y, -200);
-  EXPECT_EQ(b.worldExt.y, 1000);
+  EXPECT_TRUE(RectIs(ViewFromClient({0, 0, 500, 400}, {10, 20, 30, 40}), {10, 20, 470, 360}));
 }
 
 TEST(ViewGeometry, CountsDocumentPages) {

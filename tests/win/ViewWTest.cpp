@@ -25,24 +25,16 @@ class ViewWTest : public ::testing::Test {
     FitRectToView(rc, fit, true, viewSize, {5000, 5000});
     return rc;
   }
+  // Each bar shows what the arithmetic says, or is hidden with it.
   void ExpectBarsMatchTheWindow() {
-    const BarValues h = HorzBarValues(view->Window(), kMax);
-    const BarValues v = VertBarValues(view->Window(), kMax);
-    EXPECT_EQ(BarVisible(*view, SB_HORZ), h.bShow);
-    EXPECT_EQ(BarVisible(*view, SB_VERT), v.bShow);
-    if (h.bShow) {
-      const SCROLLINFO info = BarInfo(*view, SB_HORZ);
-      EXPECT_EQ(info.nMin, h.nMin);
-      EXPECT_EQ(info.nMax, h.nMax);
-      EXPECT_EQ(static_cast<LONG>(info.nPage), h.nPage);
-      EXPECT_EQ(info.nPos, h.nPos);
-    }
-    if (v.bShow) {
-      const SCROLLINFO info = BarInfo(*view, SB_VERT);
-      EXPECT_EQ(info.nMin, v.nMin);
-      EXPECT_EQ(info.nMax, v.nMax);
-      EXPECT_EQ(static_cast<LONG>(info.nPage), v.nPage);
-      EXPECT_EQ(info.nPos, v.nPos);
+    for (int nBar : {SB_HORZ, SB_VERT}) {
+      const BarValues v = nBar == SB_HORZ ? HorzBarValues(view->Window(), kMax)
+                                          : VertBarValues(view->Window(), kMax);
+      EXPECT_EQ(BarVisible(*view, nBar), v.bShow) << nBar;
+      if (!v.bShow) continue;
+      const SCROLLINFO info = BarInfo(*view, nBar);
+      EXPECT_EQ((std::vector<LONG>{info.nMin, info.nMax, static_cast<LONG>(info.nPage), info.nPos}),
+                (std::vector<LONG>{v.nMin, v.nMax, v.nPage, v.nPos}));
     }
     EXPECT_EQ(view->View(), view->Client()) << "the view follows the client area";
   }
@@ -204,17 +196,13 @@ TEST_F(PreparedContextTest, MapsTheWindowOntoTheView) {
   ASSERT_EQ(v, CRect(10, 20, 690, 480));
   CClientDC dc(view);
   view->OnPrepareDC(&dc);
-  const ViewMapping m = MappingForView(v, window);
-  EXPECT_EQ(dc.GetMapMode(), MM_ANISOTROPIC);
-  EXPECT_EQ(dc.GetWindowOrg(), CPoint(m.windowOrg));
-  EXPECT_EQ(dc.GetWindowExt(), CSize(m.windowExt));
-  EXPECT_EQ(dc.GetViewportOrg(), CPoint(10, 480));
-  EXPECT_EQ(dc.GetViewportExt(), CSize(680, -460));
-  EXPECT_EQ(GetWorldOrg(&dc).x, -500);
-  EXPECT_EQ(GetWorldOrg(&dc).y, -1000);
-  EXPECT_EQ(GetWorldExt(&dc).x, 20000);
-  EXPECT_EQ(GetWorldExt(&dc).y, 10000);
-  EXPECT_EQ(dc.GetBrushOrg(), CPoint(3, 5));
+  const CPoint wo = dc.GetWindowOrg(), vo = dc.GetViewportOrg(), bo = dc.GetBrushOrg();
+  const CSize we = dc.GetWindowExt(), ve = dc.GetViewportExt();
+  const tagPOINT o = GetWorldOrg(&dc), e = GetWorldExt(&dc);
+  EXPECT_EQ((std::vector<LONG>{dc.GetMapMode(), wo.x, wo.y, we.cx, we.cy, vo.x, vo.y, ve.cx, ve.cy,
+                               o.x, o.y, e.x, e.y, bo.x, bo.y}),
+            (std::vector<LONG>{MM_ANISOTROPIC, 10, 20, 680, 460, 10, 480, 680, -460, -500, -1000,
+                               20000, 10000, 3, 5}));
 
   HRGN hClip = ::CreateRectRgn(0, 0, 0, 0);
   ASSERT_EQ(::GetClipRgn(dc.m_hDC, hClip), 1);
