@@ -187,3 +187,32 @@ TEST_F(ViewScrollTest, DirectionsScrollWhereABarOrItsControlAllows) {
 }
 
 }  // namespace
+
+namespace {
+
+// The world point under a client pixel of the view, as its context maps it.
+CPoint WorldAt(CTestViewW* view, CPoint client) {
+  CClientDC dc(view);
+  view->OnPrepareDC(&dc);
+  DPtoWP(&dc, &client, &client, 1);
+  return client;
+}
+
+}  // namespace
+
+// A band dragged past the view's right edge scrolls the view, and its
+// anchor stays on the world point it was pressed on.
+TEST_F(ViewScrollTest, ARubberBandPastTheEdgeScrollsAndKeepsItsAnchorOnTheWorld) {
+  const CPoint anchorWorld = WorldAt(view, CPoint(100, 100));
+  view->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(540, 100));
+  view->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  CRubberband band(view, RBS_RECT | RBS_AUTOSCROLL);
+  UINT nFlags = 0;
+  CPoint point(100, 100);
+  CRect rect;
+  band.DoRubberband(nFlags, point, &rect);
+  EXPECT_EQ(view->Window(), CRect(410, 10000, 5410, 5000)) << "41 pixels of 10 units";
+  const CPoint anchorNow = WorldAt(view, band.m_ptStart);
+  EXPECT_EQ(anchorNow, anchorWorld);
+  EXPECT_EQ(point, CPoint(499, 100)) << "the band ends at the view's edge";
+}
