@@ -44,6 +44,7 @@ BOOL CSignApp::InitInstance() {
   }
   m_pMainWnd = pFrame;
   if (m_bTour) {
+    ::CreateDirectoryA(tourDir.c_str(), nullptr);  // fails harmlessly when it exists
     pFrame->View()->m_strExportDir = tourDir;
     pFrame->SetWindowPos(nullptr, 0, 0, 1000, 560, SWP_NOZORDER);
   }

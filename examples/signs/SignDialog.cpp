@@ -9,7 +9,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const COLORREF kColours[] = {RGB(200, 30, 30), RGB(20, 150, 60), RGB(30, 60, 200)};
 constexpr double kInchesPerCm = 1.0 / 2.54;
 
 }  // namespace
@@ -44,7 +43,7 @@ BOOL CPropertiesDialog::OnInitDialog() {
   m_letterHeight.SetAmount(m_settings.dLetterHeight, UNITS_DISTANCE);
   m_grid.SetAmount(m_settings.dGrid, UNITS_DISTANCE);
 
-  for (int i = 0; i < 3; ++i) m_colours[i].SetColorTab(kColours[i]);
+  for (int i = 0; i < 3; ++i) m_colours[i].SetColorTab(kLetterColours[i]);
   m_ok.SetIcon(IDI_SIGN_OK, 16, 16);
   m_ok.SetDefaultButton(1);
   ShowChosenColour();
@@ -80,14 +79,14 @@ void CPropertiesDialog::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CPropertiesDialog::OnColour(UINT nID) {
-  m_settings.crLetters = kColours[nID - IDC_RED];
+  m_settings.crLetters = kLetterColours[nID - IDC_RED];
   ShowChosenColour();
 }
 
 // The chosen colour's button carries the default frame.
 void CPropertiesDialog::ShowChosenColour() {
   for (int i = 0; i < 3; ++i) {
-    if (m_settings.crLetters == kColours[i]) {
+    if (m_settings.crLetters == kLetterColours[i]) {
       m_colours[i].SetWindowText(i == 0 ? "&Red *" : i == 1 ? "Gr&een *" : "&Blue *");
     } else {
       m_colours[i].SetWindowText(i == 0 ? "&Red" : i == 1 ? "Gr&een" : "&Blue");

@@ -1,7 +1,6 @@
 // Printing and exporting: the framework's print loop draws each page of
 // the sign with the view's own OnDraw; the export prints onto a page-sized
 // bitmap that writes every finished page as a PNG file.
-#include "../DemoPicture.h"
 #include "Signs.h"
 
 namespace {
@@ -40,15 +39,15 @@ class CPngPageDC : public CDC {
     ::GdiFlush();
     m_page.pixels.assign(m_pBits, m_pBits + static_cast<size_t>(m_page.width) * m_page.height);
     CString path;
-    path.Format("%s\\page-%d.png", m_dir.c_str(), m_nSaved + 1);
+    path.Format("%s\\page-%d.png", m_dir.c_str(), static_cast<int>(m_saved.size()) + 1);
     if (!SavePng(m_page, path)) return -1;  // ends the job as failed
-    ++m_nSaved;
+    m_saved.push_back(m_page);
     return 1;
   }
   int EndDoc() override { return 1; }
   int AbortDoc() override { return 1; }
 
-  int m_nSaved = 0;
+  std::vector<PixelImage> m_saved;
 
  private:
   std::string m_dir;
@@ -61,12 +60,13 @@ class CPngPageDC : public CDC {
 }  // namespace
 
 int CSignView::ExportPages(const std::string& dir) {
+  ::CreateDirectoryA(dir.c_str(), nullptr);  // fails harmlessly when it exists
   CPngPageDC page(dir);
   m_pPrintTarget = &page;
   OnFilePrint();
   m_pPrintTarget = nullptr;
-  m_nPagesExported = page.m_nSaved;
-  return page.m_nSaved;
+  m_exportedPages = std::move(page.m_saved);
+  return static_cast<int>(m_exportedPages.size());
 }
 
 void CSignView::OnFileExport() {

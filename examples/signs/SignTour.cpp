@@ -3,7 +3,6 @@
 // click, the menu, a resize, a scroll bar, an export). Each step acts on
 // one tick and checks on the next, once the messages it posted have been
 // handled; it prints one line with what it checked and saves a picture.
-#include "../DemoPicture.h"
 #include "Signs.h"
 
 #include <cmath>
@@ -147,11 +146,35 @@ double UnitsPerPixel() {
   return static_cast<double>(View()->Window().Width()) / rcView.Width();
 }
 
+// The world point under a point of the view's client area.
+tagPOINT WorldAt(POINT client) {
+  CClientDC dc(View());
+  static_cast<CViewW*>(View())->OnPrepareDC(&dc);
+  DPtoWP(&dc, &client, &client, 1);
+  return client;
+}
+
 // Whether the window shows the whole layout and its pages.
 bool ShowsAll(const CRect& rc) {
   const CRect rcMax = View()->WindowMax();
   return rc.left <= rcMax.left && rc.right >= rcMax.right && rc.top >= rcMax.top &&
          rc.bottom <= rcMax.bottom;
+}
+
+// Pixels of `a` found neither at the same place in `b` nor one row above
+// or below it.
+int CountMismatches(const PixelImage& a, const PixelImage& b) {
+  if (a.width != b.width || a.height != b.height) return a.width * a.height;
+  int n = 0;
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      const COLORREF c = a.At(x, y);
+      const bool bFound = c == b.At(x, y) || (y > 0 && c == b.At(x, y - 1)) ||
+                          (y + 1 < a.height && c == b.At(x, y + 1));
+      if (!bFound) ++n;
+    }
+  }
+  return n;
 }
 
 HWND Dialog() { return ::GetLastActivePopup(g_pFrame->m_hWnd); }
@@ -160,6 +183,7 @@ CRect g_rcBefore;  // the window before a step's action
 double g_dScaleBefore = 0;
 int g_nDrawsBefore = 0;
 CPoint g_ptWheel(300, 200);
+tagPOINT g_ptWorldAtWheel = {};
 size_t g_nPromptsBefore = 0;
 
 const std::vector<TourStep>& Steps() {
@@ -178,9 +202,9 @@ const std::vector<TourStep>& Steps() {
                 "fitted both ways, its menu item checked");
          Expect(image.Count(View()->Settings().crLetters) > 1000, "red letters shown");
          Expect(image.Count(ColorToGray(View()->Settings().crLetters)) > 200, "grey proof shown");
-         Expect(image.Count(RGB(190, 212, 240)) > 2000, "stars shown");
-         Expect(image.Count(RGB(0, 90, 220)) > 100, "page frames shown");
-         Expect(image.Count(RGB(250, 200, 0)) > 500 && image.Count(RGB(255, 0, 255)) == 0,
+         Expect(image.Count(kStarFill) > 2000, "stars shown");
+         Expect(image.Count(kPageFrame) > 100, "page frames shown");
+         Expect(image.Count(kBadgeDisc) > 500 && image.Count(kBadgeMask) == 0,
                 "badge shown without its mask colour");
        }},
       {"properties",
@@ -236,13 +260,14 @@ const std::vector<TourStep>& Steps() {
                 "the amounts came back in inches and percent");
          Expect(View()->WindowMax().right >= 60 * kUnitsPerInch, "the sign is 60 in wide");
          const PixelImage image = Picture(g_pFrame->m_hWnd, 2, "new-layout");
-         Expect(image.Count(RGB(20, 150, 60)) > 1000 && image.Count(RGB(200, 30, 30)) == 0,
+         Expect(image.Count(kLetterColours[1]) > 1000 && image.Count(kLetterColours[0]) == 0,
                 "the letters are green now");
        }},
       {"ctrl-wheel",
        [] {
          g_rcBefore = View()->Window();
          g_dScaleBefore = UnitsPerPixel();
+         g_ptWorldAtWheel = WorldAt(g_ptWheel);
          Wheel(MK_CONTROL, WHEEL_DELTA, g_ptWheel);
        },
        [] {
@@ -254,8 +279,11 @@ const std::vector<TourStep>& Steps() {
          POINT cursor;
          ::GetCursorPos(&cursor);
          View()->ScreenToClient(&cursor);
-         Expect(cursor.x == g_ptWheel.x || std::abs(cursor.x - g_ptWheel.x) < 400,
-                "the pointer followed its world point");
+         const tagPOINT now = WorldAt(cursor);
+         const double pixel = UnitsPerPixel();
+         Expect(Near(now.x, g_ptWorldAtWheel.x, 2 * pixel) && Near(now.y, g_ptWorldAtWheel.y, 2 * pixel),
+                "the pointer moved with its world point to (" + std::to_string(cursor.x) + ", " +
+                    std::to_string(cursor.y) + ")");
          Picture(g_pFrame->m_hWnd, 3, "ctrl-wheel");
        }},
       {"wheel",
@@ -356,17 +384,16 @@ const std::vector<TourStep>& Steps() {
                     std::to_string(View()->m_nDraws - g_nDrawsBefore) + " painted steps");
          const PixelImage scrolled = Picture(g_pFrame->m_hWnd, 10, "smooth-scroll");
          // Whole pixels moved, world units asked for: a repaint may place
-         // an edge a pixel away here and there, no more.
+         // an edge a pixel higher or lower and round a star's tip another
+         // way, but a strip left unpainted or painted twice differs in
+         // whole rows.
          View()->Invalidate();
          View()->UpdateWindow();
          const PixelImage repainted = CaptureWindow(g_pFrame->m_hWnd);
-         size_t nDiffer = 0;
-         for (size_t i = 0; i < scrolled.pixels.size() && i < repainted.pixels.size(); ++i) {
-           if (scrolled.pixels[i] != repainted.pixels[i]) ++nDiffer;
-         }
-         Expect(nDiffer < scrolled.pixels.size() / 200,
-                "the scrolled picture is the repainted one but for " + std::to_string(nDiffer) +
-                    " of " + std::to_string(scrolled.pixels.size()) + " pixels");
+         const int nMismatches = CountMismatches(scrolled, repainted);
+         Expect(nMismatches < scrolled.width / 4,
+                "the scrolled picture is the repainted one, edges within a pixel (" +
+                    std::to_string(nMismatches) + " pixels otherwise)");
        }},
       {"export",
        [] {
@@ -381,9 +408,18 @@ const std::vector<TourStep>& Steps() {
          for (int i = 1; i <= nPages; ++i) {
            bFiles = bFiles && FileHasBytes(g_dir + "\\page-" + std::to_string(i) + ".png");
          }
-         Expect(nPages >= 2 && View()->m_nPagesExported == nPages && bFiles,
-                "File > Export pages wrote " + std::to_string(View()->m_nPagesExported) + " of " +
+         const std::vector<PixelImage>& pages = View()->m_exportedPages;
+         Expect(nPages == 2 && static_cast<int>(pages.size()) == nPages && bFiles,
+                "File > Export pages wrote " + std::to_string(pages.size()) + " of " +
                     std::to_string(nPages) + " pages as page-N.png");
+         // The sign's left half, with the grey proof, then its right half
+         // with the badge; white paper around it.
+         const COLORREF green = kLetterColours[1], grey = ColorToGray(green);
+         const COLORREF yellow = kBadgeDisc, surround = kSurround;
+         Expect(pages.size() == 2 && pages[0].Count(green) > 10000 && pages[0].Count(grey) > 1000 &&
+                    pages[0].Count(yellow) == 0 && pages[1].Count(yellow) > 1000 &&
+                    pages[1].Count(grey) == 0 && pages[1].Count(surround) == 0,
+                "each page shows its part of the sign");
          Expect(App()->m_prompts.size() == g_nPromptsBefore + 1, "and said so");
          Expect(View()->Window() == g_rcBefore, "the screen's window came back after printing");
        }},

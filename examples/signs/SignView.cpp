@@ -26,14 +26,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const COLORREF kSurround = RGB(112, 120, 128);
-const COLORREF kBoard = RGB(255, 255, 255);
-const COLORREF kStarFill = RGB(190, 212, 240);
-const COLORREF kStarEdge = RGB(120, 150, 200);
-const COLORREF kGridLine = RGB(150, 150, 150);
-const COLORREF kLetterEdge = RGB(40, 20, 20);
-const COLORREF kPageFrame = RGB(0, 90, 220);
-const COLORREF kBadgeMask = RGB(255, 0, 255);  // left out when the badge is drawn
 constexpr int kBadgeSize = 64;
 
 // Hands every outline of the set to the batcher (logical coordinates).
@@ -99,7 +91,7 @@ int CSignView::OnCreate(LPCREATESTRUCTA lpcs) {
   m_badge.CreateCompatibleBitmap(&screen, kBadgeSize, kBadgeSize);
   CBitmap* pOld = dc.SelectObject(&m_badge);
   dc.FillSolidRect(0, 0, kBadgeSize, kBadgeSize, kBadgeMask);
-  CBrush disc(RGB(250, 200, 0));
+  CBrush disc(kBadgeDisc);
   CBrush* pOldBrush = dc.SelectObject(&disc);
   dc.Ellipse(2, 2, kBadgeSize - 2, kBadgeSize - 2);
   dc.SelectObject(pOldBrush);
@@ -184,7 +176,7 @@ void CSignView::DrawLayout(CDC* pDC) {
 }
 
 void CSignView::DrawPageFrames(CDC* pDC) {
-  tagRECT page = m_rcFirstPage;
+  tagRECT page;
   const int nPages = DocumentPages(&page);
   const LONG width = page.right - page.left;
   Use(pDC, GetGDIPen(kPageFrame, PS_DASH), nullptr);

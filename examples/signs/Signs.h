@@ -13,6 +13,7 @@
 //   sign_demo.exe --short --tour DIR   the same without the step pictures
 #pragma once
 
+#include "../DemoPicture.h"
 #include "Varnel.h"
 
 #include "SignResource.h"
@@ -24,6 +25,19 @@
 constexpr LONG kUnitsPerInch = 1000;
 LONG InchesToWorld(double dInches);
 
+// The layout's colours (the tour looks for them in its pictures).
+constexpr COLORREF kSurround = RGB(112, 120, 128);  // around the sign, on screen only
+constexpr COLORREF kBoard = RGB(255, 255, 255);
+constexpr COLORREF kStarFill = RGB(190, 212, 240);
+constexpr COLORREF kStarEdge = RGB(120, 150, 200);
+constexpr COLORREF kGridLine = RGB(150, 150, 150);
+constexpr COLORREF kLetterEdge = RGB(40, 20, 20);
+constexpr COLORREF kPageFrame = RGB(0, 90, 220);
+constexpr COLORREF kBadgeDisc = RGB(250, 200, 0);
+constexpr COLORREF kBadgeMask = RGB(255, 0, 255);  // left out when the badge is drawn
+// The letter colours the dialog offers: red, green, blue.
+constexpr COLORREF kLetterColours[3] = {RGB(200, 30, 30), RGB(20, 150, 60), RGB(30, 60, 200)};
+
 // What the properties dialog edits.
 struct SignSettings {
   double dWidth = 48.0;  // inches
@@ -31,7 +45,7 @@ struct SignSettings {
   double dLetterHeight = 7.0;
   double dShapeScale = 100.0;  // percent of the stars' normal size
   double dGrid = 2.0;          // inches between grid lines
-  COLORREF crLetters = RGB(200, 30, 30);
+  COLORREF crLetters = kLetterColours[0];
 };
 
 // Outlines in world units, back to back, with one point count each: what
@@ -70,7 +84,7 @@ class CSignView : public CViewW {
   // DIR\page-N.png; the number of pages written.
   int ExportPages(const std::string& dir);
   std::string m_strExportDir = ".";
-  int m_nPagesExported = 0;
+  std::vector<PixelImage> m_exportedPages;  // the latest export's pictures
 
   // The pages of the export device over the sign, and the first one.
   int DocumentPages(tagRECT* pFirstPage);
