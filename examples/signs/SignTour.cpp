@@ -23,6 +23,7 @@ std::string g_dir;
 bool g_bPictures = true;
 int g_nFailures = 0;
 size_t g_nTick = 0;
+size_t g_nStep = 0;  // the step acting or checking now
 bool g_bBusy = false;  // a tick pumps messages: no tick inside a tick
 std::string g_checked;  // the current step's checks, for its line
 bool g_bStepOk = true;
@@ -122,13 +123,13 @@ std::string Describe(const CRect& rc) {
 bool Near(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 // The window's picture, saved as DIR\NN-name.png when pictures are wanted.
-PixelImage Picture(HWND hWnd, size_t nStep, const char* name) {
+PixelImage Picture(HWND hWnd, const char* name) {
   ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   PixelImage image = CaptureWindow(hWnd);
   if (g_bPictures) {
     char path[MAX_PATH];
     std::snprintf(path, sizeof path, "%s\\%02u-%s.png", g_dir.c_str(),
-                  static_cast<unsigned>(nStep + 1), name);
+                  static_cast<unsigned>(g_nStep + 1), name);
     Expect(SavePng(image, path), "picture saved");
   }
   return image;
@@ -190,7 +191,7 @@ const std::vector<TourStep>& Steps() {
   static const std::vector<TourStep> steps = {
       {"layout", [] {},
        [] {
-         const PixelImage image = Picture(g_pFrame->m_hWnd, 0, "layout");
+         const PixelImage image = Picture(g_pFrame->m_hWnd, "layout");
          const SignLayout& layout = View()->Layout();
          Expect(layout.stars.Size() >= 2000 && layout.grid.Size() > 30 &&
                     layout.letters.Size() > 80,
@@ -241,7 +242,7 @@ const std::vector<TourStep>& Steps() {
          ::GetComboBoxInfo(hLetters, &combo);
          PumpPending();
          ::RedrawWindow(combo.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-         Picture(hDlg, 1, "properties");
+         Picture(hDlg, "properties");
          ::SendMessageA(hLetters, CB_SHOWDROPDOWN, FALSE, 0);
          Click(::GetDlgItem(hDlg, IDOK));
          Expect(App()->m_prompts.size() == g_nPromptsBefore + 1,
@@ -259,7 +260,7 @@ const std::vector<TourStep>& Steps() {
                     Near(s.dGrid, 3.0, 1e-9),
                 "the amounts came back in inches and percent");
          Expect(View()->WindowMax().right >= 60 * kUnitsPerInch, "the sign is 60 in wide");
-         const PixelImage image = Picture(g_pFrame->m_hWnd, 2, "new-layout");
+         const PixelImage image = Picture(g_pFrame->m_hWnd, "new-layout");
          Expect(image.Count(kLetterColours[1]) > 1000 && image.Count(kLetterColours[0]) == 0,
                 "the letters are green now");
        }},
@@ -284,7 +285,7 @@ const std::vector<TourStep>& Steps() {
          Expect(Near(now.x, g_ptWorldAtWheel.x, 2 * pixel) && Near(now.y, g_ptWorldAtWheel.y, 2 * pixel),
                 "the pointer moved with its world point to (" + std::to_string(cursor.x) + ", " +
                     std::to_string(cursor.y) + ")");
-         Picture(g_pFrame->m_hWnd, 3, "ctrl-wheel");
+         Picture(g_pFrame->m_hWnd, "ctrl-wheel");
        }},
       {"wheel",
        [] {
@@ -296,7 +297,7 @@ const std::vector<TourStep>& Steps() {
          Expect(rc.left > g_rcBefore.left && rc.Width() == g_rcBefore.Width() &&
                     rc.top == g_rcBefore.top,
                 "the wheel scrolled right by " + Inches(rc.left - g_rcBefore.left));
-         Picture(g_pFrame->m_hWnd, 4, "wheel");
+         Picture(g_pFrame->m_hWnd, "wheel");
        }},
       {"shift-wheel",
        [] {
@@ -330,7 +331,7 @@ const std::vector<TourStep>& Steps() {
          Expect(View()->IsZoomed() && rc.Width() < g_rcBefore.Width() / 2 &&
                     rc.left > g_rcBefore.left && rc.top < g_rcBefore.top,
                 "a left drag of 200 x 100 pixels zoomed to " + Describe(rc));
-         Picture(g_pFrame->m_hWnd, 6, "rubber-band");
+         Picture(g_pFrame->m_hWnd, "rubber-band");
        }},
       {"right-click",
        [] { PostToView(WM_RBUTTONDOWN, MK_RBUTTON, 100, 100); },
@@ -348,7 +349,7 @@ const std::vector<TourStep>& Steps() {
                 "View > Fit width set the mode, its item alone checked");
          Expect(rc.left == rcMax.left && rc.right == rcMax.right,
                 "the window spans the layout's width: " + Describe(rc));
-         Picture(g_pFrame->m_hWnd, 8, "fit-width");
+         Picture(g_pFrame->m_hWnd, "fit-width");
        }},
       {"resize",
        [] {
@@ -363,7 +364,7 @@ const std::vector<TourStep>& Steps() {
          Expect(rc.Width() == rcMax.Width() && Near(rc.Height() * -1.0, expectedHeight, rc.Width() / 500.0),
                 "after the resize the width still fits and the height follows the view: " +
                     Describe(rc));
-         Picture(g_pFrame->m_hWnd, 9, "resize");
+         Picture(g_pFrame->m_hWnd, "resize");
        }},
       {"smooth-scroll",
        [] {
@@ -382,7 +383,7 @@ const std::vector<TourStep>& Steps() {
                     View()->m_nDraws - g_nDrawsBefore >= 2,
                 "a page down on the bar scrolled by " + Inches(g_rcBefore.top - rc.top) + " in " +
                     std::to_string(View()->m_nDraws - g_nDrawsBefore) + " painted steps");
-         const PixelImage scrolled = Picture(g_pFrame->m_hWnd, 10, "smooth-scroll");
+         const PixelImage scrolled = Picture(g_pFrame->m_hWnd, "smooth-scroll");
          // Whole pixels moved, world units asked for: a repaint may place
          // an edge a pixel higher or lower and round a star's tip another
          // way, but a strip left unpainted or painted twice differs in
@@ -431,7 +432,7 @@ const std::vector<TourStep>& Steps() {
 void CALLBACK OnTourTimer(HWND, UINT, UINT_PTR, DWORD) {
   if (g_bBusy || g_nTick >= 2 * Steps().size()) return;
   g_bBusy = true;
-  const size_t nStep = g_nTick / 2;
+  const size_t nStep = g_nStep = g_nTick / 2;
   const TourStep& step = Steps()[nStep];
   const bool bAct = g_nTick % 2 == 0;
   ++g_nTick;
