@@ -111,6 +111,9 @@ TEST_F(ViewZoomTest, CtrlWheelZoomsAroundTheCursor) {
   const POINT pt{100, 150};
   const CPoint world = WorldAt(pt);
   ASSERT_EQ(world, CPoint(2000, 7000));
+  CPoint screen(pt);
+  view->ClientToScreen(&screen);
+  ASSERT_TRUE(::SetCursorPos(screen.x, screen.y));
   EXPECT_EQ(Wheel(WM_MOUSEWHEEL, MK_CONTROL, 240, pt), TRUE);
   EXPECT_EQ(view->Window(), CRect(-500, 9500, 4500, 4500)) << "halved once, around (2000, 7000)";
   CPoint cursor;
