@@ -15,6 +15,7 @@
 #include "frame/WorldGeometry.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewScroll.h"
+#include "view/ViewZoom.h"
 
 class VARNEL_API CViewW : public CView {
   DECLARE_DYNAMIC(CViewW)
@@ -69,6 +70,24 @@ class VARNEL_API CViewW : public CView {
   // True while the zoom stack holds an entry.
   bool IsZoomed();
 
+  // ---- zoom and centring ----
+  // Each zoom in records the window it leaves (while the stack holds fewer
+  // than the zoom levels); zooming out returns to recorded windows.
+  // Shows a dragged device rectangle, fitted both ways; a drag below the
+  // system's drag threshold in both dimensions is a click and does nothing.
+  void ZoomIn(tagRECT* pRect, bool bKeepOrigin);
+  // Back to the window recorded last, fitted.
+  void ZoomOut(bool bKeepOrigin);
+  // Back to the window recorded first; the stack is emptied.
+  void ZoomOutToTop(bool bKeepOrigin);
+  // Centres the window on a device (or world) point and multiplies its size
+  // by dFactor (below 1 zooms in); no fitting and no minimum size.
+  void CenterOnPoint(tagPOINT pt, double dFactor);
+  void CenterOnPointW(tagPOINT pt, double dFactor);
+  // Entries already recorded stay when the count is lowered.
+  void SetZoomLevels(int nLevels);
+  int GetZoomLevels();
+
   // ---- scroll bars ----
   // Page and line distances in world units; zero members take defaults.
   void SetScrollSizes(const tagSIZE& sizePage, const tagSIZE& sizeLine);
@@ -113,6 +132,15 @@ class VARNEL_API CViewW : public CView {
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  // Ctrl zooms in (away from the user) or out, once a notification; Shift
+  // scrolls vertically, no key horizontally. False only when the view
+  // scrolls in no direction and Ctrl is not held.
+  afx_msg int OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+  // A tilt wheel or sideways swipe: scrolls horizontally, right for a
+  // positive distance.
+  afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, CPoint pt);
+  // Reads the wheel setting afresh.
+  afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
   DECLARE_MESSAGE_MAP()
 
  protected:
@@ -160,4 +188,10 @@ class VARNEL_API CViewW : public CView {
   // The scroll position a scroll-bar message means: the bar's 32-bit
   // tracking position for the thumb codes, else the message's.
   int MessagePosition(int nBar, UINT nSBCode, UINT nPos);
+  // Appends the current window to the zoom stack while the levels allow.
+  void RecordZoom();
+  // Ctrl+wheel: zooms in around the cursor and keeps it on its world point.
+  void ZoomInAtCursor(CPoint ptScreen);
+  // A wheel's pixel distance, repainted at once when the view moved.
+  void ScrollByWheel(CSize size);
 };
