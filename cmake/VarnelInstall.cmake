@@ -27,9 +27,18 @@ install(TARGETS ${varnel_installed_targets} EXPORT VarnelTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # Headers keep the source tree's layout: they include each other from the
-# root ("afx/AfxWin.h").
+# root ("afx/AfxWin.h"). Every folder the umbrella header includes from is
+# installed whole (its headers include helpers the umbrella does not name),
+# and ostrik, which the module headers include.
+file(STRINGS Varnel.h varnel_umbrella_includes REGEX "^#[ ]*include \"[a-z]+/")
+set(varnel_header_folders ostrik)
+foreach(line IN LISTS varnel_umbrella_includes)
+  string(REGEX REPLACE "^#[ ]*include \"([a-z]+)/.*" "\\1" folder "${line}")
+  list(APPEND varnel_header_folders ${folder})
+endforeach()
+list(REMOVE_DUPLICATES varnel_header_folders)
 install(FILES Varnel.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY afx amount draw frame controls ostrik
+install(DIRECTORY ${varnel_header_folders}
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
   FILES_MATCHING PATTERN "*.h")
 
