@@ -8,15 +8,21 @@
 #include "afx/AfxString.h"
 #include "afx/AfxGeometry.h"
 #include "afx/AfxArray.h"
+#include "afx/AfxNumberText.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
 #include "draw/ColorUtil.h"
+#include "view/ViewGeometry.h"
+#include "view/ViewScroll.h"
 #include "controls/RubberbandRules.h"
 #include "controls/ImageButtonLayout.h"
 #include "controls/SeparatorLayout.h"
 
 #if defined(_WIN32)
+// _T and the TCHAR names; the framework is ANSI, so _T("x") is "x".
+#  include <tchar.h>
+#  include "afx/AfxDiag.h"
 #  include "afx/AfxModule.h"
 #  include "afx/AfxGdi.h"
 #  include "afx/AfxDC.h"
@@ -41,6 +47,7 @@
 #  include "draw/PolygonBatcher.h"
 #  include "draw/GdiCache.h"
 #  include "draw/TransparentBitmap.h"
+#  include "view/ViewW.h"
 #  include "controls/Rubberband.h"
 #  include "controls/ImageButton.h"
 #  include "controls/StaticSeparator.h"

@@ -87,6 +87,95 @@ BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar) {
                                                static_cast<WORD>(nEndChar))));
 }
 
+// ---- CListBox ---------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
+BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+  return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const {
+  return static_cast<int>(SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems),
+                                      reinterpret_cast<LPARAM>(rgIndex)));
+}
+
+int CListBox::SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem) {
+  return static_cast<int>(SendMessage(LB_SELITEMRANGE, static_cast<WPARAM>(bSelect),
+                                      MAKELPARAM(static_cast<WORD>(nFirstItem),
+                                                 static_cast<WORD>(nLastItem))));
+}
+
+int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) {
+  return static_cast<int>(
+      SendMessage(LB_SETCARETINDEX, static_cast<WPARAM>(nIndex), MAKELPARAM(!bScroll, 0)));
+}
+
+int CListBox::AddString(LPCSTR lpszItem) {
+  return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+}
+
+int CListBox::InsertString(int nIndex, LPCSTR lpszItem) {
+  return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex),
+                                      reinterpret_cast<LPARAM>(lpszItem)));
+}
+
+int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const {
+  return static_cast<int>(SendMessage(LB_GETTEXT, static_cast<WPARAM>(nIndex),
+                                      reinterpret_cast<LPARAM>(lpszBuffer)));
+}
+
+void CListBox::GetText(int nIndex, CString& rString) const {
+  const int nLength = GetTextLen(nIndex);
+  if (nLength == LB_ERR) {
+    rString.Empty();
+    return;
+  }
+  GetText(nIndex, rString.GetBuffer(nLength));
+  rString.ReleaseBuffer();
+}
+
+int CListBox::GetTextLen(int nIndex) const {
+  return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)));
+}
+
+int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const {
+  return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter),
+                                      reinterpret_cast<LPARAM>(lpszItem)));
+}
+
+int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
+  return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),
+                                      reinterpret_cast<LPARAM>(lpszFind)));
+}
+
+int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem) {
+  return static_cast<int>(SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter),
+                                      reinterpret_cast<LPARAM>(lpszItem)));
+}
+
+DWORD_PTR CListBox::GetItemData(int nIndex) const {
+  return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
+}
+
+int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
+  return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(nIndex),
+                                      static_cast<LPARAM>(dwItemData)));
+}
+
+void* CListBox::GetItemDataPtr(int nIndex) const {
+  return reinterpret_cast<void*>(GetItemData(nIndex));
+}
+
+int CListBox::SetItemDataPtr(int nIndex, void* pData) {
+  return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData));
+}
+
+int CListBox::GetItemRect(int nIndex, LPRECT lpRect) const {
+  return static_cast<int>(SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(nIndex),
+                                      reinterpret_cast<LPARAM>(lpRect)));
+}
+
 // ---- CButton ---------------------------------------------------------------------------
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)

@@ -1,5 +1,5 @@
-// The standard controls as objects: CEdit, CComboBox, CButton, CStatic,
-// CScrollBar. Each wraps the system control's messages; a derived class
+// The standard controls as objects: CEdit, CComboBox, CListBox, CButton,
+// CStatic, CScrollBar. Each wraps the system control's messages; a derived class
 // (an amount field, an image button) adds behaviour through its message
 // map, reflected notifications, and for buttons the owner-draw hook.
 #pragma once
@@ -61,6 +61,65 @@ class VARNEL_API CComboBox : public CWnd {
   }
   BOOL SetEditSel(int nStartChar, int nEndChar);
   DWORD GetEditSel() const { return static_cast<DWORD>(SendMessage(CB_GETEDITSEL)); }
+};
+
+// A list box. Single-selection boxes use GetCurSel/SetCurSel; boxes with
+// LBS_MULTIPLESEL or LBS_EXTENDEDSEL use GetSel/SetSel and GetSelItems.
+// Item data is pointer-sized, as in CComboBox.
+class VARNEL_API CListBox : public CWnd {
+  DECLARE_DYNAMIC(CListBox)
+
+ public:
+  CListBox() = default;
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
+  int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
+  int SetCurSel(int nSelect) {
+    return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+  }
+  int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
+  int SetTopIndex(int nIndex) {
+    return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex)));
+  }
+  // Multiple selection: an item's state (positive when selected), and
+  // selecting or clearing one item (nIndex -1: all of them).
+  int GetSel(int nIndex) const {
+    return static_cast<int>(SendMessage(LB_GETSEL, static_cast<WPARAM>(nIndex)));
+  }
+  int SetSel(int nIndex, BOOL bSelect = TRUE) {
+    return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(bSelect), nIndex));
+  }
+  int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
+  int GetSelItems(int nMaxItems, LPINT rgIndex) const;
+  // Selects or clears items nFirstItem to nLastItem (indices below 65536).
+  int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
+  int GetCaretIndex() const { return static_cast<int>(SendMessage(LB_GETCARETINDEX)); }
+  int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
+
+  int AddString(LPCSTR lpszItem);
+  int InsertString(int nIndex, LPCSTR lpszItem);
+  int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
+  void ResetContent() { SendMessage(LB_RESETCONTENT); }
+  // The item's text into a buffer of GetTextLen(nIndex) + 1 characters;
+  // returns its length, LB_ERR for no such item.
+  int GetText(int nIndex, LPSTR lpszBuffer) const;
+  void GetText(int nIndex, CString& rString) const;
+  int GetTextLen(int nIndex) const;
+  // The first item after nStartAfter (-1: from the top, wrapping round)
+  // that begins with lpszItem, or that equals it; case is ignored.
+  int FindString(int nStartAfter, LPCSTR lpszItem) const;
+  int FindStringExact(int nIndexStart, LPCSTR lpszFind) const;
+  // FindString, then selects the item found (single selection only).
+  int SelectString(int nStartAfter, LPCSTR lpszItem);
+  DWORD_PTR GetItemData(int nIndex) const;
+  int SetItemData(int nIndex, DWORD_PTR dwItemData);
+  void* GetItemDataPtr(int nIndex) const;
+  int SetItemDataPtr(int nIndex, void* pData);
+  int GetItemHeight(int nIndex) const {
+    return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
+  }
+  int GetItemRect(int nIndex, LPRECT lpRect) const;
 };
 
 class VARNEL_API CButton : public CWnd {

@@ -7,6 +7,28 @@
 
 class CObject;
 
+// Where an object's Dump writes: the debugger's output on Windows, the
+// standard error stream elsewhere. A host's debug-build Dump overrides
+// stream their members into it.
+class VARNEL_API CDumpContext {
+ public:
+  CDumpContext& operator<<(const char* psz);
+  CDumpContext& operator<<(const void* p);
+  CDumpContext& operator<<(int n);
+  CDumpContext& operator<<(unsigned int n);
+  CDumpContext& operator<<(long n);
+  CDumpContext& operator<<(unsigned long n);
+  CDumpContext& operator<<(double d);
+  int GetDepth() const { return m_nDepth; }
+  void SetDepth(int nNewDepth) { m_nDepth = nNewDepth; }
+  void Flush() {}
+
+ private:
+  int m_nDepth = 0;
+};
+
+VARNEL_API extern CDumpContext afxDump;
+
 struct VARNEL_API CRuntimeClass {
   LPCSTR m_lpszClassName;
   int m_nObjectSize;
@@ -26,6 +48,10 @@ class VARNEL_API CObject {
   virtual ~CObject() = default;
   virtual CRuntimeClass* GetRuntimeClass() const;
   BOOL IsKindOf(const CRuntimeClass* pClass) const;
+  // Diagnostics hosts override in debug builds: a check of the object's
+  // invariants, and a description of it.
+  virtual void AssertValid() const {}
+  virtual void Dump(CDumpContext& dc) const;
 
   CObject(const CObject&) = delete;
   CObject& operator=(const CObject&) = delete;

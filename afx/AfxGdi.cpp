@@ -3,6 +3,7 @@
 #include "afx/AfxDC.h"
 #include "afx/AfxException.h"
 #include "afx/AfxGdiHandleMap.h"
+#include "afx/AfxWin.h"
 
 #include <cstdlib>
 
@@ -194,6 +195,15 @@ CFont* CFont::FromHandle(HFONT hFont) {
 }
 
 // ---- CBitmap ---------------------------------------------------------------
+
+BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName) {
+  const HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
+  return Attach(::LoadBitmapA(hInstance, lpszResourceName));
+}
+
+BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) {
+  return Attach(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap)));
+}
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
                            const void* lpBits) {

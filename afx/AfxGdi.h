@@ -127,6 +127,15 @@ class VARNEL_API CBitmap : public CGdiObject {
  public:
   CBitmap() = default;
 
+  // A bitmap resource, looked for in the application and then in the
+  // registered extension libraries (AfxFindResourceHandle); FALSE when
+  // there is none. (<windows.h> renames LoadBitmap to LoadBitmapA, here and
+  // in every caller alike.)
+  BOOL LoadBitmap(LPCSTR lpszResourceName);
+  BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
+  // One of the system's predefined bitmaps (OBM_CLOSE and kin, defined by
+  // <windows.h> when OEMRESOURCE is).
+  BOOL LoadOEMBitmap(UINT nIDBitmap);
   BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
   BOOL CreateBitmapIndirect(const BITMAP* lpBitmap);
   BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);

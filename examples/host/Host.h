@@ -30,6 +30,8 @@ class CHostView : public CView {
 
   COLORREF Color() const;
   void OnDraw(CDC* pDC) override;
+  void AssertValid() const override;
+  void Dump(CDumpContext& dc) const override;
 
  protected:
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;

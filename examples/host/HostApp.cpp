@@ -76,10 +76,8 @@ END_MESSAGE_MAP()
 
 void COptionsDialog::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  CString text;
-  if (!pDX->m_bSaveAndValidate) text.Format("%d", m_nSquares);
-  DDX_Text(pDX, IDC_COUNT, text);
-  if (pDX->m_bSaveAndValidate) m_nSquares = std::atoi(text);
+  DDX_Text(pDX, IDC_COUNT, m_nSquares);
+  DDV_MinMaxInt(pDX, m_nSquares, 1, 50);
 }
 
 void COptionsDialog::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {

@@ -92,6 +92,9 @@ const std::vector<std::function<void()>>& Steps() {
         View()->GetWindowRect(&rcView);
         Check(rcView.Width() == rcFrame.Width() && rcView.Height() == rcFrame.Height(),
               "the view fills the frame's client area");
+        ASSERT_VALID(View());
+        TRACE("host: view at %p\n", static_cast<void*>(View()));
+        View()->Dump(afxDump);
       },
       [] {
         g_pFrame->SendMessage(WM_COMMAND, ID_VIEW_GRID);
@@ -124,6 +127,13 @@ const std::vector<std::function<void()>>& Steps() {
         char text[16] = {};
         ::GetDlgItemTextA(hDlg, IDC_COUNT, text, sizeof text);
         Check(std::strcmp(text, "3") == 0, "the dialog shows the view's number");
+        // A number out of range: one prompt, and the dialog stays.
+        ::SetDlgItemTextA(hDlg, IDC_COUNT, "99");
+        const int nPrompts = static_cast<CHostApp*>(AfxGetApp())->m_nPrompts;
+        ::SendMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        Check(static_cast<CHostApp*>(AfxGetApp())->m_nPrompts == nPrompts + 1 &&
+                  ::IsWindow(hDlg) && ::GetFocus() == ::GetDlgItem(hDlg, IDC_COUNT),
+              "a number out of range is refused with one prompt, the focus on the field");
         ::SetDlgItemTextA(hDlg, IDC_COUNT, "7");
         ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
       },

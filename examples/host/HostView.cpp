@@ -63,6 +63,16 @@ void CHostView::OnDraw(CDC* pDC) {
   pDC->TextOut(10, 40, row);
 }
 
+void CHostView::AssertValid() const {
+  CView::AssertValid();
+  ASSERT(m_nColor < 3);
+}
+
+void CHostView::Dump(CDumpContext& dc) const {
+  CView::Dump(dc);
+  dc << "squares: " << m_nSquares << "\n";
+}
+
 // ---- commands ------------------------------------------------------------------------
 
 void CHostView::OnViewGrid() {

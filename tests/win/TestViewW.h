@@ -1,0 +1,89 @@
+// A host's world view for the view tests: it records what the view does
+// (SetWindow calls, resizes and whether they came during a bar update, the
+// clip boxes OnDraw receives) and opens the protected state to the tests.
+// Made with MakeViewInFrame: a borderless frame whose client area is the
+// given size, holding the view.
+#pragma once
+
+#include "FrameworkTestApp.h"
+
+#include <ostream>
+#include <vector>
+
+class CTestViewW : public CViewW {
+ public:
+  int nSetWindow = 0;
+  int nResize = 0;
+  int nResizeDuringBarUpdate = 0;
+  std::vector<CRect> drawClipBoxes;  // device coordinates, one per OnDraw
+  int nPrintedDraws = 0;              // OnDraw on a printing context, while printing
+  // OnDraw paints the background, then these world rectangles.
+  COLORREF background = RGB(255, 255, 255);
+  struct WorldFill {
+    CRect world;  // (left, top, right, bottom), y upwards
+    COLORREF color;
+  };
+  std::vector<WorldFill> fills;
+  // A control standing in for the horizontal bar, when set.
+  CScrollBar* pHorzCtrl = nullptr;
+  CScrollBar* GetScrollBarCtrl(int nBar) const override {
+    return nBar == SB_HORZ ? pHorzCtrl : nullptr;
+  }
+
+  void SetWindow(const tagRECT& rc, bool bRedraw, const tagSIZE& sizePage,
+                 const tagSIZE& sizeLine) override {
+    ++nSetWindow;
+    CViewW::SetWindow(rc, bRedraw, sizePage, sizeLine);
+  }
+  void OnDraw(CDC* pDC) override;
+
+  // A recorded zoom without zooming: the resize then counts as zoomed.
+  void PushZoom() { m_aZoomStack.Add(m_rcWindow); }
+  void SetBrushOrigin(POINT pt) { m_ptBrushOrg = pt; }
+
+  CRect View() { CRect rc; GetView(&rc); return rc; }
+  CRect Window() { CRect rc; GetWindow(&rc); return rc; }
+  CRect ViewPrev() const { return CRect(m_rcViewPrev); }
+  CRect WindowMax() { CRect rc; GetWindowMax(&rc); return rc; }
+  CRect Border() { CRect rc; GetViewBorder(&rc); return rc; }
+  CRect StoredClient() const { return CRect(m_rcClient); }
+  CRect Client() const { CRect rc; GetClientRect(&rc); return rc; }
+  unsigned int ScaleMode() const { return m_nScaleMode; }
+  bool HorzBar() const { return m_bHorzBar; }
+  bool VertBar() const { return m_bVertBar; }
+  bool Printing() const { return m_bPrinting; }
+  CSize Page() const { return m_sizePage; }
+  CSize Line() const { return m_sizeLine; }
+  CSize PageDev() const { return m_sizePageDev; }
+  CSize LineDev() const { return m_sizeLineDev; }
+  POINT BrushOrigin() const { return m_ptBrushOrg; }
+  using CViewW::OnBeginPrinting;
+  using CViewW::OnEndPrinting;
+
+ protected:
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  DECLARE_MESSAGE_MAP()
+};
+
+// A view in a borderless frame whose client area is cx x cy; both objects
+// are the window system's (destroy the frame to end them).
+struct ViewInFrame {
+  CFrameWnd* frame;
+  CTestViewW* view;
+};
+ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle,
+                            CTestViewW* pView = new CTestViewW);
+// Resizes the frame's client area (the view follows it).
+void ResizeFrame(const ViewInFrame& vf, int cx, int cy);
+
+// Whether the window shows its own scroll bar nBar.
+bool BarVisible(const CWnd& wnd, int nBar);
+SCROLLINFO BarInfo(CWnd& wnd, int nBar);
+
+// Rectangles in failure messages as (left, top, right, bottom).
+inline void PrintTo(const CRect& rc, std::ostream* os) {
+  *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
+inline void PrintTo(const CSize& size, std::ostream* os) {
+  *os << "(" << size.cx << ", " << size.cy << ")";
+}

@@ -1,0 +1,217 @@
+// Printing a world view through the framework's print loop onto a stand-in
+// page: a memory context with a page-sized DIB section that records each
+// page as it ends. The host points the view at the printable area and the
+// window at each page of the document; the screen state comes back.
+#include "TestViewW.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+
+// The device's printable area is what a memory context reports (the
+// screen's size); the DIB section is made that size.
+class CPageDC : public CDC {
+ public:
+  CPageDC() {
+    CreateCompatibleDC(nullptr);
+    m_width = GetDeviceCaps(HORZRES);
+    m_height = GetDeviceCaps(VERTRES);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = m_width;
+    info.bmiHeader.biHeight = -m_height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<DWORD*>(bits);
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+  }
+  ~CPageDC() override {
+    ::SelectObject(m_hDC, m_hOld);
+    DeleteDC();
+    ::DeleteObject(m_hBitmap);
+  }
+
+  int StartDoc(LPDOCINFOA) override { return ++nStartDoc; }
+  int StartPage() override {
+    ::GdiFlush();
+    std::memset(m_bits, 0xFF, sizeof(DWORD) * m_width * m_height);  // a blank white page
+    return 1;
+  }
+  int EndPage() override {
+    ::GdiFlush();
+    pages.emplace_back(m_bits, m_bits + m_width * m_height);
+    return 1;
+  }
+  int EndDoc() override { return ++nEndDoc; }
+  int AbortDoc() override { return ++nAbortDoc; }
+
+  COLORREF At(size_t page, int x, int y) const {
+    const DWORD v = pages[page][y * m_width + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+  }
+  int Width() const { return m_width; }
+  int Height() const { return m_height; }
+
+  std::vector<std::vector<DWORD>> pages;
+  int nStartDoc = 0;
+  int nEndDoc = 0;
+  int nAbortDoc = 0;
+
+ private:
+  int m_width = 0;
+  int m_height = 0;
+  DWORD* m_bits = nullptr;
+  HBITMAP m_hBitmap = nullptr;
+  HGDIOBJ m_hOld = nullptr;
+};
+
+// A host that prints the document a page at a time: the view is the page's
+// printable area less a margin, the window the page's world rectangle.
+class CPrintHostView : public CTestViewW {
+ public:
+  CPageDC* pTarget = nullptr;
+  CRect document;
+  CRect margin;
+  int nPages = 0;
+  CRect firstPage;
+
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+    pInfo->m_pTargetDC = pTarget;
+    nPages = GetDocumentPages(pTarget, document, &firstPage);
+    pInfo->SetMaxPage(static_cast<UINT>(nPages));
+    return DoPreparePrinting(pInfo);
+  }
+  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override {
+    if (pInfo != nullptr) {
+      const LONG pw = firstPage.right - firstPage.left;
+      const LONG left = document.left + static_cast<LONG>(pInfo->m_nCurPage - 1) * pw;
+      SetWindowMax(CRect(document.left, document.top, document.left + nPages * pw,
+                         document.bottom), true);
+      SetViewBorder(margin);
+      SetView(CRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)));
+      m_rcViewPrev = CRect(1, 2, 3, 4);  // anything: it is restored too
+      SetWindow(CRect(left, document.top, left + pw, document.bottom), true, {0, 0}, {0, 0});
+      SetScrollPosW(SB_HORZ, left, true);  // ignored while printing
+    }
+    CViewW::OnPrepareDC(pDC, pInfo);
+  }
+};
+
+// The six rectangles, the page and line sizes and both bars, as one list.
+std::vector<LONG> ScreenState(CTestViewW& v) {
+  std::vector<LONG> state;
+  for (const CRect& rc : {v.View(), v.ViewPrev(), v.Border(), v.StoredClient(), v.Window(),
+                          v.WindowMax()})
+    state.insert(state.end(), {rc.left, rc.top, rc.right, rc.bottom});
+  for (const CSize& size : {v.Page(), v.Line(), v.PageDev(), v.LineDev()})
+    state.insert(state.end(), {size.cx, size.cy});
+  for (int nBar : {SB_HORZ, SB_VERT}) {
+    const SCROLLINFO info = BarInfo(v, nBar);
+    state.insert(state.end(), {info.nMin, info.nMax, static_cast<LONG>(info.nPage), info.nPos,
+                               BarVisible(v, nBar)});
+  }
+  return state;
+}
+
+COLORREF PageColor(int k) { return RGB(40 * k, 200 - 40 * k, 90); }
+
+TEST(ViewPrintTest, PrintsEachPageWhereTheWorldSaysAndGivesTheScreenBack) {
+  CPageDC page;
+  ASSERT_GT(page.Width(), 0);
+  auto* host = new CPrintHostView;
+  const ViewInFrame vf = MakeViewInFrame(400, 300, WS_HSCROLL | WS_VSCROLL, host);
+
+  // The screen: a bordered view showing part of its maximum window, bars up.
+  host->SetViewBorder(CRect(5, 6, 7, 8));
+  host->SetWindowMax(CRect(0, 10000, 10000, 0), false);
+  host->SetWindow(CRect(0, 5000, 5000, 0), true, {1000, 2000}, {100, 200});
+  host->UpdateWindow();
+  ASSERT_TRUE(BarVisible(*host, SB_HORZ));
+  const std::vector<LONG> before = ScreenState(*host);
+
+  // The document: pages as tall as it is and as wide as the page's
+  // proportions allow; on each, a block and the two corners of its window.
+  host->pTarget = &page;
+  host->document = CRect(0, 1000, 5000, 0);
+  host->margin = CRect(50, 40, 50, 40);
+  const LONG pw = MulDiv(1000, page.Width(), page.Height());
+  const int nPages = static_cast<int>((5000 + pw - 1) / pw);
+  for (int k = 0; k < nPages; ++k) {
+    const LONG left = k * pw;
+    host->fills.push_back({CRect(left + pw / 5, 800, left + 2 * pw / 5, 300), PageColor(k)});
+    host->fills.push_back({CRect(left, 1000, left + 10, 990), PageColor(k)});
+    host->fills.push_back({CRect(left + pw - 10, 10, left + pw, 0), PageColor(k)});
+  }
+  host->OnFilePrint();
+
+  EXPECT_EQ(host->nPages, nPages);
+  EXPECT_EQ(host->firstPage, CRect(0, 1000, pw, 0));
+  ASSERT_EQ(page.pages.size(), static_cast<size_t>(nPages));
+  EXPECT_EQ(page.nStartDoc, 1);
+  EXPECT_EQ(page.nEndDoc, 1);
+  EXPECT_EQ(page.nAbortDoc, 0);
+  EXPECT_EQ(host->nPrintedDraws, nPages);
+
+  const CRect v(50, 40, page.Width() - 50, page.Height() - 40);
+  auto at = [&](int k, LONG x, LONG y) {  // the device pixel of a world point on page k
+    return CPoint(v.left + MulDiv(x - k * pw, v.Width(), pw),
+                  v.bottom - MulDiv(y, v.Height(), 1000));
+  };
+  for (int k = 0; k < nPages; ++k) {
+    SCOPED_TRACE(k);
+    const CPoint blockTopLeft = at(k, k * pw + pw / 5, 800);
+    const CPoint blockBottomRight = at(k, k * pw + 2 * pw / 5, 300);
+    EXPECT_EQ(page.At(k, blockTopLeft.x, blockTopLeft.y), PageColor(k));
+    EXPECT_EQ(page.At(k, blockTopLeft.x - 1, blockTopLeft.y), kWhite);
+    EXPECT_EQ(page.At(k, blockTopLeft.x, blockTopLeft.y - 1), kWhite);
+    EXPECT_EQ(page.At(k, blockBottomRight.x - 1, blockBottomRight.y - 1), PageColor(k));
+    EXPECT_EQ(page.At(k, blockBottomRight.x, blockBottomRight.y - 1), kWhite);
+    EXPECT_EQ(page.At(k, blockBottomRight.x - 1, blockBottomRight.y), kWhite);
+    // The window's corners on the view's corners; nothing in the margins.
+    EXPECT_EQ(page.At(k, v.left, v.top), PageColor(k));
+    EXPECT_EQ(page.At(k, v.left - 1, v.top), kWhite);
+    EXPECT_EQ(page.At(k, v.left, v.top - 1), kWhite);
+    EXPECT_EQ(page.At(k, v.right - 1, v.bottom - 1), PageColor(k));
+    EXPECT_EQ(page.At(k, v.right, v.bottom), kWhite);
+    EXPECT_EQ(page.At(k, v.right + 2, v.top), kWhite);
+  }
+
+  // The screen state is back and the bars, sizes and paint were untouched.
+  EXPECT_FALSE(host->Printing());
+  EXPECT_EQ(ScreenState(*host), before);
+  EXPECT_FALSE(::GetUpdateRect(host->m_hWnd, nullptr, FALSE)) << "no repaint requested";
+  vf.frame->DestroyWindow();
+  PumpPending();
+}
+
+TEST(ViewPrintTest, SaveAndRestoreTouchOnlyTheSixRectangles) {
+  const ViewInFrame vf = MakeViewInFrame(400, 300, 0);
+  CTestViewW& v = *vf.view;
+  v.SetWindow(CRect(0, 10000, 10000, 0), true, {0, 0}, {0, 0});
+  const std::vector<LONG> before = ScreenState(v);
+  v.SaveViewAndWindow();
+  v.SetViewBorder(CRect(1, 2, 3, 4));
+  v.SetView(CRect(0, 0, 50, 60));
+  v.SetWindowMax(CRect(-5, 5, 5, -5), false);
+  v.SetWindow(CRect(-1, 1, 1, -1), true, {0, 0}, {0, 0});
+  v.SetScaleMode(0);
+  v.SetBrushOrigin(POINT{3, 4});
+  v.RestoreViewAndWindow();
+  const std::vector<LONG> after = ScreenState(v);
+  EXPECT_EQ(std::vector<LONG>(after.begin(), after.begin() + 24),
+            std::vector<LONG>(before.begin(), before.begin() + 24)) << "the six rectangles";
+  EXPECT_NE(after, before) << "the sizes are not among them";
+  EXPECT_EQ(v.ScaleMode(), 0u) << "kept its changed value";
+  EXPECT_EQ(v.BrushOrigin().x, 3);
+  vf.frame->DestroyWindow();
+  PumpPending();
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include "view/ViewGeometry.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// The middle of two coordinates, rounded up at halves: (a + b + 1) / 2
+// truncated toward zero, in 64 bits so that it never overflows (the result
+// always fits).
+LONG Centre(LONG a, LONG b) {
+  return static_cast<LONG>((int64_t{a} + b + 1) / 2);
+}
+
+}  // namespace
+
+LONG WorldWidth(const tagRECT& rc) { return AfxWrapSub(rc.right, rc.left); }
+LONG WorldHeight(const tagRECT& rc) { return AfxWrapSub(rc.top, rc.bottom); }
+tagSIZE DeviceSize(const tagRECT& rc) {
+  return tagSIZE{AfxWrapSub(rc.right, rc.left), AfxWrapSub(rc.bottom, rc.top)};
+}
+
+tagRECT ViewFromClient(const tagRECT& client, const tagRECT& border) {
+  return tagRECT{AfxWrapAdd(client.left, border.left), AfxWrapAdd(client.top, border.top),
+                 AfxWrapSub(client.right, border.right),
+                 AfxWrapSub(client.bottom, border.bottom)};
+}
+
+void FitRectToView(tagRECT& rc, unsigned int fit, bool keepOrigin, tagSIZE viewSize,
+                   tagSIZE minSize) {
+  tagRECT r = rc;
+  LONG w = WorldWidth(r);
+  LONG h = WorldHeight(r);
+  const LONG cx = Centre(r.left, r.right);
+  const LONG cy = Centre(r.top, r.bottom);
+
+  if (w < minSize.cx) {
+    w = minSize.cx;
+    if (!keepOrigin) r.left = AfxWrapSub(cx, w / 2);
+    r.right = AfxWrapAdd(r.left, w);
+  }
+  if (h < minSize.cy) {
+    h = minSize.cy;
+    if (!keepOrigin) r.bottom = AfxWrapSub(cy, h / 2);
+    r.top = AfxWrapAdd(r.bottom, h);
+  }
+
+  // The proportions compared as the ratios of world to view size; a view
+  // without width or height gives infinite (or undefined) ratios, and the
+  // derived dimension is then MulDiv's -1.
+  fit &= SCALE_FIT_MASK;
+  const double rx = static_cast<double>(w) / viewSize.cx;
+  const double ry = static_cast<double>(h) / viewSize.cy;
+  if (fit == SCALE_FIT_WIDTH || (fit == SCALE_FIT_BOTH && rx > ry)) {
+    const LONG h2 = MulDiv(w, viewSize.cy, viewSize.cx);
+    if (!keepOrigin) r.bottom = AfxWrapSub(cy, h2 / 2);
+    r.top = AfxWrapAdd(r.bottom, h2);
+  } else if (fit == SCALE_FIT_HEIGHT || (fit == SCALE_FIT_BOTH && ry > rx)) {
+    const LONG w2 = MulDiv(h, viewSize.cx, viewSize.cy);
+    if (!keepOrigin) r.left = AfxWrapSub(cx, w2 / 2);
+    r.right = AfxWrapAdd(r.left, w2);
+  }
+  rc = r;
+}
+
+bool ShiftIntoRange(tagRECT& rc, const tagRECT& max) {
+  const LONG w = WorldWidth(rc);
+  const LONG h = WorldHeight(rc);
+  bool changed = false;
+  if (rc.top > max.top) {
+    rc.top = max.top;
+    rc.bottom = AfxWrapSub(rc.top, h);
+    changed = true;
+  }
+  if (rc.bottom < max.bottom) {
+    rc.bottom = max.bottom;
+    rc.top = AfxWrapAdd(rc.bottom, h);
+    changed = true;
+  }
+  if (rc.right > max.right) {
+    rc.right = max.right;
+    rc.left = AfxWrapSub(rc.right, w);
+    changed = true;
+  }
+  if (rc.left < max.left) {
+    rc.left = max.left;
+    rc.right = AfxWrapAdd(rc.left, w);
+    changed = true;
+  }
+  return changed;
+}
+
+tagRECT WindowKeepingScale(const tagRECT& window, tagSIZE viewSize, tagSIZE prevView) {
+  tagRECT r = window;
+  const LONG w2 = MulDiv(WorldWidth(window), viewSize.cx, prevView.cx);
+  const LONG h2 = MulDiv(WorldHeight(window), viewSize.cy, prevView.cy);
+  if (viewSize.cy == prevView.cy && prevView.cx != 0 && viewSize.cx != prevView.cx) {
+    r.right = AfxWrapAdd(r.left, w2);
+  } else if (viewSize.cx == prevView.cx && prevView.cy != 0 && viewSize.cy != prevView.cy) {
+    r.top = AfxWrapAdd(r.bottom, h2);
+  } else {
+    r.right = AfxWrapAdd(r.left, w2);
+    r.top = AfxWrapAdd(r.bottom, h2);
+  }
+  return r;
+}
+
+ScrollSizes ComputeScrollSizes(tagSIZE page, tagSIZE line, tagSIZE windowSize, tagSIZE viewSize) {
+  ScrollSizes s{page, line, {0, 0}, {0, 0}};
+  if (s.page.cx == 0) s.page.cx = MulDiv(windowSize.cx, 95, 100);
+  if (s.page.cy == 0) s.page.cy = MulDiv(windowSize.cy, 95, 100);
+  if (s.line.cx == 0) s.line.cx = MulDiv(windowSize.cx, 1, 15);
+  if (s.line.cy == 0) s.line.cy = MulDiv(windowSize.cy, 1, 15);
+  s.pageDev.cx = MulDiv(viewSize.cx, s.page.cx, windowSize.cx);
+  s.pageDev.cy = MulDiv(viewSize.cy, s.page.cy, windowSize.cy);
+  s.lineDev.cx = MulDiv(viewSize.cx, s.line.cx, windowSize.cx);
+  s.lineDev.cy = MulDiv(viewSize.cy, s.line.cy, windowSize.cy);
+  return s;
+}
+
+LONG ScrollUnits(LONG x) {
+  // Two multiplications in this order: the bars have always shown these
+  // values, which differ from x / 10 where the product falls just below a
+  // half (40325 gives 4032). |result| <= 2^31 / 10 + 1: it fits.
+  double d = static_cast<double>(x) * 0.0001;
+  d = d * 1000.0;
+  d += x >= 0 ? 0.5 : -0.5;
+  return static_cast<LONG>(d);
+}
+
+namespace {
+
+bool PageBelowRange(LONG nPage, LONG nMin, LONG nMax) {
+  return static_cast<uint32_t>(nPage) <
+         static_cast<uint32_t>(nMax) - static_cast<uint32_t>(nMin);
+}
+
+}  // namespace
+
+BarValues HorzBarValues(const tagRECT& window, const tagRECT& max) {
+  BarValues v;
+  v.nMin = ScrollUnits(max.left);
+  v.nMax = ScrollUnits(max.right);
+  v.nPage = ScrollUnits(window.right) - ScrollUnits(window.left) + 1;
+  v.nPos = ScrollUnits(window.left);
+  v.bShow = PageBelowRange(v.nPage, v.nMin, v.nMax);
+  return v;
+}
+
+BarValues VertBarValues(const tagRECT& window, const tagRECT& max) {
+  BarValues v;
+  v.nMin = -ScrollUnits(max.top);
+  v.nMax = -ScrollUnits(max.bottom);
+  v.nPage = ScrollUnits(window.top) - ScrollUnits(window.bottom) + 1;
+  v.nPos = -ScrollUnits(window.top);
+  v.bShow = PageBelowRange(v.nPage, v.nMin, v.nMax);
+  return v;
+}
+
+ViewMapping MappingForView(const tagRECT& view, const tagRECT& window) {
+  const tagSIZE v = DeviceSize(view);
+  ViewMapping m;
+  m.windowOrg = {view.left, view.top};
+  m.windowExt = v;
+  m.viewportOrg = {view.left, view.bottom};
+  m.viewportExt = {v.cx, AfxWrapNeg(v.cy)};
+  m.worldOrg = {window.left, window.bottom};
+  m.worldExt = {WorldWidth(window), WorldHeight(window)};
+  return m;
+}
+
+int DocumentPageCount(const tagRECT& doc, int widthPx, int heightPx, tagRECT* pFirstPage) {
+  const LONG pw = MulDiv(WorldHeight(doc), widthPx, heightPx);
+  if (pFirstPage != nullptr) {
+    *pFirstPage = tagRECT{doc.left, doc.top, AfxWrapAdd(doc.left, pw), doc.bottom};
+  }
+  if (pw <= 0) return 0;  // no page width: nothing can be paginated
+  const double pages = std::ceil(static_cast<double>(int64_t{doc.right} - doc.left) / pw);
+  if (pages <= 0.0) return 0;
+  if (pages >= static_cast<double>(INT_MAX)) return INT_MAX;
+  return static_cast<int>(pages);
+}
+
+ResizeAction ChooseResizeAction(bool bZoomed, unsigned int nScaleMode) {
+  if (bZoomed) {
+    return (nScaleMode & SCALE_KEEP_SCALE) != 0 ? ResizeAction::KeepScale
+                                                 : ResizeAction::RefitWindow;
+  }
+  if ((nScaleMode & SCALE_FIT_MASK) != SCALE_FIT_NONE) return ResizeAction::FitMaxWindow;
+  return ResizeAction::None;
+}
