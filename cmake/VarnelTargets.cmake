@@ -13,12 +13,19 @@ function(varnel_sanitize target)
   endif()
 endfunction()
 
+# Headers are included from the root ("afx/AfxWin.h"): the source tree in
+# the build, the installed include folder for a host of the package.
+function(varnel_include_root target)
+  target_include_directories(${target} PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include>)
+endfunction()
+
 # A library module of Varnel: code inside it is built with the export side
 # of VARNEL_API; everyone who links it gets the import side.
 function(varnel_module target)
   varnel_warnings(${target})
   varnel_sanitize(${target})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  varnel_include_root(${target})
   target_compile_definitions(${target} PRIVATE VARNEL_BUILDING)
   if(WIN32)
     # One C runtime behaviour in both builds: printf and scanf of the

@@ -1,0 +1,45 @@
+# Installs the build tree into a fresh prefix, checks that the package
+# names nothing of the source or build tree, then configures and builds the
+# host example against the installed package alone (find_package). Run by
+# CTest with -P; expects SOURCE_DIR, BUILD_TREE, PREFIX, BINARY_DIR and
+# TOOLCHAIN.
+file(REMOVE_RECURSE ${PREFIX} ${BINARY_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_TREE} --prefix ${PREFIX}
+  RESULT_VARIABLE installed)
+if(NOT installed EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+foreach(file IN ITEMS bin/varnel.dll lib/libvarnel.dll.a include/Varnel.h
+        include/afx/AfxWin.h include/amount/AmountEdit.h
+        lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "the package lacks ${file}")
+  endif()
+endforeach()
+
+# A package that points back into the tree it was built from would work
+# here and nowhere else.
+file(GLOB package_files ${PREFIX}/lib/cmake/Varnel/*.cmake)
+foreach(file IN LISTS package_files)
+  file(READ ${file} text)
+  foreach(tree IN ITEMS ${SOURCE_DIR} ${BUILD_TREE})
+    string(FIND "${text}" "${tree}" at)
+    if(NOT at EQUAL -1)
+      message(FATAL_ERROR "${file} names ${tree}")
+    endif()
+  endforeach()
+endforeach()
+
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/host -B ${BINARY_DIR} -G Ninja
+          -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_BUILD_TYPE=Release
+          -DVARNEL_HOST_FIND_PACKAGE=ON -DCMAKE_PREFIX_PATH=${PREFIX}
+  RESULT_VARIABLE configured)
+if(NOT configured EQUAL 0)
+  message(FATAL_ERROR "the host project did not configure against the package")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BINARY_DIR} RESULT_VARIABLE built)
+if(NOT built EQUAL 0)
+  message(FATAL_ERROR "the host project did not build against the package")
+endif()
