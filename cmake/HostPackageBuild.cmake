@@ -31,15 +31,5 @@ foreach(file IN LISTS package_files)
   endforeach()
 endforeach()
 
-execute_process(
-  COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/host -B ${BINARY_DIR} -G Ninja
-          -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_BUILD_TYPE=Release
-          -DVARNEL_HOST_FIND_PACKAGE=ON -DCMAKE_PREFIX_PATH=${PREFIX}
-  RESULT_VARIABLE configured)
-if(NOT configured EQUAL 0)
-  message(FATAL_ERROR "the host project did not configure against the package")
-endif()
-execute_process(COMMAND ${CMAKE_COMMAND} --build ${BINARY_DIR} RESULT_VARIABLE built)
-if(NOT built EQUAL 0)
-  message(FATAL_ERROR "the host project did not build against the package")
-endif()
+set(HOST_OPTIONS -DVARNEL_HOST_FIND_PACKAGE=ON -DCMAKE_PREFIX_PATH=${PREFIX})
+include(${CMAKE_CURRENT_LIST_DIR}/HostBuild.cmake)

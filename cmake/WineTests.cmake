@@ -27,3 +27,18 @@ function(varnel_add_wine_test name)
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
     TIMEOUT 300)
 endfunction()
+
+# A program that checks itself under Wine (COMMAND ...) and prints one line
+# per check: it passes when it reports pass_regex at the end and fails on
+# any "not ok". FIXTURES names fixtures it needs besides the Wine prefix.
+function(varnel_add_wine_self_test name pass_regex)
+  cmake_parse_arguments(arg "" "" "COMMAND;FIXTURES" ${ARGN})
+  add_test(NAME ${name} COMMAND ${arg_COMMAND})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED "wine;${arg_FIXTURES}"
+    ENVIRONMENT "${VARNEL_WINE_ENV}"
+    RESOURCE_LOCK wine_desktop
+    PASS_REGULAR_EXPRESSION "${pass_regex}"
+    FAIL_REGULAR_EXPRESSION "not ok"
+    TIMEOUT 120)
+endfunction()
