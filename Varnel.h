@@ -37,6 +37,7 @@
 #  include "afx/AfxDataExchange.h"
 #  include "afx/AfxClipboard.h"
 #  include "afx/AfxWindowDC.h"
+#  include "afx/AfxPageDC.h"
 #  include "afx/AfxView.h"
 #  include "amount/IsSibling.h"
 #  include "amount/AmountCommit.h"

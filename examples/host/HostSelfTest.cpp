@@ -34,50 +34,6 @@ UINT ViewMenuState(UINT nID) {
 bool Checked(UINT nState) { return (nState & MF_CHECKED) != 0; }
 bool Grey(UINT nState) { return (nState & MF_GRAYED) != 0; }
 
-// A page-sized bitmap standing in for a printer: each page's pixels are
-// kept when the page ends.
-class CPageDC : public CDC {
- public:
-  CPageDC(int cx, int cy) : m_cx(cx), m_cy(cy) {
-    CreateCompatibleDC(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits),
-                                   nullptr, 0);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-  }
-  ~CPageDC() override {
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteObject(m_hBitmap);
-  }
-  int StartDoc(LPDOCINFOA) override { return ++m_nDocs; }
-  int StartPage() override { return 1; }
-  int EndPage() override {
-    ::GdiFlush();
-    m_pages.emplace_back(m_pBits, m_pBits + m_cx * m_cy);
-    return 1;
-  }
-  int EndDoc() override { return 1; }
-  int AbortDoc() override { return 1; }
-
-  COLORREF PagePixel(size_t nPage, int x, int y) const {
-    const DWORD bgr = m_pages[nPage][static_cast<size_t>(y * m_cx + x)];
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-  }
-  std::vector<std::vector<DWORD>> m_pages;
-  int m_nDocs = 0;
-
- private:
-  int m_cx, m_cy;
-  DWORD* m_pBits = nullptr;
-  HBITMAP m_hBitmap = nullptr;
-  HGDIOBJ m_hOld = nullptr;
-};
-
 const std::vector<std::function<void()>>& Steps() {
   static const std::vector<std::function<void()>> steps = {
       [] {
@@ -159,10 +115,10 @@ const std::vector<std::function<void()>>& Steps() {
         g_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
         View()->m_pPrintTarget = nullptr;
         const COLORREF green = RGB(0, 160, 0), white = RGB(255, 255, 255);
-        Check(page.m_nDocs == 1 && page.m_pages.size() == 2, "printing made one job of two pages");
-        Check(page.m_pages.size() == 2 && page.PagePixel(0, 40, 40) == green &&
-                  page.PagePixel(0, 140, 40) == white && page.PagePixel(1, 40, 40) == white &&
-                  page.PagePixel(1, 140, 40) == green,
+        Check(page.m_nDocsStarted == 1 && page.m_pages.size() == 2, "printing made one job of two pages");
+        Check(page.m_pages.size() == 2 && page.GetPagePixel(0, 40, 40) == green &&
+                  page.GetPagePixel(0, 140, 40) == white && page.GetPagePixel(1, 40, 40) == white &&
+                  page.GetPagePixel(1, 140, 40) == green,
               "each page has its own pixels");
         Check(!page.IsPrinting(), "the page is not printing once the job is done");
       },

@@ -5,56 +5,29 @@
 
 namespace {
 
-// A printer stand-in: a memory context with a page-sized DIB section (the
-// printable area a memory context reports) that saves each page it ends.
-class CPngPageDC : public CDC {
+// The framework's stand-in page (a page-sized bitmap of the printable area
+// a memory context reports) that writes each page it ends as a PNG file.
+class CPngPageDC : public CPageDC {
  public:
-  explicit CPngPageDC(std::string dir) : m_dir(std::move(dir)) {
-    CreateCompatibleDC(nullptr);
-    m_page.width = GetDeviceCaps(HORZRES);
-    m_page.height = GetDeviceCaps(VERTRES);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_page.width;
-    info.bmiHeader.biHeight = -m_page.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_pBits = static_cast<DWORD*>(bits);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-  }
-  ~CPngPageDC() override {
-    ::SelectObject(m_hDC, m_hOld);
-    DeleteDC();
-    ::DeleteObject(m_hBitmap);
-  }
-
-  int StartDoc(LPDOCINFOA) override { return 1; }
-  int StartPage() override {
-    PatBlt(0, 0, m_page.width, m_page.height, WHITENESS);
-    return 1;
-  }
-  int EndPage() override {
-    ::GdiFlush();
-    m_page.pixels.assign(m_pBits, m_pBits + static_cast<size_t>(m_page.width) * m_page.height);
-    CString path;
-    path.Format("%s\\page-%d.png", m_dir.c_str(), static_cast<int>(m_saved.size()) + 1);
-    if (!SavePng(m_page, path)) return -1;  // ends the job as failed
-    m_saved.push_back(m_page);
-    return 1;
-  }
-  int EndDoc() override { return 1; }
-  int AbortDoc() override { return 1; }
+  explicit CPngPageDC(std::string dir) : m_dir(std::move(dir)) {}
 
   std::vector<PixelImage> m_saved;
 
+ protected:
+  bool OnPageDone() override {
+    PixelImage page;
+    page.width = GetPageWidth();
+    page.height = GetPageHeight();
+    page.pixels = m_pages.back();
+    CString path;
+    path.Format("%s\\page-%d.png", m_dir.c_str(), static_cast<int>(m_saved.size()) + 1);
+    if (!SavePng(page, path)) return false;  // ends the job as failed
+    m_saved.push_back(std::move(page));
+    return true;
+  }
+
  private:
   std::string m_dir;
-  PixelImage m_page;
-  DWORD* m_pBits = nullptr;
-  HBITMAP m_hBitmap = nullptr;
-  HGDIOBJ m_hOld = nullptr;
 };
 
 }  // namespace

@@ -6,71 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
-
-// The device's printable area is what a memory context reports (the
-// screen's size); the DIB section is made that size.
-class CPageDC : public CDC {
- public:
-  CPageDC() {
-    CreateCompatibleDC(nullptr);
-    m_width = GetDeviceCaps(HORZRES);
-    m_height = GetDeviceCaps(VERTRES);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    m_hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_bits = static_cast<DWORD*>(bits);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-  }
-  ~CPageDC() override {
-    ::SelectObject(m_hDC, m_hOld);
-    DeleteDC();
-    ::DeleteObject(m_hBitmap);
-  }
-
-  int StartDoc(LPDOCINFOA) override { return ++nStartDoc; }
-  int StartPage() override {
-    ::GdiFlush();
-    std::memset(m_bits, 0xFF, sizeof(DWORD) * m_width * m_height);  // a blank white page
-    return 1;
-  }
-  int EndPage() override {
-    ::GdiFlush();
-    pages.emplace_back(m_bits, m_bits + m_width * m_height);
-    return 1;
-  }
-  int EndDoc() override { return ++nEndDoc; }
-  int AbortDoc() override { return ++nAbortDoc; }
-
-  COLORREF At(size_t page, int x, int y) const {
-    const DWORD v = pages[page][y * m_width + x];
-    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-  }
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
-
-  std::vector<std::vector<DWORD>> pages;
-  int nStartDoc = 0;
-  int nEndDoc = 0;
-  int nAbortDoc = 0;
-
- private:
-  int m_width = 0;
-  int m_height = 0;
-  DWORD* m_bits = nullptr;
-  HBITMAP m_hBitmap = nullptr;
-  HGDIOBJ m_hOld = nullptr;
-};
 
 // A host that prints the document a page at a time: the view is the page's
 // printable area less a margin, the window the page's world rectangle.
@@ -124,7 +63,7 @@ COLORREF PageColor(int k) { return RGB(40 * k, 200 - 40 * k, 90); }
 
 TEST(ViewPrintTest, PrintsEachPageWhereTheWorldSaysAndGivesTheScreenBack) {
   CPageDC page;
-  ASSERT_GT(page.Width(), 0);
+  ASSERT_GT(page.GetPageWidth(), 0);
   auto* host = new CPrintHostView;
   const ViewInFrame vf = MakeViewInFrame(400, 300, WS_HSCROLL | WS_VSCROLL, host);
 
@@ -141,7 +80,7 @@ TEST(ViewPrintTest, PrintsEachPageWhereTheWorldSaysAndGivesTheScreenBack) {
   host->pTarget = &page;
   host->document = CRect(0, 1000, 5000, 0);
   host->margin = CRect(50, 40, 50, 40);
-  const LONG pw = MulDiv(1000, page.Width(), page.Height());
+  const LONG pw = MulDiv(1000, page.GetPageWidth(), page.GetPageHeight());
   const int nPages = static_cast<int>((5000 + pw - 1) / pw);
   for (int k = 0; k < nPages; ++k) {
     const LONG left = k * pw;
@@ -153,13 +92,13 @@ TEST(ViewPrintTest, PrintsEachPageWhereTheWorldSaysAndGivesTheScreenBack) {
 
   EXPECT_EQ(host->nPages, nPages);
   EXPECT_EQ(host->firstPage, CRect(0, 1000, pw, 0));
-  ASSERT_EQ(page.pages.size(), static_cast<size_t>(nPages));
-  EXPECT_EQ(page.nStartDoc, 1);
-  EXPECT_EQ(page.nEndDoc, 1);
-  EXPECT_EQ(page.nAbortDoc, 0);
+  ASSERT_EQ(page.m_pages.size(), static_cast<size_t>(nPages));
+  EXPECT_EQ(page.m_nDocsStarted, 1);
+  EXPECT_EQ(page.m_nDocsEnded, 1);
+  EXPECT_EQ(page.m_nDocsAborted, 0);
   EXPECT_EQ(host->nPrintedDraws, nPages);
 
-  const CRect v(50, 40, page.Width() - 50, page.Height() - 40);
+  const CRect v(50, 40, page.GetPageWidth() - 50, page.GetPageHeight() - 40);
   auto at = [&](int k, LONG x, LONG y) {  // the device pixel of a world point on page k
     return CPoint(v.left + MulDiv(x - k * pw, v.Width(), pw),
                   v.bottom - MulDiv(y, v.Height(), 1000));
@@ -168,19 +107,19 @@ TEST(ViewPrintTest, PrintsEachPageWhereTheWorldSaysAndGivesTheScreenBack) {
     SCOPED_TRACE(k);
     const CPoint blockTopLeft = at(k, k * pw + pw / 5, 800);
     const CPoint blockBottomRight = at(k, k * pw + 2 * pw / 5, 300);
-    EXPECT_EQ(page.At(k, blockTopLeft.x, blockTopLeft.y), PageColor(k));
-    EXPECT_EQ(page.At(k, blockTopLeft.x - 1, blockTopLeft.y), kWhite);
-    EXPECT_EQ(page.At(k, blockTopLeft.x, blockTopLeft.y - 1), kWhite);
-    EXPECT_EQ(page.At(k, blockBottomRight.x - 1, blockBottomRight.y - 1), PageColor(k));
-    EXPECT_EQ(page.At(k, blockBottomRight.x, blockBottomRight.y - 1), kWhite);
-    EXPECT_EQ(page.At(k, blockBottomRight.x - 1, blockBottomRight.y), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, blockTopLeft.x, blockTopLeft.y), PageColor(k));
+    EXPECT_EQ(page.GetPagePixel(k, blockTopLeft.x - 1, blockTopLeft.y), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, blockTopLeft.x, blockTopLeft.y - 1), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, blockBottomRight.x - 1, blockBottomRight.y - 1), PageColor(k));
+    EXPECT_EQ(page.GetPagePixel(k, blockBottomRight.x, blockBottomRight.y - 1), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, blockBottomRight.x - 1, blockBottomRight.y), kWhite);
     // The window's corners on the view's corners; nothing in the margins.
-    EXPECT_EQ(page.At(k, v.left, v.top), PageColor(k));
-    EXPECT_EQ(page.At(k, v.left - 1, v.top), kWhite);
-    EXPECT_EQ(page.At(k, v.left, v.top - 1), kWhite);
-    EXPECT_EQ(page.At(k, v.right - 1, v.bottom - 1), PageColor(k));
-    EXPECT_EQ(page.At(k, v.right, v.bottom), kWhite);
-    EXPECT_EQ(page.At(k, v.right + 2, v.top), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, v.left, v.top), PageColor(k));
+    EXPECT_EQ(page.GetPagePixel(k, v.left - 1, v.top), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, v.left, v.top - 1), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, v.right - 1, v.bottom - 1), PageColor(k));
+    EXPECT_EQ(page.GetPagePixel(k, v.right, v.bottom), kWhite);
+    EXPECT_EQ(page.GetPagePixel(k, v.right + 2, v.top), kWhite);
   }
 
   // The screen state is back and the bars, sizes and paint were untouched.
