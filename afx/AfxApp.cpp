@@ -37,23 +37,19 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
   return pApp->Run();
 }
 
-namespace {
-
-HANDLE LoadAppImage(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType) {
+HANDLE AfxLoadImageResource(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType) {
   return ::LoadImageA(AfxFindResourceHandle(lpszName, lpszType), lpszName, uImageType, 0, 0,
                       LR_DEFAULTSIZE | LR_SHARED);
 }
 
-}  // namespace
-
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
-  return static_cast<HICON>(LoadAppImage(lpszResourceName, MAKEINTRESOURCEA(14), IMAGE_ICON));
+  return static_cast<HICON>(AfxLoadImageResource(lpszResourceName, RT_GROUP_ICON, IMAGE_ICON));
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
 
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const {
-  return static_cast<HCURSOR>(LoadAppImage(lpszResourceName, MAKEINTRESOURCEA(12), IMAGE_CURSOR));
+  return static_cast<HCURSOR>(AfxLoadImageResource(lpszResourceName, RT_GROUP_CURSOR, IMAGE_CURSOR));
 }
 
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {

@@ -41,13 +41,6 @@ CString FrameClassWithIcon(HICON hIcon) {
   return name;
 }
 
-HANDLE LoadResourceOf(UINT nID, LPCSTR lpszType, UINT uImageType) {
-  const LPCSTR lpszName = MAKEINTRESOURCEA(nID);
-  const HINSTANCE hInst = AfxFindResourceHandle(lpszName, lpszType);
-  if (::FindResourceA(hInst, lpszName, lpszType) == nullptr) return nullptr;
-  return ::LoadImageA(hInst, lpszName, uImageType, 0, 0, LR_DEFAULTSIZE | LR_SHARED);
-}
-
 }  // namespace
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
@@ -61,9 +54,9 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
                        CCreateContext* pContext) {
   HMENU hMenu = nullptr;
   if (lpszMenuName != nullptr) {
-    const HINSTANCE hInst = AfxFindResourceHandle(lpszMenuName, MAKEINTRESOURCEA(4));  // RT_MENU
-    hMenu = ::LoadMenuA(hInst, lpszMenuName);
-    if (hMenu == nullptr) return FALSE;
+    CMenu menu;
+    if (!menu.LoadMenu(lpszMenuName)) return FALSE;
+    hMenu = menu.Detach();  // the window's from here on
   }
   m_strTitle = lpszWindowName != nullptr ? lpszWindowName : "";
   const HWND hParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
@@ -82,12 +75,13 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     const int nNewline = title.Find('\n');
     if (nNewline >= 0) title = title.Left(nNewline);
   }
-  const auto hIcon = static_cast<HICON>(LoadResourceOf(nIDResource, MAKEINTRESOURCEA(14), IMAGE_ICON));
-  m_strFrameClass = FrameClassWithIcon(hIcon);
   const LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
+  const auto hIcon =
+      static_cast<HICON>(AfxLoadImageResource(lpszResource, RT_GROUP_ICON, IMAGE_ICON));
+  m_strFrameClass = FrameClassWithIcon(hIcon);
   const bool bHasMenu =
-      ::FindResourceA(AfxFindResourceHandle(lpszResource, MAKEINTRESOURCEA(4)), lpszResource,
-                      MAKEINTRESOURCEA(4)) != nullptr;
+      ::FindResourceA(AfxFindResourceHandle(lpszResource, RT_MENU), lpszResource, RT_MENU) !=
+      nullptr;
   if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd,
               bHasMenu ? lpszResource : nullptr, 0, pContext)) {
     return FALSE;
@@ -97,7 +91,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 }
 
 BOOL CFrameWnd::LoadAccelTable(LPCSTR lpszResourceName) {
-  const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(9));  // RT_ACCELERATOR
+  const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR);
   m_hAccelTable = ::LoadAcceleratorsA(hInst, lpszResourceName);
   return m_hAccelTable != nullptr;
 }

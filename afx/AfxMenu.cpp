@@ -46,7 +46,7 @@ BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
 BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
 
 BOOL CMenu::LoadMenu(LPCSTR lpszResourceName) {
-  const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(4));  // RT_MENU
+  const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_MENU);
   return Attach(::LoadMenuA(hInst, lpszResourceName));
 }
 

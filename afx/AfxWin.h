@@ -367,6 +367,10 @@ VARNEL_API HINSTANCE AfxGetResourceHandle();
 // The module holding a resource: the application, else the first
 // registered extension library that has it (the application when none has).
 VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+// An icon, cursor or bitmap (uImageType IMAGE_...) from the module
+// AfxFindResourceHandle names, at its default size and shared with the
+// system's cache; null when there is none.
+VARNEL_API HANDLE AfxLoadImageResource(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType);
 VARNEL_API void AfxPostQuitMessage(int nExitCode);
 // Frees the temporary objects handed out by FromHandle: windows, device
 // contexts, drawing objects, menus.
