@@ -63,31 +63,33 @@ void FitRectToView(tagRECT& rc, unsigned int fit, bool keepOrigin, tagSIZE viewS
   rc = r;
 }
 
-bool ShiftIntoRange(tagRECT& rc, const tagRECT& max) {
-  const LONG w = WorldWidth(rc);
-  const LONG h = WorldHeight(rc);
+namespace {
+
+// Moves the span [low, high] back inside [maxLow, maxHigh], keeping its
+// length: first down below maxHigh, then up above maxLow (so a span longer
+// than the range ends aligned on maxLow). True when it moved.
+bool ShiftSpanIntoRange(LONG& low, LONG& high, LONG maxLow, LONG maxHigh) {
+  const LONG length = AfxWrapSub(high, low);
   bool changed = false;
-  if (rc.top > max.top) {
-    rc.top = max.top;
-    rc.bottom = AfxWrapSub(rc.top, h);
+  if (high > maxHigh) {
+    high = maxHigh;
+    low = AfxWrapSub(high, length);
     changed = true;
   }
-  if (rc.bottom < max.bottom) {
-    rc.bottom = max.bottom;
-    rc.top = AfxWrapAdd(rc.bottom, h);
-    changed = true;
-  }
-  if (rc.right > max.right) {
-    rc.right = max.right;
-    rc.left = AfxWrapSub(rc.right, w);
-    changed = true;
-  }
-  if (rc.left < max.left) {
-    rc.left = max.left;
-    rc.right = AfxWrapAdd(rc.left, w);
+  if (low < maxLow) {
+    low = maxLow;
+    high = AfxWrapAdd(low, length);
     changed = true;
   }
   return changed;
+}
+
+}  // namespace
+
+bool ShiftIntoRange(tagRECT& rc, const tagRECT& max) {
+  const bool vertical = ShiftSpanIntoRange(rc.bottom, rc.top, max.bottom, max.top);
+  const bool horizontal = ShiftSpanIntoRange(rc.left, rc.right, max.left, max.right);
+  return vertical || horizontal;
 }
 
 tagRECT WindowKeepingScale(const tagRECT& window, tagSIZE viewSize, tagSIZE prevView) {
