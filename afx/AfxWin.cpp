@@ -92,10 +92,10 @@ LRESULT ReportWndProcException(E e, const MSG& msg) {
 
 LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
   // A user exception was told by whoever threw it.
-  if (e == nullptr || !e->IsKindOf(RUNTIME_CLASS(CUserException))) {
-    ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
+  if (e != nullptr && e->IsKindOf(RUNTIME_CLASS(CUserException))) {
+    return DefaultResultAfterException(*pMsg);
   }
-  return DefaultResultAfterException(*pMsg);
+  return ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
 }
 
 LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {

@@ -95,6 +95,7 @@ std::vector<std::string> g_routed;
 constexpr UINT ID_BOTH = 40001;   // handled by the view and the frame
 constexpr UINT ID_FRAME = 40002;  // by the frame only
 constexpr UINT ID_THROW = 40003;  // the view's handler throws
+constexpr UINT ID_THROW_USER = 40004;  // it refuses, the user told already
 
 class CCountedView : public CView {
  public:
@@ -105,12 +106,14 @@ class CCountedView : public CView {
  protected:
   afx_msg void OnBoth() { g_routed.push_back("view"); }
   afx_msg void OnThrow() { throw std::bad_alloc(); }
+  afx_msg void OnThrowUser() { AfxThrowUserException(); }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCountedView, CView)
   ON_COMMAND(ID_BOTH, OnBoth)
   ON_COMMAND(ID_THROW, OnThrow)
+  ON_COMMAND(ID_THROW_USER, OnThrowUser)
 END_MESSAGE_MAP()
 
 class CCountedFrame : public CFrameWnd {
@@ -191,6 +194,8 @@ TEST(ExceptionBoundary, AnyExceptionIsToldOnceAndTheMessageGetsItsDefault) {
   EXPECT_EQ(pFrame->SendMessage(WM_COMMAND, ID_THROW), 0);
   ASSERT_EQ(TestApp().prompts.size(), 1u);
   EXPECT_NE(TestApp().prompts[0].text.find("unexpected error"), std::string::npos);
+  EXPECT_EQ(pFrame->SendMessage(WM_COMMAND, ID_THROW_USER), 0);
+  EXPECT_EQ(TestApp().prompts.size(), 1u) << "a refusal was told by whoever refused";
   pFrame->DestroyWindow();
 
   // A creation that throws fails, and the object is left without a window.
