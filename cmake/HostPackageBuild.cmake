@@ -11,7 +11,7 @@ if(NOT installed EQUAL 0)
 endif()
 
 foreach(file IN ITEMS bin/varnel.dll lib/libvarnel.dll.a include/Varnel.h
-        include/afx/AfxWin.h include/amount/AmountEdit.h
+        include/afx/wnd/AfxWin.h include/amount/AmountEdit.h
         lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "the package lacks ${file}")

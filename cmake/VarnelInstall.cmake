@@ -27,7 +27,7 @@ install(TARGETS ${varnel_installed_targets} EXPORT VarnelTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # Headers keep the source tree's layout: they include each other from the
-# root ("afx/AfxWin.h"). Every folder the umbrella header includes from is
+# root ("afx/wnd/AfxWin.h"). Every folder the umbrella header includes from is
 # installed whole (its headers include helpers the umbrella does not name),
 # and ostrik, which the module headers include.
 file(STRINGS Varnel.h varnel_umbrella_includes REGEX "^#[ ]*include \"[a-z]+/")

@@ -1,0 +1,161 @@
+#include "afx/wnd/AfxMenu.h"
+
+namespace {
+
+CGdiHandleMap<HMENU, CMenu>& MenuMap() {
+  static CGdiHandleMap<HMENU, CMenu> map;
+  return map;
+}
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(CMenu, CObject)
+
+CMenu::~CMenu() { DestroyMenu(); }
+
+CMenu* CMenu::FromHandle(HMENU hMenu) {
+  if (hMenu == nullptr) return nullptr;
+  if (CMenu* pMenu = MenuMap().LookupPermanent(hMenu)) return pMenu;
+  if (CMenu* pMenu = MenuMap().LookupTemp(hMenu)) return pMenu;
+  auto* pMenu = new CMenu;
+  pMenu->m_hMenu = hMenu;
+  MenuMap().SetTemp(hMenu, pMenu);
+  return pMenu;
+}
+
+void CMenu::DeleteTempMap() { MenuMap().DeleteTemp(); }
+
+BOOL CMenu::Attach(HMENU hMenu) {
+  if (hMenu == nullptr || m_hMenu != nullptr) return FALSE;
+  MenuMap().RemoveTemp(hMenu);
+  MenuMap().SetPermanent(hMenu, this);
+  m_hMenu = hMenu;
+  return TRUE;
+}
+
+HMENU CMenu::Detach() {
+  const HMENU hMenu = m_hMenu;
+  if (hMenu != nullptr && MenuMap().LookupPermanent(hMenu) == this) {
+    MenuMap().RemovePermanent(hMenu);
+  }
+  m_hMenu = nullptr;
+  return hMenu;
+}
+
+BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
+BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+
+BOOL CMenu::LoadMenu(LPCSTR lpszResourceName) {
+  const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_MENU);
+  return Attach(::LoadMenuA(hInst, lpszResourceName));
+}
+
+BOOL CMenu::DestroyMenu() {
+  if (m_hMenu == nullptr) return FALSE;
+  return ::DestroyMenu(Detach());
+}
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) {
+  return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+}
+
+BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) {
+  return ::InsertMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+}
+
+BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) {
+  return ::ModifyMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+}
+
+BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) {
+  return ::RemoveMenu(m_hMenu, nPosition, nFlags);
+}
+
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) {
+  return ::DeleteMenu(m_hMenu, nPosition, nFlags);
+}
+
+UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
+  return static_cast<UINT>(::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck));
+}
+
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
+  return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
+}
+
+BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags) {
+  return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags);
+}
+
+UINT CMenu::GetMenuItemCount() const {
+  const int nCount = ::GetMenuItemCount(m_hMenu);
+  return nCount < 0 ? 0 : static_cast<UINT>(nCount);
+}
+
+UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
+
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
+  return ::GetMenuState(m_hMenu, nID, nFlags);
+}
+
+int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const {
+  return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+}
+
+int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
+  const int nLength = ::GetMenuStringA(m_hMenu, nIDItem, nullptr, 0, nFlags);
+  char* pBuffer = rString.GetBuffer(nLength < 0 ? 0 : nLength);
+  const int nCopied = ::GetMenuStringA(m_hMenu, nIDItem, pBuffer, nLength + 1, nFlags);
+  rString.ReleaseBuffer(nCopied < 0 ? 0 : nCopied);
+  return rString.GetLength();
+}
+
+CMenu* CMenu::GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
+  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->m_hWnd : nullptr,
+                          lpRect);
+}
+
+// ---- CCmdUI ------------------------------------------------------------------------
+
+void CCmdUI::Enable(BOOL bOn) {
+  if (m_pMenu != nullptr) {
+    m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+  } else if (m_pOther != nullptr) {
+    m_pOther->EnableWindow(bOn);
+  }
+  m_bEnableChanged = TRUE;
+}
+
+void CCmdUI::SetCheck(int nCheck) {
+  if (m_pMenu != nullptr) {
+    m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck != 0 ? MF_CHECKED : MF_UNCHECKED));
+  } else if (m_pOther != nullptr) {
+    m_pOther->SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
+  }
+}
+
+void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
+
+void CCmdUI::SetText(LPCSTR lpszText) {
+  if (m_pMenu != nullptr) {
+    // Keep the item's enabling and check; the text replaces the rest.
+    const UINT nState = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) &
+                        (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK);
+    m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
+  } else if (m_pOther != nullptr) {
+    m_pOther->SetWindowText(lpszText);
+  }
+}
+
+BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler) {
+  m_bEnableChanged = FALSE;
+  m_bContinueRouting = FALSE;
+  const BOOL bResult = pTarget->OnCmdMsg(m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), this);
+  if (bDisableIfNoHandler && !m_bEnableChanged) {
+    AFX_CMDHANDLERINFO info;
+    Enable(pTarget->OnCmdMsg(m_nID, 0, this, &info));
+  }
+  return bResult;
+}
