@@ -28,6 +28,8 @@
 #  include "afx/gdi/AfxDC.h"
 #  include "afx/gdi/AfxImageList.h"
 #  include "afx/app/AfxRes.h"
+#  include "afx/app/AfxCmdTarget.h"
+#  include "afx/app/AfxApp.h"
 #  include "afx/wnd/AfxWin.h"
 #  include "afx/wnd/AfxMenu.h"
 #  include "afx/ui/AfxFrame.h"

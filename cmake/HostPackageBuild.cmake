@@ -18,6 +18,12 @@ foreach(file IN ITEMS bin/varnel.dll lib/libvarnel.dll.a include/Varnel.h
   endif()
 endforeach()
 
+# Headers only the framework's own files include stay out of the package.
+file(GLOB_RECURSE internal_headers ${PREFIX}/include/*Internal.h)
+if(internal_headers)
+  message(FATAL_ERROR "the package holds internal headers: ${internal_headers}")
+endif()
+
 # A package that points back into the tree it was built from would work
 # here and nowhere else.
 file(GLOB package_files ${PREFIX}/lib/cmake/Varnel/*.cmake)

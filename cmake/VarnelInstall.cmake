@@ -38,9 +38,13 @@ foreach(line IN LISTS varnel_umbrella_includes)
 endforeach()
 list(REMOVE_DUPLICATES varnel_header_folders)
 install(FILES Varnel.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# Headers only the framework's own files include (*Internal.h, the modal
+# owner) stay behind.
 install(DIRECTORY ${varnel_header_folders}
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-  FILES_MATCHING PATTERN "*.h")
+  FILES_MATCHING PATTERN "*.h"
+  PATTERN "*Internal.h" EXCLUDE
+  PATTERN "AfxModalOwner.h" EXCLUDE)
 
 install(EXPORT VarnelTargets NAMESPACE Varnel:: DESTINATION ${VARNEL_INSTALL_CMAKEDIR})
 configure_package_config_file(cmake/VarnelConfig.cmake.in

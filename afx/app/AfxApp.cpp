@@ -1,10 +1,27 @@
-// CWinApp: the message pump and the application-wide hooks.
+// CWinApp's services that need no window: the current application, the
+// modules resources are looked up in, string resources and formatted
+// strings, and the message boxes every prompt goes through.
+#include "afx/app/AfxApp.h"
+
 #include "afx/app/AfxModule.h"
-#include "afx/wnd/AfxWin.h"
 
 namespace {
 
 CWinApp* g_pApp = nullptr;
+
+// The first module, of the application and then the registered extension
+// libraries (newest first), for which found(hModule) holds; null when none.
+template <class Found>
+HINSTANCE FirstResourceModule(Found found) {
+  const HINSTANCE hApp = AfxGetResourceHandle();
+  if (found(hApp)) return hApp;
+  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
+       pLibrary = pLibrary->m_pNextDLL) {
+    const HINSTANCE hLibrary = pLibrary->m_hResource;
+    if (hLibrary != nullptr && found(hLibrary)) return hLibrary;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -23,18 +40,23 @@ CWinApp* AfxGetApp() { return g_pApp; }
 
 CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
 
-int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
-  CWinApp* pApp = AfxGetApp();
-  if (pApp == nullptr) return -1;
-  pApp->m_hInstance = hInstance;
-  pApp->m_hPrevInstance = hPrevInstance;
-  pApp->m_lpCmdLine = lpCmdLine;
-  pApp->m_nCmdShow = nCmdShow;
-  if (!pApp->InitInstance()) {
-    if (pApp->m_pMainWnd != nullptr) pApp->m_pMainWnd->DestroyWindow();
-    return pApp->ExitInstance();
-  }
-  return pApp->Run();
+int CWinApp::ExitInstance() { return static_cast<int>(m_nExitCode); }
+
+void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
+
+// ---- resources ----------------------------------------------------------------------
+
+HINSTANCE AfxGetInstanceHandle() {
+  return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
+  const HINSTANCE hModule = FirstResourceModule([&](HINSTANCE hCandidate) {
+    return ::FindResourceA(hCandidate, lpszName, lpszType) != nullptr;
+  });
+  return hModule != nullptr ? hModule : AfxGetResourceHandle();
 }
 
 HANDLE AfxLoadImageResource(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType) {
@@ -64,64 +86,72 @@ HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const {
   return ::LoadCursorA(nullptr, lpszCursorName);
 }
 
-HINSTANCE AfxGetInstanceHandle() {
-  return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr);
+// ---- strings and message boxes ------------------------------------------------------
+
+namespace {
+
+HMODULE FrameworkModule() {
+  HMODULE hModule = nullptr;
+  ::GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&FrameworkModule), &hModule);
+  return hModule;
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
-
-HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
-  const HINSTANCE hApp = AfxGetResourceHandle();
-  if (::FindResourceA(hApp, lpszName, lpszType) != nullptr) return hApp;
-  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
-       pLibrary = pLibrary->m_pNextDLL) {
-    const HINSTANCE hLibrary = pLibrary->m_hResource;
-    if (hLibrary != nullptr && ::FindResourceA(hLibrary, lpszName, lpszType) != nullptr) {
-      return hLibrary;
-    }
-  }
-  return hApp;
-}
-
-void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
-
-int CWinApp::ExitInstance() { return static_cast<int>(m_nExitCode); }
-
-BOOL CWinApp::PumpMessage() {
-  MSG msg;
-  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-    m_nExitCode = msg.wParam;
-    return FALSE;
-  }
-  if (!PreTranslateMessage(&msg)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
+BOOL LoadFrom(HINSTANCE hInstance, UINT nID, CString& rString) {
+  char buffer[1024];
+  const int nLength = ::LoadStringA(hInstance, nID, buffer, static_cast<int>(sizeof buffer));
+  if (nLength <= 0) return FALSE;
+  rString = CString(buffer, nLength);
   return TRUE;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
-  const HWND hWndStop = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
-  return CWnd::WalkPreTranslateTree(hWndStop, pMsg);
-}
+}  // namespace
 
-int CWinApp::Run() {
-  for (;;) {
-    MSG msg;
-    LONG lIdleCount = 0;
-    while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(lIdleCount++)) {
-    }
-    if (!PumpMessage()) return ExitInstance();
-  }
-}
-
-BOOL CWinApp::OnIdle(LONG) {
-  AfxDeleteTempMap();
+BOOL AfxLoadString(UINT nID, CString& rString) {
+  const auto loaded = [&](HINSTANCE hModule) { return LoadFrom(hModule, nID, rString) != FALSE; };
+  if (FirstResourceModule(loaded) != nullptr) return TRUE;
+  // Our own prompts, also when the library could not register itself.
+  if (LoadFrom(FrameworkModule(), nID, rString)) return TRUE;
+  rString.Empty();
   return FALSE;
 }
 
-int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
-  HWND hWndOwner = ::GetActiveWindow();
-  if (hWndOwner == nullptr && m_pMainWnd != nullptr) hWndOwner = m_pMainWnd->m_hWnd;
-  return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
+CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString) {
+  CString result;
+  for (const char* p = lpszFormat; *p != '\0'; ++p) {
+    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') {
+      const int nIndex = p[1] - '1';
+      if (nIndex < nString && rglpsz[nIndex] != nullptr) result += rglpsz[nIndex];
+      ++p;
+    } else {
+      result += *p;
+    }
+  }
+  return result;
+}
+
+void AfxFormatString1(CString& rString, UINT nIDS, LPCSTR lpsz1) {
+  CString format;
+  AfxLoadString(nIDS, format);
+  rString = AfxFormatStrings(format, &lpsz1, 1);
+}
+
+void AfxFormatString2(CString& rString, UINT nIDS, LPCSTR lpsz1, LPCSTR lpsz2) {
+  CString format;
+  AfxLoadString(nIDS, format);
+  const LPCSTR inserts[2] = {lpsz1, lpsz2};
+  rString = AfxFormatStrings(format, inserts, 2);
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
+  if (CWinApp* pApp = AfxGetApp()) return pApp->DoMessageBox(lpszText, nType, nIDHelp);
+  return ::MessageBoxA(::GetActiveWindow(), lpszText, nullptr, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
+  CString prompt;
+  AfxLoadString(nIDPrompt, prompt);
+  if (nIDHelp == static_cast<UINT>(-1)) nIDHelp = nIDPrompt;
+  return AfxMessageBox(prompt, nType, nIDHelp);
 }

@@ -1,5 +1,7 @@
 #include "afx/ui/AfxControls.h"
 
+#include "afx/wnd/AfxWndInternal.h"
+
 #include <algorithm>
 
 // ---- CEdit ------------------------------------------------------------------------------
@@ -260,4 +262,13 @@ int CScrollBar::GetScrollLimit() {
   SCROLLINFO info = {};
   if (!GetScrollInfo(&info, SIF_RANGE | SIF_PAGE)) return 0;
   return info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
+}
+
+CScrollBar* AfxScrollBarFromHandle(HWND hWnd) {
+  if (hWnd == nullptr) return nullptr;
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CScrollBar))) {
+    return static_cast<CScrollBar*>(pWnd);
+  }
+  return AfxTempWnd<CScrollBar>(hWnd, RUNTIME_CLASS(CScrollBar));
 }

@@ -1,7 +1,5 @@
 #include "afx/ui/AfxDataExchange.h"
 
-#include "afx/app/AfxModule.h"
-
 // ---- CDataExchange ------------------------------------------------------------------
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
@@ -29,6 +27,22 @@ void CDataExchange::Fail() {
   AfxThrowUserException();
 }
 
+// ---- CWnd's exchange ------------------------------------------------------------
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+  CDataExchange dx(this, bSaveAndValidate);
+  try {
+    DoDataExchange(&dx);
+  } catch (CUserException* e) {
+    // The user has been told already (Fail's caller showed the prompt).
+    e->Delete();
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
 // ---- DDX ----------------------------------------------------------------------------
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
@@ -51,79 +65,4 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
   } else {
     ::SetWindowTextA(hWndControl, value);
   }
-}
-
-// ---- strings and message boxes ------------------------------------------------------
-
-namespace {
-
-HMODULE FrameworkModule() {
-  HMODULE hModule = nullptr;
-  ::GetModuleHandleExA(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCSTR>(&FrameworkModule), &hModule);
-  return hModule;
-}
-
-BOOL LoadFrom(HINSTANCE hInstance, UINT nID, CString& rString) {
-  char buffer[1024];
-  const int nLength = ::LoadStringA(hInstance, nID, buffer, static_cast<int>(sizeof buffer));
-  if (nLength <= 0) return FALSE;
-  rString = CString(buffer, nLength);
-  return TRUE;
-}
-
-}  // namespace
-
-BOOL AfxLoadString(UINT nID, CString& rString) {
-  if (LoadFrom(AfxGetResourceHandle(), nID, rString)) return TRUE;
-  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
-       pLibrary = pLibrary->m_pNextDLL) {
-    if (pLibrary->m_hResource != nullptr && LoadFrom(pLibrary->m_hResource, nID, rString)) {
-      return TRUE;
-    }
-  }
-  // Our own prompts, also when the library could not register itself.
-  if (LoadFrom(FrameworkModule(), nID, rString)) return TRUE;
-  rString.Empty();
-  return FALSE;
-}
-
-CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString) {
-  CString result;
-  for (const char* p = lpszFormat; *p != '\0'; ++p) {
-    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') {
-      const int nIndex = p[1] - '1';
-      if (nIndex < nString && rglpsz[nIndex] != nullptr) result += rglpsz[nIndex];
-      ++p;
-    } else {
-      result += *p;
-    }
-  }
-  return result;
-}
-
-void AfxFormatString1(CString& rString, UINT nIDS, LPCSTR lpsz1) {
-  CString format;
-  AfxLoadString(nIDS, format);
-  rString = AfxFormatStrings(format, &lpsz1, 1);
-}
-
-void AfxFormatString2(CString& rString, UINT nIDS, LPCSTR lpsz1, LPCSTR lpsz2) {
-  CString format;
-  AfxLoadString(nIDS, format);
-  const LPCSTR inserts[2] = {lpsz1, lpsz2};
-  rString = AfxFormatStrings(format, inserts, 2);
-}
-
-int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
-  if (CWinApp* pApp = AfxGetApp()) return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-  return ::MessageBoxA(::GetActiveWindow(), lpszText, nullptr, nType);
-}
-
-int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
-  CString prompt;
-  AfxLoadString(nIDPrompt, prompt);
-  if (nIDHelp == static_cast<UINT>(-1)) nIDHelp = nIDPrompt;
-  return AfxMessageBox(prompt, nType, nIDHelp);
 }

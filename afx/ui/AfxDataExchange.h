@@ -2,7 +2,7 @@
 // through a DoDataExchange; the DDX_ functions move one control's value;
 // Fail reports a refused entry by putting the focus back on the control
 // being exchanged and throwing CUserException, which UpdateData turns into
-// FALSE. Message boxes and the framework's prompts live here too.
+// FALSE. The prompts go through AfxMessageBox (afx/app/AfxApp.h).
 #pragma once
 
 #include "afx/base/AfxException.h"
@@ -93,16 +93,3 @@ VARNEL_API void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 VARNEL_API void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 VARNEL_API void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
 VARNEL_API void DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value);
-
-// Shows a message box through the application's DoMessageBox.
-VARNEL_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
-// The same with a string resource; an nIDHelp of (UINT)-1 means nIDPrompt.
-VARNEL_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
-
-// A string resource: the application's first, then the framework's own.
-VARNEL_API BOOL AfxLoadString(UINT nID, CString& rString);
-// String nIDS with %1 (and %2) replaced by the inserts.
-VARNEL_API void AfxFormatString1(CString& rString, UINT nIDS, LPCSTR lpsz1);
-VARNEL_API void AfxFormatString2(CString& rString, UINT nIDS, LPCSTR lpsz1, LPCSTR lpsz2);
-// The replacement itself, on a given format text.
-VARNEL_API CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString);

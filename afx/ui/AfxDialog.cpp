@@ -4,29 +4,6 @@
 
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// ---- AfxModalOwner ---------------------------------------------------------------
-
-AfxModalOwner::AfxModalOwner(CWnd* pParent) {
-  m_hWnd = pParent != nullptr ? pParent->m_hWnd : ::GetActiveWindow();
-  CWinApp* pApp = AfxGetApp();
-  if (m_hWnd == nullptr && pApp != nullptr && pApp->m_pMainWnd != nullptr) {
-    m_hWnd = pApp->m_pMainWnd->m_hWnd;
-  }
-  if (m_hWnd != nullptr) m_hWnd = ::GetAncestor(m_hWnd, GA_ROOT);
-  m_bEnable = m_hWnd != nullptr && ::IsWindowEnabled(m_hWnd);
-  if (m_bEnable) ::EnableWindow(m_hWnd, FALSE);
-}
-
-void AfxModalOwner::Restore(HWND hWndModal) {
-  if (m_bEnable) ::EnableWindow(m_hWnd, TRUE);
-  m_bEnable = false;
-  if (m_hWnd != nullptr && hWndModal != nullptr && ::GetActiveWindow() == hWndModal) {
-    ::SetActiveWindow(m_hWnd);
-  }
-}
-
-AfxModalOwner::~AfxModalOwner() { Restore(nullptr); }
-
 // ---- CDialog ------------------------------------------------------------------------
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)

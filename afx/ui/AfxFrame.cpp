@@ -1,6 +1,5 @@
 #include "afx/ui/AfxFrame.h"
 
-#include "afx/ui/AfxDataExchange.h"
 #include "afx/wnd/AfxMenu.h"
 #include "afx/ui/AfxView.h"
 
@@ -204,4 +203,18 @@ LRESULT CFrameWnd::OnFontChange(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = Default();
   SendMessageToDescendants(WM_FONTCHANGE, wParam, lParam, TRUE, TRUE);
   return result;
+}
+
+// ---- CWnd's frame ----------------------------------------------------------------
+
+CFrameWnd* CWnd::GetParentFrame() const {
+  if (m_hWnd == nullptr) return nullptr;
+  for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+      return static_cast<CFrameWnd*>(pWnd);
+    }
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0) break;
+  }
+  return nullptr;
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "afx/base/AfxGeometry.h"
+#include "afx/ui/AfxCmdUI.h"
 #include "afx/wnd/AfxWin.h"
 
 class CView;

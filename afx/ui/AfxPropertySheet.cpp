@@ -1,6 +1,5 @@
 #include "afx/ui/AfxPropertySheet.h"
 
-#include "afx/ui/AfxDataExchange.h"
 #include "afx/wnd/AfxModalOwner.h"
 
 #include <commctrl.h>

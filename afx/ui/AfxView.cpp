@@ -1,6 +1,5 @@
 #include "afx/ui/AfxView.h"
 
-#include "afx/ui/AfxDataExchange.h"
 
 #include <commdlg.h>
 

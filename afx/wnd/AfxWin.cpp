@@ -5,11 +5,10 @@
 // so this state has no lock.
 #include "afx/wnd/AfxWin.h"
 
-#include "afx/ui/AfxControls.h"
-#include "afx/gdi/AfxDC.h"
-#include "afx/ui/AfxDataExchange.h"
-#include "afx/wnd/AfxMenu.h"
 #include "afx/base/AfxException.h"
+#include "afx/gdi/AfxDC.h"
+#include "afx/wnd/AfxMenu.h"
+#include "afx/wnd/AfxWndInternal.h"
 
 #include <algorithm>
 #include <exception>
@@ -39,8 +38,7 @@ std::map<HWND, CWnd*>& PermanentMap() {
   return map;
 }
 
-// Temporary objects for windows that have none of their own. They never
-// subclass, so dropping one only forgets its handle.
+// The temporary window objects (AfxWndInternal.h).
 struct TempObjects {
   std::vector<CWnd*> objects;
   ~TempObjects() { Clear(); }
@@ -58,61 +56,25 @@ TempObjects& Temps() {
   return temps;
 }
 
-template <class T>
-T* TempObject(HWND hWnd, const CRuntimeClass* pClass) {
-  for (CWnd* pWnd : Temps().objects) {
-    if (pWnd->m_hWnd == hWnd && pWnd->GetRuntimeClass() == pClass) {
-      return static_cast<T*>(pWnd);
-    }
-  }
-  T* pNew = new T;
-  pNew->m_hWnd = hWnd;
-  Temps().objects.push_back(pNew);
-  return pNew;
-}
-
 LONG_PTR WndProcValue() { return reinterpret_cast<LONG_PTR>(&AfxWndProc); }
-
-// The result a message gets when its handler threw: creation fails, a
-// paint is done with (or it would come back at once), anything else 0.
-LRESULT DefaultResultAfterException(const MSG& msg) {
-  if (msg.message == WM_CREATE) return -1;
-  if (msg.message == WM_PAINT) ::ValidateRect(msg.hwnd, nullptr);
-  return 0;
-}
 
 template <class E>
 LRESULT ReportWndProcException(E e, const MSG& msg) {
   CWinApp* pApp = AfxGetApp();
   if (pApp != nullptr) return pApp->ProcessWndProcException(e, &msg);
-  return DefaultResultAfterException(msg);
+  return AfxResultAfterException(msg);
 }
 
 }  // namespace
 
-LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
-  // A user exception was told by whoever threw it.
-  if (e != nullptr && e->IsKindOf(RUNTIME_CLASS(CUserException))) {
-    return DefaultResultAfterException(*pMsg);
-  }
-  return ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
-}
+std::vector<CWnd*>& AfxTempWndObjects() { return Temps().objects; }
 
-LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {
-  // One prompt at a time: the message box pumps messages, and a handler
-  // that throws again must not stack prompts on top of each other.
-  static bool bReporting = false;
-  if (!bReporting) {
-    bReporting = true;
-    CString text("An unexpected error stopped the last operation.");
-    if (lpszWhat != nullptr && *lpszWhat != '\0') {
-      text += "\n\n";
-      text += lpszWhat;
-    }
-    AfxMessageBox(text, MB_ICONEXCLAMATION);
-    bReporting = false;
-  }
-  return DefaultResultAfterException(*pMsg);
+// The result a message gets when its handler threw: creation fails, a
+// paint is done with (or it would come back at once), anything else 0.
+LRESULT AfxResultAfterException(const MSG& msg) {
+  if (msg.message == WM_CREATE) return -1;
+  if (msg.message == WM_PAINT) ::ValidateRect(msg.hwnd, nullptr);
+  return 0;
 }
 
 LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -174,15 +136,6 @@ void AfxDeleteTempMap() {
   CMenu::DeleteTempMap();
 }
 
-CScrollBar* AfxScrollBarFromHandle(HWND hWnd) {
-  if (hWnd == nullptr) return nullptr;
-  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CScrollBar))) {
-    return static_cast<CScrollBar*>(pWnd);
-  }
-  return TempObject<CScrollBar>(hWnd, RUNTIME_CLASS(CScrollBar));
-}
-
 LPCSTR AfxDefaultWndClass() {
   static const char kClassName[] = "VarnelWnd";
   static bool registered = false;
@@ -225,43 +178,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   return result;
 }
 
-// ---- CCmdTarget ---------------------------------------------------------------
-
-IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
-
-const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-  static const AFX_MSGMAP map = {nullptr, &entries[0]};
-  return &map;
-}
-
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
-
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-  const AFX_MSGMAP_ENTRY* pEntry =
-      AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, static_cast<UINT>(nCode), nID);
-  if (pEntry == nullptr) return FALSE;
-  if (pHandlerInfo != nullptr) {
-    pHandlerInfo->pTarget = this;
-    return TRUE;
-  }
-  // The thunks of ID ranges read the ID, those of updates the CCmdUI.
-  pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
-  return TRUE;
-}
-
-const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
-                                            UINT nID) {
-  for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-    for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != nullptr; ++p) {
-      if (p->nMessage == nMessage && p->nCode == nCode && p->nID <= nID && nID <= p->nLastID) {
-        return p;
-      }
-    }
-  }
-  return nullptr;
-}
-
 // ---- CWnd: handle map ------------------------------------------------------------
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -282,7 +198,7 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 CWnd* CWnd::FromHandle(HWND hWnd) {
   if (hWnd == nullptr) return nullptr;
   if (CWnd* pWnd = FromHandlePermanent(hWnd)) return pWnd;
-  return TempObject<CWnd>(hWnd, RUNTIME_CLASS(CWnd));
+  return AfxTempWnd<CWnd>(hWnd, RUNTIME_CLASS(CWnd));
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
@@ -477,109 +393,3 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
   }
   return FALSE;
 }
-
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
-  CDataExchange dx(this, bSaveAndValidate);
-  try {
-    DoDataExchange(&dx);
-  } catch (CUserException* e) {
-    // The user has been told already (Fail's caller showed the prompt).
-    e->Delete();
-    return FALSE;
-  }
-  return TRUE;
-}
-
-void CWnd::DoDataExchange(CDataExchange*) {}
-
-// ---- CWnd: modal loops ----------------------------------------------------------
-
-namespace {
-
-// A host without an application object still gets PreTranslateMessage in
-// modal loops.
-BOOL PumpWithoutApp() {
-  MSG msg;
-  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return FALSE;
-  if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-  return TRUE;
-}
-
-}  // namespace
-
-int CWnd::RunModalLoop() {
-  const HWND hWnd = m_hWnd;
-  if (m_nModalState == kModalIdle) m_nModalState = kModalRunning;
-  while (m_nModalState == kModalRunning) {
-    CWinApp* pApp = AfxGetApp();
-    if (!(pApp != nullptr ? pApp->PumpMessage() : PumpWithoutApp())) {
-      AfxPostQuitMessage(0);  // WM_QUIT: leave it for the outer loop as well
-      break;
-    }
-    if (!::IsWindow(hWnd)) break;
-  }
-  m_nModalState = kModalIdle;
-  return m_nModalResult;
-}
-
-void CWnd::EndModalLoop(int nResult) {
-  m_nModalResult = nResult;
-  if (m_nModalState == kModalRunning) {
-    m_nModalState = kModalEnded;
-    PostMessage(WM_NULL);  // wake the loop if it is waiting
-  }
-}
-
-// ---- default handlers --------------------------------------------------------------
-
-const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-  static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, &entries[0]};
-  return &map;
-}
-
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
-
-void CWnd::OnPaint() { Default(); }
-int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnNcDestroy() { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnTimer(UINT) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, POINT) { Default(); }
-void CWnd::OnRButtonDown(UINT, POINT) { Default(); }
-void CWnd::OnRButtonUp(UINT, POINT) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, POINT) { Default(); }
-void CWnd::OnMButtonDown(UINT, POINT) { Default(); }
-void CWnd::OnMButtonUp(UINT, POINT) { Default(); }
-void CWnd::OnMButtonDblClk(UINT, POINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnContextMenu(CWnd*, POINT) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
-void CWnd::OnMouseHWheel(UINT, short, POINT) { Default(); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, POINT) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSettingChange(UINT, LPCSTR) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
-void CWnd::OnLButtonUp(UINT, POINT) { Default(); }
-void CWnd::OnMouseMove(UINT, POINT) { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }

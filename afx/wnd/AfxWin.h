@@ -1,15 +1,16 @@
-// Windows and the application: CCmdTarget (the root of message maps), CWnd
-// (a C++ object attached to a real window, with message dispatch through
-// the maps, reflection of control notifications back to the control, and
-// the window operations the library uses) and CWinApp (the message pump,
-// PreTranslateMessage, and the one place message boxes go through).
+// Windows: CWnd, a C++ object attached to a real window, with message
+// dispatch through the maps and reflection of control notifications back
+// to the control. Its window operations are thin callers of the system's
+// (AfxWnd.cpp); its modal loop is in AfxModalLoop.cpp, the application's
+// members that run windows in AfxAppLoop.cpp.
 //
 // Where the framework's members take its point, rectangle, font or region
 // classes, these take the plain Win32 types (LPRECT, LPPOINT, HFONT, HRGN):
 // the framework's classes derive from or convert to them.
 #pragma once
 
-#include "afx/app/AfxMsgMap.h"
+#include "afx/app/AfxApp.h"
+#include "afx/app/AfxCmdTarget.h"
 #include "afx/base/AfxString.h"
 
 class CWnd;
@@ -21,27 +22,6 @@ class CMenu;
 class CRgn;
 class CException;
 struct CCreateContext;
-
-// Filled by OnCmdMsg when it is asked only whether a handler exists.
-struct AFX_CMDHANDLERINFO {
-  CCmdTarget* pTarget = nullptr;
-};
-
-// The root of every class with a message map.
-class VARNEL_API CCmdTarget : public CObject {
-  DECLARE_DYNAMIC(CCmdTarget)
-
- public:
-  // Runs the map's handler for a command (WM_COMMAND with nCode and nID;
-  // nCode CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra); FALSE when no
-  // entry handles it. With pHandlerInfo, only reports the handler's owner.
-  virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
-                        AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
-
- protected:
-  static const AFX_MSGMAP* GetThisMessageMap();
-  virtual const AFX_MSGMAP* GetMessageMap() const;
-};
 
 class VARNEL_API CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
@@ -302,76 +282,6 @@ VARNEL_API BOOL AfxUnhookWindowCreate();
 // The window class CWnd::Create uses when none is named.
 VARNEL_API LPCSTR AfxDefaultWndClass();
 
-class VARNEL_API CWinApp : public CCmdTarget {
-  DECLARE_DYNAMIC(CWinApp)
-
- public:
-  explicit CWinApp(LPCSTR lpszAppName = nullptr);
-  ~CWinApp() override;
-
-  LPCSTR m_pszAppName = nullptr;
-  HINSTANCE m_hInstance = nullptr;
-  HINSTANCE m_hPrevInstance = nullptr;
-  LPSTR m_lpCmdLine = nullptr;
-  int m_nCmdShow = SW_SHOWNORMAL;
-  // The main window: the application ends when it is destroyed.
-  CWnd* m_pMainWnd = nullptr;
-
-  virtual BOOL InitInstance() { return TRUE; }
-  virtual int ExitInstance();
-  // Pumps messages until WM_QUIT, calling OnIdle when the queue is empty;
-  // returns ExitInstance's result.
-  virtual int Run();
-  // Fetches one message (waiting for it), gives PreTranslateMessage its
-  // chance, then translates and dispatches it. FALSE on WM_QUIT.
-  virtual BOOL PumpMessage();
-  // Offers the message to the windows from its target up; TRUE eats it.
-  virtual BOOL PreTranslateMessage(MSG* pMsg);
-  // Idle-time work; releases the temporary window objects. TRUE asks for
-  // more idle time.
-  virtual BOOL OnIdle(LONG lCount);
-  // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
-  // string ID (or help context; 0 when the prompt was given as text).
-  virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
-  // An exception that reached a window procedure: told to the user once
-  // (a CUserException has been told already); returns the message's
-  // result (-1 for WM_CREATE, which fails the creation; 0 otherwise).
-  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
-  // The same for an exception of another kind (what() when it has one).
-  virtual LRESULT ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg);
-
-  HICON LoadIcon(UINT nIDResource) const;
-  HICON LoadIcon(LPCSTR lpszResourceName) const;
-  HCURSOR LoadCursor(UINT nIDResource) const;
-  HCURSOR LoadCursor(LPCSTR lpszResourceName) const;
-  HICON LoadStandardIcon(LPCSTR lpszIconName) const;
-  HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const;
-  // The 3-D look is the system's own today; kept for hosts that ask.
-  BOOL Enable3dControls() { return TRUE; }
-  BOOL Enable3dControlsStatic() { return TRUE; }
-
- protected:
-  WPARAM m_nExitCode = 0;
-};
-
-VARNEL_API CWinApp* AfxGetApp();
-// The application's main window (null without an application).
-VARNEL_API CWnd* AfxGetMainWnd();
-// The body of the framework's WinMain: InitInstance, then Run; returns the
-// exit code.
-VARNEL_API int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
-                          int nCmdShow);
-VARNEL_API HINSTANCE AfxGetInstanceHandle();
-// Where dialog templates and strings are looked up first: the application.
-VARNEL_API HINSTANCE AfxGetResourceHandle();
-// The module holding a resource: the application, else the first
-// registered extension library that has it (the application when none has).
-VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
-// An icon, cursor or bitmap (uImageType IMAGE_...) from the module
-// AfxFindResourceHandle names, at its default size and shared with the
-// system's cache; null when there is none.
-VARNEL_API HANDLE AfxLoadImageResource(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType);
-VARNEL_API void AfxPostQuitMessage(int nExitCode);
 // Frees the temporary objects handed out by FromHandle: windows, device
 // contexts, drawing objects, menus.
 VARNEL_API void AfxDeleteTempMap();
