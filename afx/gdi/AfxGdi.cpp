@@ -1,11 +1,8 @@
 #include "afx/gdi/AfxGdi.h"
 
-#include "afx/gdi/AfxDC.h"
+#include "afx/app/AfxApp.h"
 #include "afx/base/AfxException.h"
 #include "afx/gdi/AfxGdiHandleMap.h"
-#include "afx/wnd/AfxWin.h"
-
-#include <cstdlib>
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNCREATE(CPen, CGdiObject)
@@ -166,30 +163,6 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
                               nQuality, nPitchAndFamily, lpszFacename));
 }
 
-BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
-  LOGFONTA logFont = {};
-  logFont.lfCharSet = DEFAULT_CHARSET;
-  logFont.lfHeight = nPointSize;
-  if (lpszFaceName != nullptr) lstrcpynA(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
-  return CreatePointFontIndirect(&logFont, pDC);
-}
-
-BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC) {
-  HDC hDC = pDC != nullptr && pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : ::GetDC(nullptr);
-  // Tenths of a point to device pixels (720 tenths to the inch), then to
-  // the context's logical units as a distance: the difference of two
-  // converted points, so that the window origin drops out. The height is
-  // negative: the character height, not the cell height, is meant.
-  POINT pt = {0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), lpLogFont->lfHeight, 720)};
-  POINT ptOrg = {0, 0};
-  ::DPtoLP(hDC, &pt, 1);
-  ::DPtoLP(hDC, &ptOrg, 1);
-  LOGFONTA logFont = *lpLogFont;
-  logFont.lfHeight = -std::abs(pt.y - ptOrg.y);
-  if (pDC == nullptr || pDC->m_hAttribDC == nullptr) ::ReleaseDC(nullptr, hDC);
-  return CreateFontIndirect(&logFont);
-}
-
 CFont* CFont::FromHandle(HFONT hFont) {
   return static_cast<CFont*>(FromHandleOf(hFont, RUNTIME_CLASS(CFont)));
 }
@@ -212,11 +185,6 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
 
 BOOL CBitmap::CreateBitmapIndirect(const BITMAP* lpBitmap) {
   return Attach(::CreateBitmapIndirect(lpBitmap));
-}
-
-BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
-  if (pDC == nullptr) return FALSE;
-  return Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
 }
 
 CSize CBitmap::GetBitmapDimension() const {
@@ -277,11 +245,6 @@ CRgn* CRgn::FromHandle(HRGN hRgn) {
 
 BOOL CPalette::CreatePalette(const LOGPALETTE* lpLogPalette) {
   return Attach(::CreatePalette(lpLogPalette));
-}
-
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) {
-  if (pDC == nullptr) return FALSE;
-  return Attach(::CreateHalftonePalette(pDC->m_hDC));
 }
 
 int CPalette::GetEntryCount() const {
