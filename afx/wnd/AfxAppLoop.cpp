@@ -4,6 +4,9 @@
 #include "afx/wnd/AfxWin.h"
 
 #include "afx/base/AfxException.h"
+#include "afx/gdi/AfxDC.h"
+#include "afx/gdi/AfxGdi.h"
+#include "afx/wnd/AfxMenu.h"
 #include "afx/wnd/AfxWndInternal.h"
 
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
@@ -46,6 +49,13 @@ int CWinApp::Run() {
     }
     if (!PumpMessage()) return ExitInstance();
   }
+}
+
+void AfxDeleteTempMap() {
+  AfxDeleteTempWnds();
+  CDC::DeleteTempMap();
+  CGdiObject::DeleteTempMap();
+  CMenu::DeleteTempMap();
 }
 
 BOOL CWinApp::OnIdle(LONG) {

@@ -1,13 +1,11 @@
 // The window machinery: the handle map, the creation hook that attaches an
-// object to its window before the window's first message, the window
-// procedure that dispatches through the message maps, and reflection of
-// control notifications. The framework runs on one user-interface thread,
+// object to its window before the window's first message, and the window
+// procedure that hands each message to its object (dispatch through the
+// message maps is in AfxWndDispatch.cpp). The framework runs on one user-interface thread,
 // so this state has no lock.
 #include "afx/wnd/AfxWin.h"
 
 #include "afx/base/AfxException.h"
-#include "afx/gdi/AfxDC.h"
-#include "afx/wnd/AfxMenu.h"
 #include "afx/wnd/AfxWndInternal.h"
 
 #include <algorithm>
@@ -69,6 +67,8 @@ LRESULT ReportWndProcException(E e, const MSG& msg) {
 
 std::vector<CWnd*>& AfxTempWndObjects() { return Temps().objects; }
 
+const MSG& AfxLastSentMessage() { return State().lastSentMsg; }
+
 // The result a message gets when its handler threw: creation fails, a
 // paint is done with (or it would come back at once), anything else 0.
 LRESULT AfxResultAfterException(const MSG& msg) {
@@ -129,12 +129,7 @@ BOOL AfxUnhookWindowCreate() {
   return bTaken;
 }
 
-void AfxDeleteTempMap() {
-  Temps().Clear();
-  CDC::DeleteTempMap();
-  CGdiObject::DeleteTempMap();
-  CMenu::DeleteTempMap();
-}
+void AfxDeleteTempWnds() { Temps().Clear(); }
 
 LPCSTR AfxDefaultWndClass() {
   static const char kClassName[] = "VarnelWnd";
@@ -304,92 +299,3 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 }
 
 HWND CWnd::UnsubclassWindow() { return Detach(); }
-
-// ---- CWnd: dispatch ----------------------------------------------------------------
-
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (!OnWndMsg(message, wParam, lParam, &result)) {
-    result = DefWindowProc(message, wParam, lParam);
-  }
-  return result;
-}
-
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message == WM_COMMAND) {
-    if (!OnCommand(wParam, lParam)) return FALSE;
-    *pResult = 0;
-    return TRUE;
-  }
-  // Notifications that carry the sending control go back to it first.
-  HWND hWndChild = nullptr;
-  if (message == WM_DRAWITEM) {
-    const auto* pDis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (pDis != nullptr && pDis->CtlType != ODT_MENU) hWndChild = pDis->hwndItem;
-  } else if (message == WM_HSCROLL || message == WM_VSCROLL) {
-    hWndChild = reinterpret_cast<HWND>(lParam);
-  }
-  if (hWndChild != nullptr && ReflectToChild(hWndChild, message, wParam, lParam, pResult)) {
-    return TRUE;
-  }
-  const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
-  if (pEntry == nullptr) return FALSE;
-  *pResult = pEntry->pfn(this, wParam, lParam);
-  return TRUE;
-}
-
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-  const UINT nID = LOWORD(wParam);
-  const HWND hWndControl = reinterpret_cast<HWND>(lParam);
-  int nCode = HIWORD(wParam);
-  if (hWndControl != nullptr) {
-    LRESULT result = 0;
-    if (ReflectToChild(hWndControl, WM_COMMAND, wParam, lParam, &result)) return TRUE;
-  } else {
-    nCode = 0;  // a menu command or an accelerator
-  }
-  return OnCmdMsg(nID, nCode);
-}
-
-bool CWnd::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
-                          LRESULT* pResult) {
-  CWnd* pChild = FromHandlePermanent(hWndChild);
-  if (pChild == nullptr || pChild == this) return false;
-  return pChild->OnChildNotify(message, wParam, lParam, pResult) != FALSE;
-}
-
-BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  return ReflectChildNotify(message, wParam, lParam, pResult);
-}
-
-BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  const UINT nCode = message == WM_COMMAND ? HIWORD(wParam) : 0;
-  const AFX_MSGMAP_ENTRY* pEntry =
-      AfxFindMessageEntry(GetMessageMap(), message + WM_REFLECT_BASE, nCode, 0);
-  if (pEntry == nullptr) return FALSE;
-  const LRESULT result = pEntry->pfn(this, wParam, lParam);
-  if (pResult != nullptr) *pResult = result;
-  return TRUE;
-}
-
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (m_pfnSuper != nullptr) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-  return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
-}
-
-LRESULT CWnd::Default() {
-  const MSG& msg = State().lastSentMsg;
-  return DefWindowProc(msg.message, msg.wParam, msg.lParam);
-}
-
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
-
-BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
-  for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
-    CWnd* pWnd = FromHandlePermanent(hWnd);
-    if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg)) return TRUE;
-    // Stop at the top-level window: GetParent of a popup is its owner.
-    if (hWnd == hWndStop || (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0) break;
-  }
-  return FALSE;
-}

@@ -8,9 +8,10 @@
 #include <vector>
 
 // The temporary objects FromHandle hands out for windows that have none of
-// their own; AfxDeleteTempMap frees them. They never subclass, so dropping
-// one only forgets its handle.
+// their own. They never subclass, so dropping one only forgets its handle.
 std::vector<CWnd*>& AfxTempWndObjects();
+// Frees them (AfxDeleteTempMap frees these and the other temporary objects).
+void AfxDeleteTempWnds();
 
 // The temporary object of class T (whose run-time class is pClass) for
 // hWnd, made on first request.
@@ -31,3 +32,6 @@ T* AfxTempWnd(HWND hWnd, const CRuntimeClass* pClass) {
 // The result a message gets when its handler threw: creation fails, a
 // paint is done with (or it would come back at once), anything else 0.
 LRESULT AfxResultAfterException(const MSG& msg);
+
+// The message the window procedure is handling, for CWnd::Default.
+const MSG& AfxLastSentMessage();
