@@ -16,6 +16,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+  ReleasePrinter();
   if (g_pApp == this) g_pApp = nullptr;
 }
 

@@ -16,8 +16,22 @@ set_tests_properties(wine_prefix_setup PROPERTIES
 set_tests_properties(wine_prefix_cleanup PROPERTIES
   FIXTURES_CLEANUP wine ENVIRONMENT "${VARNEL_WINE_ENV}")
 
-function(varnel_add_wine_test name)
-  add_test(NAME ${name} COMMAND ${name})
+# A second prefix, without a printer, for what programs do when there is
+# none; its own fixture prepares and stops it.
+set(VARNEL_BARE_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix-bare")
+set(VARNEL_BARE_WINE_ENV
+  "WINEPREFIX=${VARNEL_BARE_WINEPREFIX}"
+  "WINEDEBUG=-all"
+  "WINEDLLOVERRIDES=mscoree,mshtml=")
+add_test(NAME wine_bare_prefix_setup COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-prefix setup)
+add_test(NAME wine_bare_prefix_cleanup COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-prefix cleanup)
+set_tests_properties(wine_bare_prefix_setup PROPERTIES
+  FIXTURES_SETUP wine_bare ENVIRONMENT "${VARNEL_BARE_WINE_ENV}")
+set_tests_properties(wine_bare_prefix_cleanup PROPERTIES
+  FIXTURES_CLEANUP wine_bare ENVIRONMENT "${VARNEL_BARE_WINE_ENV}")
+
+# The properties of a GoogleTest executable run under Wine.
+function(varnel_wine_test_properties name)
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED wine
     ENVIRONMENT "${VARNEL_WINE_ENV}"
@@ -26,6 +40,11 @@ function(varnel_add_wine_test name)
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
     TIMEOUT 300)
+endfunction()
+
+function(varnel_add_wine_test name)
+  add_test(NAME ${name} COMMAND ${name})
+  varnel_wine_test_properties(${name})
 endfunction()
 
 # A program that checks itself under Wine (COMMAND ...) and prints one line

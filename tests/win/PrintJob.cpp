@@ -1,0 +1,181 @@
+#include "PrintJob.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string UnixFolder(const char* folder) {
+  std::string path = VARNEL_PRINTER_DIR;
+  if (*folder != '\0') path += std::string("/") + folder;
+  return path;
+}
+
+std::string WindowsPath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+// As the printer names a job's files.
+std::string FileTitle(const std::string& title) {
+  std::string name = title;
+  for (char& c : name) {
+    const bool bKept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == '.' || c == '-' || c == '_';
+    if (!bKept) c = '_';
+  }
+  return name;
+}
+
+// Runs a Unix program and waits for it (Wine does not pass its exit code on).
+void RunUnix(const std::string& commandLine) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  std::string line = commandLine;
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+    return;
+  }
+  ::WaitForSingleObject(process.hProcess, 60000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+}
+
+// A binary portable pixmap (P6, 8 bits a channel), as pdftoppm writes them.
+bool ReadPixmap(const std::string& path, PagePixels& page) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  in >> magic >> page.width >> page.height >> maxValue;
+  in.get();  // the one white-space character before the pixels
+  if (!in || magic != "P6" || maxValue != 255 || page.width <= 0 || page.height <= 0) return false;
+  const size_t count = static_cast<size_t>(page.width) * static_cast<size_t>(page.height);
+  std::vector<unsigned char> rgb(count * 3);
+  in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
+  if (!in) return false;
+  page.pixels.resize(count);
+  for (size_t i = 0; i < count; ++i) {
+    page.pixels[i] = (DWORD{rgb[3 * i]} << 16) | (DWORD{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
+  }
+  return true;
+}
+
+// Colours as equal as the PostScript driver writes them: two decimals a
+// channel, so a level or two apart.
+bool SameColour(DWORD a, DWORD b) {
+  for (int shift : {0, 8, 16}) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 3)
+      return false;
+  }
+  return true;
+}
+
+// The distance at which `colour` first appears in `picture` around (x, y).
+int OffsetOf(DWORD colour, const PagePixels& picture, int x, int y) {
+  for (int d = 0; d < kFarOffset; ++d) {
+    for (int yy = std::max(0, y - d); yy <= std::min(picture.height - 1, y + d); ++yy) {
+      for (int xx = std::max(0, x - d); xx <= std::min(picture.width - 1, x + d); ++xx) {
+        if (SameColour(picture.At(xx, yy), colour)) return d;
+      }
+    }
+  }
+  return kFarOffset;
+}
+
+bool Skipped(const std::vector<CRect>& skip, int x, int y) {
+  return std::any_of(skip.begin(), skip.end(),
+                     [&](const CRect& rc) { return rc.PtInRect(CPoint(x, y)) != FALSE; });
+}
+
+}  // namespace
+
+std::string JobFile(const std::string& title, const char* ext, const char* folder) {
+  return WindowsPath(UnixFolder(folder) + "/" + FileTitle(title) + "." + ext);
+}
+
+bool FileExists(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void ForgetJob(const std::string& title, const char* folder) {
+  ::DeleteFileA(JobFile(title, "pdf", folder).c_str());
+  ::DeleteFileA(JobFile(title, "ps", folder).c_str());
+}
+
+std::vector<PagePixels> RasterisedPages(const std::string& title, int nDpi, const char* folder) {
+  std::vector<PagePixels> pages;
+  const std::string pdf = UnixFolder(folder) + "/" + FileTitle(title) + ".pdf";
+  const std::string prefix = UnixFolder(folder) + "/" + FileTitle(title) + "-page";
+  RunUnix("Z:\\usr\\bin\\pdftoppm -r " + std::to_string(nDpi) + " -aa no -aaVector no \"" + pdf +
+          "\" \"" + prefix + "\"");
+  // pdftoppm numbers the pages with as many digits as the last one needs.
+  for (int n = 1;; ++n) {
+    PagePixels page;
+    bool bRead = false;
+    for (int digits = 1; digits <= 3 && !bRead; ++digits) {
+      char number[16];
+      std::snprintf(number, sizeof number, "-%0*d.ppm", digits, n);
+      const std::string path = WindowsPath(prefix + number);
+      bRead = ReadPixmap(path, page);
+      ::DeleteFileA(path.c_str());
+    }
+    if (!bRead) break;
+    pages.push_back(std::move(page));
+  }
+  return pages;
+}
+
+PageComparison ComparePages(const PagePixels& printed, const PagePixels& page, POINT offset,
+                            const std::vector<CRect>& skip) {
+  PageComparison result;
+  const CRect area(offset.x, offset.y, offset.x + page.width, offset.y + page.height);
+  for (int y = 0; y < printed.height; ++y) {
+    for (int x = 0; x < printed.width; ++x) {
+      const DWORD colour = printed.At(x, y);
+      if (!area.PtInRect(CPoint(x, y))) {
+        if (colour != 0xFFFFFF) ++result.nMarginInk;
+        continue;
+      }
+      if (Skipped(skip, x - offset.x, y - offset.y)) continue;
+      result.nWorstOffset =
+          std::max(result.nWorstOffset, OffsetOf(colour, page, x - offset.x, y - offset.y));
+    }
+  }
+  for (int y = 0; y < page.height; ++y) {
+    for (int x = 0; x < page.width; ++x) {
+      if (Skipped(skip, x, y)) continue;
+      const int nOffset = x + offset.x < printed.width && y + offset.y < printed.height
+                              ? OffsetOf(page.At(x, y), printed, x + offset.x, y + offset.y)
+                              : kFarOffset;
+      if (nOffset > 0) ++result.nDiffering;
+      result.nWorstOffset = std::max(result.nWorstOffset, nOffset);
+    }
+  }
+  return result;
+}
+
+CRect InkBounds(const PagePixels& picture, const CRect& area) {
+  CRect bounds(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+  for (int y = std::max(0L, area.top); y < std::min<LONG>(picture.height, area.bottom); ++y) {
+    for (int x = std::max(0L, area.left); x < std::min<LONG>(picture.width, area.right); ++x) {
+      if (picture.At(x, y) == 0xFFFFFF) continue;
+      bounds.left = std::min<LONG>(bounds.left, x);
+      bounds.top = std::min<LONG>(bounds.top, y);
+      bounds.right = std::max<LONG>(bounds.right, x + 1);
+      bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
+    }
+  }
+  return bounds.left > bounds.right ? CRect() : bounds;
+}
