@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr DWORD kPaper = 0xFFFFFF;
+
 std::string UnixFolder(const char* folder) {
   std::string path = VARNEL_PRINTER_DIR;
   if (*folder != '\0') path += std::string("/") + folder;
@@ -31,19 +33,24 @@ std::string FileTitle(const std::string& title) {
   return name;
 }
 
-// Runs a Unix program and waits for it (Wine does not pass its exit code on).
-void RunUnix(const std::string& commandLine) {
+// Runs a Unix shell command and waits for it. Wine neither waits for a
+// Unix program nor passes its exit code on, so the command touches a
+// marker file when it is done.
+void RunUnix(const std::string& command, const std::string& marker) {
+  const std::string windowsMarker = WindowsPath(marker);
+  ::DeleteFileA(windowsMarker.c_str());
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  std::string line = commandLine;
+  std::string line = "Z:\\bin\\sh -c \"" + command + "; touch '" + marker + "'\"";
   if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
     return;
   }
-  ::WaitForSingleObject(process.hProcess, 60000);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
+  for (int i = 0; i < 600 && !FileExists(windowsMarker); ++i) ::Sleep(50);
+  ::DeleteFileA(windowsMarker.c_str());
 }
 
 // A binary portable pixmap (P6, 8 bits a channel), as pdftoppm writes them.
@@ -110,16 +117,48 @@ std::string ReadFile(const std::string& path) {
 }
 
 void ForgetJob(const std::string& title, const char* folder) {
-  ::DeleteFileA(JobFile(title, "pdf", folder).c_str());
-  ::DeleteFileA(JobFile(title, "ps", folder).c_str());
+  const std::string prefix = WindowsPath(UnixFolder(folder) + "/" + FileTitle(title));
+  ::DeleteFileA((prefix + ".pdf").c_str());
+  ::DeleteFileA((prefix + ".ps").c_str());
+  // The pages' pictures of an earlier run.
+  WIN32_FIND_DATAA found;
+  const HANDLE hFind = ::FindFirstFileA((prefix + "-*.ppm").c_str(), &found);
+  if (hFind == INVALID_HANDLE_VALUE) return;
+  const std::string dir = WindowsPath(UnixFolder(folder)) + "\\";
+  do {
+    ::DeleteFileA((dir + found.cFileName).c_str());
+  } while (::FindNextFileA(hFind, &found));
+  ::FindClose(hFind);
+}
+
+bool WritePixmap(const PagePixels& page, const std::string& title, const std::string& suffix,
+                 const char* folder) {
+  std::ofstream out(WindowsPath(UnixFolder(folder) + "/" + FileTitle(title) + suffix + ".ppm"),
+                    std::ios::binary);
+  out << "P6\n" << page.width << " " << page.height << "\n255\n";
+  for (DWORD v : page.pixels) {
+    const char rgb[3] = {static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                         static_cast<char>(v & 0xFF)};
+    out.write(rgb, 3);
+  }
+  return static_cast<bool>(out);
 }
 
 std::vector<PagePixels> RasterisedPages(const std::string& title, int nDpi, const char* folder) {
   std::vector<PagePixels> pages;
+  for (int n = 1; n < 1000; ++n) {  // an earlier rasterisation's pages
+    char number[16];
+    std::snprintf(number, sizeof number, "-%d.ppm", n);
+    if (!::DeleteFileA(WindowsPath(UnixFolder(folder) + "/" + FileTitle(title) + "-printed" +
+                                   number).c_str())) {
+      break;
+    }
+  }
   const std::string pdf = UnixFolder(folder) + "/" + FileTitle(title) + ".pdf";
-  const std::string prefix = UnixFolder(folder) + "/" + FileTitle(title) + "-page";
-  RunUnix("Z:\\usr\\bin\\pdftoppm -r " + std::to_string(nDpi) + " -aa no -aaVector no \"" + pdf +
-          "\" \"" + prefix + "\"");
+  const std::string prefix = UnixFolder(folder) + "/" + FileTitle(title) + "-printed";
+  RunUnix("pdftoppm -r " + std::to_string(nDpi) + " -aa no -aaVector no '" + pdf + "' '" + prefix +
+              "'",
+          prefix + ".done");
   // pdftoppm numbers the pages with as many digits as the last one needs.
   for (int n = 1;; ++n) {
     PagePixels page;
@@ -129,7 +168,6 @@ std::vector<PagePixels> RasterisedPages(const std::string& title, int nDpi, cons
       std::snprintf(number, sizeof number, "-%0*d.ppm", digits, n);
       const std::string path = WindowsPath(prefix + number);
       bRead = ReadPixmap(path, page);
-      ::DeleteFileA(path.c_str());
     }
     if (!bRead) break;
     pages.push_back(std::move(page));
@@ -140,27 +178,35 @@ std::vector<PagePixels> RasterisedPages(const std::string& title, int nDpi, cons
 PageComparison ComparePages(const PagePixels& printed, const PagePixels& page, POINT offset,
                             const std::vector<CRect>& skip) {
   PageComparison result;
+  // The printable area's edges fall between pixels at the picture's
+  // resolution, and the view's right and bottom edges are drawn on the
+  // pixel just past the area: what lies within a pixel of an edge is
+  // neither compared nor margin.
   const CRect area(offset.x, offset.y, offset.x + page.width, offset.y + page.height);
+  CRect outer = area;
+  outer.InflateRect(1, 1);
   for (int y = 0; y < printed.height; ++y) {
     for (int x = 0; x < printed.width; ++x) {
-      const DWORD colour = printed.At(x, y);
-      if (!area.PtInRect(CPoint(x, y))) {
-        if (colour != 0xFFFFFF) ++result.nMarginInk;
-        continue;
-      }
-      if (Skipped(skip, x - offset.x, y - offset.y)) continue;
-      result.nWorstOffset =
-          std::max(result.nWorstOffset, OffsetOf(colour, page, x - offset.x, y - offset.y));
+      if (!outer.PtInRect(CPoint(x, y)) && printed.At(x, y) != kPaper) ++result.nMarginInk;
     }
   }
-  for (int y = 0; y < page.height; ++y) {
-    for (int x = 0; x < page.width; ++x) {
+  // Ink (anything not white) is looked for both ways: a shape missing,
+  // added or moved shows in one direction or the other, while a gap of
+  // white a pixel wide between two shapes may close when each moves by a
+  // pixel.
+  for (int y = 1; y + 1 < page.height; ++y) {
+    for (int x = 1; x + 1 < page.width; ++x) {
       if (Skipped(skip, x, y)) continue;
-      const int nOffset = x + offset.x < printed.width && y + offset.y < printed.height
-                              ? OffsetOf(page.At(x, y), printed, x + offset.x, y + offset.y)
-                              : kFarOffset;
-      if (nOffset > 0) ++result.nDiffering;
-      result.nWorstOffset = std::max(result.nWorstOffset, nOffset);
+      const DWORD ours = page.At(x, y), theirs = printed.At(x + offset.x, y + offset.y);
+      if (SameColour(ours, theirs)) continue;
+      ++result.nDiffering;
+      if (ours != kPaper) {
+        result.nWorstOffset = std::max(result.nWorstOffset,
+                                       OffsetOf(ours, printed, x + offset.x, y + offset.y));
+      }
+      if (theirs != kPaper) {
+        result.nWorstOffset = std::max(result.nWorstOffset, OffsetOf(theirs, page, x, y));
+      }
     }
   }
   return result;
@@ -170,7 +216,7 @@ CRect InkBounds(const PagePixels& picture, const CRect& area) {
   CRect bounds(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
   for (int y = std::max(0L, area.top); y < std::min<LONG>(picture.height, area.bottom); ++y) {
     for (int x = std::max(0L, area.left); x < std::min<LONG>(picture.width, area.right); ++x) {
-      if (picture.At(x, y) == 0xFFFFFF) continue;
+      if (picture.At(x, y) == kPaper) continue;
       bounds.left = std::min<LONG>(bounds.left, x);
       bounds.top = std::min<LONG>(bounds.top, y);
       bounds.right = std::max<LONG>(bounds.right, x + 1);

@@ -25,25 +25,30 @@ struct PagePixels {
 };
 
 // The Windows path of the job's file (ext "pdf" or "ps") in the printer's
-// folder, or its subfolder (the A4 printer's "a4").
+// folder, or its subfolder (the second printer's, "second").
 std::string JobFile(const std::string& title, const char* ext, const char* folder = "");
 bool FileExists(const std::string& path);
 std::string ReadFile(const std::string& path);
 // Removes the job's files left from an earlier run.
 void ForgetJob(const std::string& title, const char* folder = "");
-// The job's PDF pages at nDpi pixels to the inch (none when there is no PDF).
+// The job's PDF pages at nDpi pixels to the inch (none when there is no
+// PDF); they stay in the printer's folder as TITLE-printed-N.ppm.
 std::vector<PagePixels> RasterisedPages(const std::string& title, int nDpi,
                                         const char* folder = "");
 
-// How a printed page compares with the stand-in page: each pixel of either
-// is looked for in the other within growing squares around the same place;
-// its offset is the distance (in pixels, at most kFarOffset) at which its
-// colour first appears.
+// Writes a picture as TITLE-SUFFIX.ppm into the printer's folder.
+bool WritePixmap(const PagePixels& page, const std::string& title, const std::string& suffix,
+                 const char* folder = "");
+
+// How a printed page compares with the stand-in page: where their colours
+// differ, each one's ink (what is not white) is looked for in the other
+// within growing squares around the same place; its offset is the distance
+// (in pixels, at most kFarOffset) at which its colour first appears.
 constexpr int kFarOffset = 4;
 struct PageComparison {
-  int nDiffering = 0;     // pixels of the stand-in page not at their own place
-  int nWorstOffset = 0;   // the largest offset of a pixel of either
-  int nMarginInk = 0;     // printed pixels outside the printable area
+  int nDiffering = 0;     // pixels whose colours differ
+  int nWorstOffset = 0;   // the largest offset of either's ink
+  int nMarginInk = 0;     // printed pixels further than a pixel outside the printable area
 };
 // `printed` is the whole sheet; `page` the printable area, at `offset` on
 // it. Pixels inside `skip` (page coordinates) are left out of both.

@@ -5,19 +5,16 @@
 // printer may become the default. A printer of the same name is replaced,
 // so running it again is harmless.
 //
-//   install_printer NAME PPD PORT [--default] [--paper N]
+//   install_printer NAME PPD PORT [--default]
 //
 // PPD is a Unix path of a PostScript printer description; PORT where the
-// jobs go ("|command" pipes each job's PostScript into a Unix command);
-// --paper gives the printer's default paper (a DMPAPER_ number).
+// jobs go ("|command" pipes each job's PostScript into a Unix command).
 #include <windows.h>
 #include <winspool.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -84,29 +81,6 @@ bool AddQueue(const char* name, const char* port) {
   return true;
 }
 
-// Makes nPaper the paper of the printer's default settings.
-bool SetDefaultPaper(const char* name, short nPaper) {
-  PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-  HANDLE hPrinter = nullptr;
-  if (!::OpenPrinterA(const_cast<char*>(name), &hPrinter, &access)) return false;
-  const LONG size = ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(name), nullptr,
-                                          nullptr, 0);
-  bool bOk = false;
-  if (size > 0) {
-    std::vector<BYTE> buffer(static_cast<size_t>(size));
-    auto* pMode = reinterpret_cast<DEVMODEA*>(buffer.data());
-    if (::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(name), pMode, nullptr,
-                              DM_OUT_BUFFER) == IDOK) {
-      pMode->dmPaperSize = nPaper;
-      pMode->dmFields |= DM_PAPERSIZE;
-      PRINTER_INFO_9A info = {pMode};
-      bOk = ::SetPrinterA(hPrinter, 9, reinterpret_cast<BYTE*>(&info), 0) != 0;
-    }
-  }
-  ::ClosePrinter(hPrinter);
-  return bOk;
-}
-
 int Fail(const char* what) {
   std::printf("install_printer: %s failed (error %lu)\n", what, ::GetLastError());
   return 1;
@@ -116,24 +90,16 @@ int Fail(const char* what) {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::printf("usage: install_printer NAME PPD PORT [--default] [--paper N]\n");
+    std::printf("usage: install_printer NAME PPD PORT [--default]\n");
     return 2;
   }
   const char* name = argv[1];
-  bool bDefault = false;
-  short nPaper = 0;
-  for (int i = 4; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--default") == 0) bDefault = true;
-    if (std::strcmp(argv[i], "--paper") == 0 && i + 1 < argc) {
-      nPaper = static_cast<short>(std::atoi(argv[++i]));
-    }
-  }
+  const bool bDefault = argc > 4 && std::strcmp(argv[4], "--default") == 0;
   std::string dataFile;
   RemovePrinter(name);
   if (!CopyDescription(argv[2], dataFile)) return Fail("copying the printer description");
   if (!AddDriver(name, dataFile)) return Fail("adding the driver");
   if (!AddQueue(name, argv[3])) return Fail("adding the printer");
-  if (nPaper != 0 && !SetDefaultPaper(name, nPaper)) return Fail("setting the paper");
   if (bDefault && !::SetDefaultPrinterA(name)) return Fail("making it the default");
   std::printf("install_printer: %s ready%s\n", name, bDefault ? ", the default" : "");
   return 0;

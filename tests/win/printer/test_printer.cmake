@@ -3,8 +3,8 @@
 # PostScript driver, installed through the spooler as a printer's
 # installer would (install_printer). Its port pipes each job into
 # print-to-pdf, which writes it as VARNEL_PRINTER_DIR/TITLE.pdf. A second
-# printer of the same kind, with A4 paper by default, writes into a4/
-# there, for the tests that choose a printer. Nothing outside the build
+# printer of the same kind writes into second/ there, for the tests that
+# choose a printer. Nothing outside the build
 # folder changes: not the machine's print system, not its default printer.
 file(GLOB VARNEL_PPD /usr/share/ghostscript/*/lib/ghostpdf.ppd)
 if(NOT VARNEL_PPD)
@@ -13,7 +13,7 @@ if(NOT VARNEL_PPD)
 endif()
 list(GET VARNEL_PPD 0 VARNEL_PPD)
 set(VARNEL_PRINTER "Varnel Test Printer")
-set(VARNEL_PRINTER_A4 "Varnel Test Printer A4")
+set(VARNEL_PRINTER_2 "Varnel Test Printer 2")
 set(VARNEL_PRINTER_DIR ${CMAKE_BINARY_DIR}/printer)
 
 add_executable(install_printer ${CMAKE_CURRENT_LIST_DIR}/InstallPrinter.cpp)
@@ -23,8 +23,8 @@ target_link_libraries(install_printer PRIVATE winspool)
 set(to_pdf ${CMAKE_CURRENT_LIST_DIR}/print-to-pdf)
 add_test(NAME test_printer_setup COMMAND install_printer ${VARNEL_PRINTER} ${VARNEL_PPD}
   "|\"${to_pdf}\" \"${VARNEL_PRINTER_DIR}\"" --default)
-add_test(NAME test_printer_a4_setup COMMAND install_printer ${VARNEL_PRINTER_A4} ${VARNEL_PPD}
-  "|\"${to_pdf}\" \"${VARNEL_PRINTER_DIR}/a4\"" --paper 9)
-set_tests_properties(test_printer_setup test_printer_a4_setup PROPERTIES
+add_test(NAME test_printer_2_setup COMMAND install_printer ${VARNEL_PRINTER_2} ${VARNEL_PPD}
+  "|\"${to_pdf}\" \"${VARNEL_PRINTER_DIR}/second\"")
+set_tests_properties(test_printer_setup test_printer_2_setup PROPERTIES
   FIXTURES_SETUP test_printer FIXTURES_REQUIRED wine ENVIRONMENT "${VARNEL_WINE_ENV}"
   RESOURCE_LOCK wine_desktop PASS_REGULAR_EXPRESSION "ready" TIMEOUT 60)
