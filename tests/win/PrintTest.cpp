@@ -297,7 +297,7 @@ void ExpectPagesMatch(CShapesView* view, const std::string& title, const char* f
   view->pTarget = &page;
   view->OnFilePrint();
   view->pTarget = nullptr;
-  const std::vector<PagePixels> printed = RasterisedPages(title, kDpi, folder);
+  const std::vector<PixelImage> printed = RasterisedPages(title, kDpi, folder);
   *pnPrinted = printed.size();
   ASSERT_FALSE(printed.empty());
   ASSERT_LE(printed.size() + nFirstPage - 1, page.m_pages.size());
@@ -305,7 +305,7 @@ void ExpectPagesMatch(CShapesView* view, const std::string& title, const char* f
   for (size_t k = 0; k < printed.size(); ++k) {
     SCOPED_TRACE("printed page " + std::to_string(k + 1));
     const size_t nExported = k + nFirstPage - 1;
-    PagePixels exported{page.GetPageWidth(), page.GetPageHeight(), page.m_pages[nExported]};
+    PixelImage exported{page.GetPageWidth(), page.GetPageHeight(), page.m_pages[nExported]};
     WritePixmap(exported, title, "-exported-" + std::to_string(nExported + 1), folder);
     EXPECT_EQ(printed[k].width, page.GetDeviceCaps(PHYSICALWIDTH));
     EXPECT_EQ(printed[k].height, page.GetDeviceCaps(PHYSICALHEIGHT));
