@@ -228,6 +228,15 @@ void CheckPrintout(const std::vector<PixelImage>& printed) {
          std::to_string(printed.size()) + " PDF pages for the " + std::to_string(exported.size()) +
              " exported, at " + std::to_string(View()->m_nExportDpi) + " dpi");
   const POINT offset = View()->m_ptExportOffset;
+  // The badge's outline and letter are the sign's only black: a badge
+  // printed through its mask, which a printer cannot do, shows a black
+  // square of a thousand pixels or more.
+  if (printed.size() == 2 && exported.size() == 2) {
+    const int nPrinted = printed[1].Count(RGB(0, 0, 0)), nExported = exported[1].Count(RGB(0, 0, 0));
+    Expect(nPrinted < nExported + 200,
+           "the badge printed without its mask colour's square (" + std::to_string(nPrinted) +
+               " black pixels printed, " + std::to_string(nExported) + " exported)");
+  }
   for (size_t i = 0; i < printed.size() && i < exported.size(); ++i) {
     char path[MAX_PATH];
     std::snprintf(path, sizeof path, "%s\\print-%u.png", g_dir.c_str(), static_cast<unsigned>(i + 1));
