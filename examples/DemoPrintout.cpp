@@ -36,6 +36,12 @@ int OffsetOf(DWORD colour, const PixelImage& picture, int x, int y) {
   return kFarOffset;
 }
 
+std::string WindowText(HWND hWnd) {
+  char text[128] = {};
+  ::GetWindowTextA(hWnd, text, sizeof text);
+  return text;
+}
+
 bool Skipped(const std::vector<CRect>& skip, int x, int y) {
   return std::any_of(skip.begin(), skip.end(),
                      [&](const CRect& rc) { return rc.PtInRect(CPoint(x, y)) != FALSE; });
@@ -167,4 +173,12 @@ CRect InkBounds(const PixelImage& picture, const CRect& area) {
     }
   }
   return bounds.left > bounds.right ? CRect() : bounds;
+}
+
+bool PickInCombo(HWND hCombo, const std::string& entry, void (*pressKey)(HWND, UINT)) {
+  ::SetFocus(hCombo);
+  const int nCount = static_cast<int>(::SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < nCount; ++i) pressKey(hCombo, VK_UP);
+  for (int i = 0; i < nCount && WindowText(hCombo) != entry; ++i) pressKey(hCombo, VK_DOWN);
+  return WindowText(hCombo) == entry;
 }

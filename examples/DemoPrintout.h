@@ -41,6 +41,18 @@ struct PageComparison {
 // it. Pixels inside `skip` (page coordinates) are left out.
 PageComparison ComparePages(const PixelImage& printed, const PixelImage& page, POINT offset,
                             const std::vector<CRect>& skip);
+// The standard print dialogs as a user works them: their controls (dlgs.h)
+// and a drop-down list's entry picked with the arrow keys (pressKey presses
+// one on a window and lets it be handled), up to the top, then down until
+// it shows.
+constexpr int kPrintSetupPrinters = 0x470;  // cmb1
+constexpr int kPrintSetupPaper = 0x471;     // cmb2
+constexpr int kPrintPrinters = 0x473;       // cmb4: the print dialog's printers
+constexpr int kPortrait = 0x420, kLandscape = 0x421;  // rad1, rad2 in print setup
+constexpr int kPrintPages = 0x422;          // rad3: print the pages from .. to
+constexpr int kFromPage = 0x480, kToPage = 0x481, kCopies = 0x482;  // edt1..edt3
+bool PickInCombo(HWND hCombo, const std::string& entry, void (*pressKey)(HWND, UINT));
+
 // The smallest rectangle holding every pixel that is not white, inside
 // `area` (the picture's own coordinates); empty when there is none.
 CRect InkBounds(const PixelImage& picture, const CRect& area);

@@ -185,21 +185,6 @@ int CountMismatches(const PixelImage& a, const PixelImage& b) {
 
 HWND Dialog() { return ::GetLastActivePopup(g_pFrame->m_hWnd); }
 
-std::string ComboText(HWND hCombo) {
-  char text[128] = {};
-  ::GetWindowTextA(hCombo, text, sizeof text);
-  return text;
-}
-
-// An entry of a drop-down list picked with the arrow keys.
-bool PickInCombo(HWND hCombo, const std::string& entry) {
-  ::SetFocus(hCombo);
-  const int nCount = static_cast<int>(::SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < nCount; ++i) PressKey(hCombo, VK_UP);
-  for (int i = 0; i < nCount && ComboText(hCombo) != entry; ++i) PressKey(hCombo, VK_DOWN);
-  return ComboText(hCombo) == entry;
-}
-
 // Where the test printer writes its jobs (a Unix path), from the
 // environment the tour is run in; empty when there is no test printer.
 std::string PrinterFolder() {
@@ -477,8 +462,8 @@ const std::vector<TourStep>& Steps() {
          // The dialog's modal loop runs this tick: Letter, landscape, OK.
          const HWND hDlg = Dialog();
          Expect(hDlg != g_pFrame->m_hWnd, "File > Print Setup opened its dialog");
-         const bool bPaper = PickInCombo(::GetDlgItem(hDlg, 0x471), "Letter");  // cmb2
-         ::SendMessageA(::GetDlgItem(hDlg, 0x421), BM_CLICK, 0, 0);              // rad2
+         const bool bPaper = PickInCombo(::GetDlgItem(hDlg, kPrintSetupPaper), "Letter", &PressKey);
+         ::SendMessageA(::GetDlgItem(hDlg, kLandscape), BM_CLICK, 0, 0);
          PumpPending();
          Picture(hDlg, "print-setup");
          ::SendMessageA(::GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0);
@@ -534,7 +519,7 @@ const std::vector<TourStep>& Steps() {
          // printer is chosen; OK.
          const HWND hDlg = Dialog();
          char printer[128] = {};
-         ::GetWindowTextA(::GetDlgItem(hDlg, 0x473), printer, sizeof printer);  // cmb4
+         ::GetWindowTextA(::GetDlgItem(hDlg, kPrintPrinters), printer, sizeof printer);
          Expect(hDlg != g_pFrame->m_hWnd, std::string("File > Print opened its dialog on ") +
                                               printer);
          Picture(hDlg, "print");

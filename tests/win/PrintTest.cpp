@@ -191,22 +191,6 @@ void WithUser(const char* title, std::function<void(HWND)> user, const std::func
   ::KillTimer(nullptr, nTimer);
 }
 
-std::string ComboText(HWND hCombo) {
-  char text[128] = {};
-  ::GetWindowTextA(hCombo, text, sizeof text);
-  return text;
-}
-
-// Picks an entry of a drop-down list with the arrow keys, as a user does:
-// up to the top, then down until it shows.
-bool PickInCombo(HWND hCombo, const std::string& entry) {
-  ::SetFocus(hCombo);
-  const int nCount = static_cast<int>(::SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < nCount; ++i) PressKey(hCombo, VK_UP);
-  for (int i = 0; i < nCount && ComboText(hCombo) != entry; ++i) PressKey(hCombo, VK_DOWN);
-  return ComboText(hCombo) == entry;
-}
-
 void Click(HWND hDlg, int nID) {
   ::SendMessageA(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
   PumpPending();
@@ -219,21 +203,13 @@ void Retype(HWND hDlg, int nID, const char* text) {
   TypeText(hEdit, text);
 }
 
-// The standard dialogs' controls (dlgs.h).
-constexpr int kPrinterList = 0x473;       // cmb4: the print dialog's printers
-constexpr int kSetupPrinterList = 0x470;  // cmb1: print setup's printers
-constexpr int kPaperList = 0x471;         // cmb2: print setup's paper sizes
-constexpr int kPortrait = 0x420, kLandscape = 0x421;  // rad1, rad2 in print setup
-constexpr int kPagesChoice = 0x422;       // rad3: print the pages from .. to
-constexpr int kFromPage = 0x480, kToPage = 0x481, kCopies = 0x482;  // edt1..edt3
-
 // Print setup as a user fills it in: printer, paper, orientation, OK.
 void SetUpPrinter(const char* printer, const char* paper, bool bLandscape) {
   bool bPicked = false;
   WithUser("Print Setup",
            [&](HWND hDlg) {
-             bPicked = PickInCombo(::GetDlgItem(hDlg, kSetupPrinterList), printer) &&
-                       PickInCombo(::GetDlgItem(hDlg, kPaperList), paper);
+             bPicked = PickInCombo(::GetDlgItem(hDlg, kPrintSetupPrinters), printer, &PressKey) &&
+                       PickInCombo(::GetDlgItem(hDlg, kPrintSetupPaper), paper, &PressKey);
              Click(hDlg, bLandscape ? kLandscape : kPortrait);
              Click(hDlg, IDOK);
            },
@@ -406,9 +382,9 @@ TEST(PrintTest, PrintDialogChoosesThePrinterCopiesAndPages) {
   const Printout p = MakeShapesView(title);
   WithUser("Print",
            [](HWND hDlg) {
-             EXPECT_TRUE(PickInCombo(::GetDlgItem(hDlg, kPrinterList), VARNEL_PRINTER_2));
+             EXPECT_TRUE(PickInCombo(::GetDlgItem(hDlg, kPrintPrinters), VARNEL_PRINTER_2, &PressKey));
              Retype(hDlg, kCopies, "2");
-             Click(hDlg, kPagesChoice);
+             Click(hDlg, kPrintPages);
              Retype(hDlg, kFromPage, "2");
              Retype(hDlg, kToPage, "3");
              Click(hDlg, IDOK);
@@ -442,7 +418,7 @@ TEST(PrintTest, DialogPageRangePrintsThosePagesOnly) {
   const Printout p = MakeShapesView(title);
   WithUser("Print",
            [](HWND hDlg) {
-             Click(hDlg, kPagesChoice);
+             Click(hDlg, kPrintPages);
              Retype(hDlg, kFromPage, "2");
              Retype(hDlg, kToPage, "2");
              Click(hDlg, IDOK);
