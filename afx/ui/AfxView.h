@@ -11,7 +11,7 @@
 // The print job's record.
 struct VARNEL_API CPrintInfo {
   BOOL m_bPreview = FALSE;           // drawing for print preview
-  BOOL m_bDirect = FALSE;            // the default printer, without the print dialog
+  BOOL m_bDirect = FALSE;            // the application's printer, without the print dialog
   BOOL m_bContinuePrinting = TRUE;   // cleared by OnPrepareDC to end the job early
   UINT m_nCurPage = 1;               // the page being drawn
   UINT m_nNumPreviewPages = 1;
@@ -59,14 +59,17 @@ class VARNEL_API CView : public CWnd {
   // The print command (map it with ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)):
   // OnPreparePrinting; OnBeginPrinting; for each page OnPrepareDC (which
   // may end the job), StartPage, OnPrepareDC, OnPrint, EndPage; then
-  // EndDoc (AbortDoc after a failure) and OnEndPrinting.
+  // EndDoc (AbortDoc after a failure) and OnEndPrinting. A job the host
+  // abandons (AbortDoc on the context) stops there and is not ended.
   afx_msg void OnFilePrint();
 
  protected:
   // Sets the pages and calls DoPreparePrinting; FALSE cancels the job.
   virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
   // Finds the device to print on: the host's m_pTargetDC, else the
-  // default printer (m_bDirect) or the one the print dialog returns.
+  // application's printer (m_bDirect: the default one until the user chose
+  // another) or the one the print dialog returns, with the pages chosen
+  // there. Without a printer it says so and returns FALSE.
   BOOL DoPreparePrinting(CPrintInfo* pInfo);
   virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
