@@ -84,13 +84,10 @@ struct CanvasAxis {
   bool Usable() const { return world > 0 && world <= INT32_MAX && view > 0; }
   // The canvas pixel of a world coordinate.
   int64_t Pixel(LONG a) const { return RoundDiv(int64_t{a} * view, world); }
-  // The whole world coordinate whose canvas pixel is nearest to a's moved
-  // by d pixels: a plus (d * world - remainder of a's rounding) / view,
-  // which stays inside 64 bits for any 32-bit a and d.
-  LONG Moved(LONG a, LONG d) const {
-    const int64_t remainder = int64_t{a} * view - Pixel(a) * world;
-    return Clamp32(a + RoundDiv(int64_t{d} * world - remainder, view));
-  }
+  // a moved by the whole units nearest to d pixels. The window keeps where
+  // it lies between pixels: a picture moved by whole pixels is then drawn
+  // alike, and shapes keep their rounding.
+  LONG Moved(LONG a, LONG d) const { return Clamp32(a + RoundDiv(int64_t{d} * world, view)); }
 };
 
 CanvasAxis XAxis(const tagRECT& window, tagSIZE viewSize) {

@@ -34,10 +34,8 @@ VARNEL_API tagSIZE WorldToPixelDistance(tagSIZE world, tagSIZE viewSize, tagSIZE
 
 // The window a scroll by `pixels` asks for (a positive x moves the picture
 // left, the window right; a positive y moves it up, the window down): on
-// each axis with a distance, the whole world coordinate whose canvas
-// position is nearest to the window's own moved by the distance; an axis
-// without one keeps its coordinates. An axis whose window or view has no
-// size does not move.
+// each axis, moved by the whole world units nearest to the distance. An
+// axis whose window or view has no size does not move.
 VARNEL_API tagRECT WindowScrolledBy(const tagRECT& window, tagSIZE viewSize, tagSIZE pixels);
 
 // The whole pixels the picture moves when the window goes from `from` to

@@ -38,7 +38,8 @@ class FitScope {
 
 // Shows the windows `make` gives for the view's size until that size holds
 // still (true), or until the bars are seen flipping back and forth
-// (false). Through the view's SetWindow, so that an override takes part.
+// (false). Through the view's SetWindow, so that an override takes part,
+// with the default page and line sizes.
 template <class Make>
 bool ShowUntilStill(CViewW& view, Make make) {
   FitPasses passes;
@@ -188,18 +189,14 @@ void CViewW::ShowFitted(const tagRECT& rcRequest, bool bKeepOrigin, tagSIZE minS
   const FitScope fitting(m_nFitting);
   tagRECT request;
   CopyRectW(&request, &rcRequest);
-  tagRECT rc = request;
-  auto fit = [&](tagSIZE view) {
-    FitRectToView(rc, SCALE_FIT_BOTH, bKeepOrigin, view, minSize);
-    return rc;
+  tagRECT shown = request;  // the window last shown
+  auto fitted = [&](const tagRECT& from, tagSIZE view) {
+    shown = from;
+    FitRectToView(shown, SCALE_FIT_BOTH, bKeepOrigin, view, minSize);
+    return shown;
   };
-  if (ShowUntilStill(*this, [&](tagSIZE view) {
-        rc = request;
-        return fit(view);
-      })) {
-    return;
-  }
-  ShowUntilStill(*this, fit);
+  if (ShowUntilStill(*this, [&](tagSIZE view) { return fitted(request, view); })) return;
+  ShowUntilStill(*this, [&](tagSIZE view) { return fitted(shown, view); });
 }
 
 // The scale is kept as a ratio while resizes follow one another; any other
