@@ -90,6 +90,12 @@ TEST(ViewZoom, ZoomInStopsAtTheFloor) {
     EXPECT_EQ(size.cx, c.size.cx);
     EXPECT_EQ(size.cy, c.size.cy);
   }
+  // A floor of its own in each dimension; 8472 * (5000 / 8472) falls just
+  // short of 5000 in doubles.
+  tagSIZE narrow{0, 0};
+  ASSERT_TRUE(ZoomedSizeAboveFloor({8472, 20000}, 0.5, {5000, 3000}, &narrow));
+  EXPECT_EQ(narrow.cx, 5000);
+  EXPECT_EQ(narrow.cy, 11803);
   // Sixteen Ctrl+wheel notches on a 40000-unit window stop at the floor.
   tagSIZE size{40000, 30000};
   int nZooms = 0;
