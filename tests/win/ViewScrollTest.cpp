@@ -201,23 +201,54 @@ CPoint WorldAt(CTestViewW* view, CPoint client) {
   return client;
 }
 
+// A band pressed at (100, 100) and dragged to 41 pixels past the view's
+// right edge, then cancelled; point and rect as the tracker left them.
+CRubberband DragPastTheRightEdge(CTestViewW* view, CPoint* pPoint, CRect* pRect) {
+  view->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(540, 100));
+  view->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  CRubberband band(view, RBS_RECT | RBS_AUTOSCROLL);
+  UINT nFlags = 0;
+  *pPoint = CPoint(100, 100);
+  band.DoRubberband(nFlags, *pPoint, pRect);
+  return band;
+}
+
 }  // namespace
 
 // A band dragged past the view's right edge scrolls the view, and its
 // anchor stays on the world point it was pressed on.
 TEST_F(ViewScrollTest, ARubberBandPastTheEdgeScrollsAndKeepsItsAnchorOnTheWorld) {
   const CPoint anchorWorld = WorldAt(view, CPoint(100, 100));
-  view->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(540, 100));
-  view->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
-  CRubberband band(view, RBS_RECT | RBS_AUTOSCROLL);
-  UINT nFlags = 0;
-  CPoint point(100, 100);
+  CPoint point;
   CRect rect;
-  band.DoRubberband(nFlags, point, &rect);
+  const CRubberband band = DragPastTheRightEdge(view, &point, &rect);
   EXPECT_EQ(view->Window(), CRect(410, 10000, 5410, 5000)) << "41 pixels of 10 units";
   const CPoint anchorNow = WorldAt(view, band.m_ptStart);
   EXPECT_EQ(anchorNow, anchorWorld);
   EXPECT_EQ(point, CPoint(499, 100)) << "the band ends at the view's edge";
+}
+
+// The same where only about 20 pixels are left to scroll, at 12.3 units a
+// pixel: the anchor moves with the content by what the view really
+// scrolled, and stays on its world point.
+TEST_F(ViewScrollTest, ACutAutoScrollKeepsTheAnchorOnItsWorldPoint) {
+  view->SetWindowMax(CRect(-1000, 10000, 5400, 0), false);
+  view->SetWindow(CRect(-1000, 10000, 5150, 3850), true, {0, 0}, {0, 0});
+  ASSERT_EQ(view->View(), CRect(0, 0, 500, 500));
+  const CPoint anchorWorld = WorldAt(view, CPoint(100, 100));
+  CPoint point;
+  CRect rect;
+  const CRubberband band = DragPastTheRightEdge(view, &point, &rect);
+  EXPECT_EQ(view->Window().right, 5400) << "cut at the maximum window";
+  const LONG scrolled = 100 - band.m_ptStart.x;
+  EXPECT_GT(scrolled, 15);
+  EXPECT_LT(scrolled, 25);
+  const CPoint anchorNow = WorldAt(view, band.m_ptStart);
+  const double pixel = 6150.0 / 500;
+  EXPECT_LE(std::abs(anchorNow.x - anchorWorld.x), pixel);
+  EXPECT_LE(std::abs(anchorNow.y - anchorWorld.y), pixel);
+  EXPECT_EQ(point, CPoint(499, 100)) << "the band ends at the view's edge";
+  EXPECT_EQ(rect, CRect(band.m_ptStart.x, 100, 499, 100));
 }
 
 namespace {
@@ -315,32 +346,5 @@ TEST_P(ScrollSeamTest, AfterAnySequenceOfScrollsARepaintChangesOnlyEdges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScrollSeamTest, ::testing::Values(0, 1, 2));
-
-// The band dragged 41 pixels past the view's right edge where only about
-// 20 are left to scroll, at 12.3 units a pixel: the anchor moves with the
-// content by what the view really scrolled, and stays on its world point.
-TEST_F(ViewScrollTest, ACutAutoScrollKeepsTheAnchorOnItsWorldPoint) {
-  view->SetWindowMax(CRect(-1000, 10000, 5400, 0), false);
-  view->SetWindow(CRect(-1000, 10000, 5150, 3850), true, {0, 0}, {0, 0});
-  ASSERT_EQ(view->View(), CRect(0, 0, 500, 500));
-  const CPoint anchorWorld = WorldAt(view, CPoint(100, 100));
-  view->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(540, 100));
-  view->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
-  CRubberband band(view, RBS_RECT | RBS_AUTOSCROLL);
-  UINT nFlags = 0;
-  CPoint point(100, 100);
-  CRect rect;
-  band.DoRubberband(nFlags, point, &rect);
-  EXPECT_EQ(view->Window().right, 5400) << "cut at the maximum window";
-  const LONG scrolled = 100 - band.m_ptStart.x;
-  EXPECT_GT(scrolled, 15);
-  EXPECT_LT(scrolled, 25);
-  const CPoint anchorNow = WorldAt(view, band.m_ptStart);
-  const double pixel = 6150.0 / 500;
-  EXPECT_LE(std::abs(anchorNow.x - anchorWorld.x), pixel);
-  EXPECT_LE(std::abs(anchorNow.y - anchorWorld.y), pixel);
-  EXPECT_EQ(point, CPoint(499, 100)) << "the band ends at the view's edge";
-  EXPECT_EQ(rect, CRect(band.m_ptStart.x, 100, 499, 100));
-}
 
 }  // namespace
