@@ -8,8 +8,8 @@
 // really moved, and the band's end stays on the edge the pointer left by.
 #pragma once
 
-#include "afx/AfxArray.h"
-#include "afx/AfxView.h"
+#include "afx/base/AfxArray.h"
+#include "afx/ui/AfxView.h"
 #include "controls/RubberbandRules.h"
 
 class VARNEL_API CRubberband {

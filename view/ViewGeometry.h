@@ -11,7 +11,7 @@
 // (IsUsableWorldRect).
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // Scale mode bits: the low two bits are the fit mode.
 enum : unsigned int {

@@ -1,6 +1,6 @@
 #include "view/ViewW.h"
 
-#include "afx/AfxDiag.h"
+#include "afx/app/AfxDiag.h"
 #include "draw/WorldMapping.h"
 #include "frame/WorldGeometry.h"
 

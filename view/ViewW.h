@@ -29,8 +29,8 @@
 // both modes map alike wherever the isotropic one leaves them alone.
 #pragma once
 
-#include "afx/AfxArray.h"
-#include "afx/AfxView.h"
+#include "afx/base/AfxArray.h"
+#include "afx/ui/AfxView.h"
 #include "frame/WorldGeometry.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewScroll.h"
