@@ -20,6 +20,19 @@ BOOL CView::OnScroll(UINT /*nScrollCode*/, UINT /*nPos*/, BOOL /*bDoScroll*/) { 
 
 BOOL CView::OnScrollBy(CSize /*sizeScroll*/, BOOL /*bDoScroll*/) { return FALSE; }
 
+BOOL CView::ScrollContentBy(CSize sizeScroll, CSize* pMoved) {
+  m_bScrolledSet = false;
+  const BOOL bScrolled = OnScrollBy(sizeScroll, TRUE);
+  *pMoved = !bScrolled ? CSize(0, 0) : m_bScrolledSet ? m_sizeScrolled : sizeScroll;
+  m_bScrolledSet = false;
+  return bScrolled;
+}
+
+void CView::SetScrolledBy(CSize sizeMoved) {
+  m_bScrolledSet = true;
+  m_sizeScrolled = sizeMoved;
+}
+
 BOOL CView::PreCreateWindow(CREATESTRUCTA& cs) {
   // A view is a child that draws everything itself, its children excluded;
   // a bordered view gets the sunken client edge of today's windows.

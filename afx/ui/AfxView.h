@@ -52,9 +52,16 @@ class VARNEL_API CView : public CWnd {
   // outside printing. The base does nothing.
   virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
   // Scrolling slots a scrolling view fills in; the base scrolls nothing
-  // and says so (FALSE).
+  // and says so (FALSE). OnScrollBy returns whether the content moved (or,
+  // without bDoScroll, would move); a view that moves it by other than the
+  // pixel distance asked (cut at the end of its range, rounded to its own
+  // steps) says how far with SetScrolledBy before it returns.
   virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);
   virtual BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE);
+  // Scrolls through OnScrollBy and returns its result; *pMoved receives
+  // the pixel distance the content really moved: what the view said with
+  // SetScrolledBy, else the distance asked, and (0, 0) when nothing moved.
+  BOOL ScrollContentBy(CSize sizeScroll, CSize* pMoved);
 
   // The print command (map it with ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)):
   // OnPreparePrinting; OnBeginPrinting; for each page OnPrepareDC (which
@@ -77,6 +84,9 @@ class VARNEL_API CView : public CWnd {
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void PostNcDestroy() override;
+  // For OnScrollBy: the content moved by sizeMoved pixels, not by the
+  // distance asked.
+  void SetScrolledBy(CSize sizeMoved);
 
   afx_msg void OnPaint();
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
@@ -85,4 +95,7 @@ class VARNEL_API CView : public CWnd {
 
  private:
   void PrintPages(CDC* pDC, CPrintInfo* pInfo);
+
+  bool m_bScrolledSet = false;  // SetScrolledBy was called in this scroll
+  CSize m_sizeScrolled;
 };
