@@ -109,9 +109,7 @@ BOOL CAmountEdit::PreTranslateMessage(MSG* pMsg) {
   return TRUE;  // neither the default button nor Cancel fires from here
 }
 
-void CAmountEdit::OnKillfocus() {
-  if (GetModify() && CommitsOnFocusTo(*this, CWnd::GetFocus())) CloseAmount();
-}
+void CAmountEdit::OnKillfocus() { CommitOnLeaving(*this); }
 
 bool CAmountEdit::IsValidChar(int nChar) const {
   if (nChar == '\b') return true;
@@ -166,14 +164,9 @@ void DDX_AmountEdit(CDataExchange* pDX, int nIDC, CAmountEdit& rControl) {
   if (!rControl.m_bRequired && text.IsEmpty()) return;
 
   double value = 0.0;
-  if (!rControl.ConvertAmount(text, value, units)) {
-    NotifyAmount(pDX->m_pDlgWnd, rControl, WM_AMOUNTINVALID, nIDC, 0);
-    FailUnreadableAmount(pDX);
-  }
+  if (!rControl.ConvertAmount(text, value, units)) FailUnreadableAmount(pDX, nIDC, &rControl);
   if (!rControl.ValidateAmount(value, units, atLimit)) {
-    const CString prompt = AmountRangePrompt(rControl, units);
-    NotifyAmount(pDX->m_pDlgWnd, rControl, WM_AMOUNTINVALID, nIDC, 0);
-    FailAmountOutOfRange(pDX, prompt);
+    FailAmountOutOfRange(pDX, nIDC, &rControl, AmountRangePrompt(rControl, units));
   }
   if (rControl.GetModify()) {
     rControl.SetAmount(value, units, atLimit);
