@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CAmountBox, CComboBox)
   ON_CONTROL_REFLECT(CBN_KILLFOCUS, OnKillfocus)
   ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditchange)
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_AMOUNTACTIONDONE, OnActionDone)
 END_MESSAGE_MAP()
 
 CAmountBox::~CAmountBox() {
@@ -175,6 +176,11 @@ void CAmountBox::OnSelendok() {
 }
 
 void CAmountBox::OnKillfocus() { CommitOnLeaving(*this); }
+
+LRESULT CAmountBox::OnActionDone(WPARAM, LPARAM) {
+  EndRefusedAction(m_hWnd);
+  return 0;
+}
 
 void CAmountBox::OnEditchange() { m_bModify = true; }
 

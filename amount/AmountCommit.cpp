@@ -9,6 +9,9 @@ void NotifyAmount(CWnd* pDialog, CWnd& control, UINT message, int nIDC, LPARAM l
 
 namespace {
 
+// The user-interface thread's; its dialogs live on that one thread.
+HWND g_hWndRefusedAction = nullptr;
+
 void TellInvalid(CDataExchange* pDX, int nIDC, CWnd* pInvalid) {
   if (pInvalid != nullptr) NotifyAmount(pDX->m_pDlgWnd, *pInvalid, WM_AMOUNTINVALID, nIDC, 0);
 }
@@ -58,4 +61,16 @@ void CancelUserAction(HWND hWnd) {
   if ((::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0) {
     ::PostMessageA(hWnd, BM_SETSTATE, FALSE, 0);
   }
+}
+
+void NoteRefusedAction(HWND hWnd) {
+  g_hWndRefusedAction = hWnd;
+  // Posted messages come before the user's next input.
+  ::PostMessageA(hWnd, WM_AMOUNTACTIONDONE, 0, 0);
+}
+
+bool IsRefusedAction(HWND hWnd) { return hWnd != nullptr && hWnd == g_hWndRefusedAction; }
+
+void EndRefusedAction(HWND hWnd) {
+  if (hWnd == g_hWndRefusedAction) g_hWndRefusedAction = nullptr;
 }

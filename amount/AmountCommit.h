@@ -14,6 +14,10 @@
 // message box.
 #define WM_AMOUNTINVALID (WM_USER + 101)
 
+// Posted to a control by its refusal on being left: the user's action that
+// the refusal answered is over once it arrives.
+#define WM_AMOUNTACTIONDONE (WM_USER + 102)
+
 // Bit 30 of a WM_KEYDOWN's lParam: the key was down already (a repeat).
 constexpr LPARAM kRepeatedKeyDown = LPARAM{1} << 30;
 
@@ -43,18 +47,35 @@ VARNEL_API bool CommitsOnFocusTo(CWnd& control, CWnd* pFocus);
 // does not click).
 VARNEL_API void CancelUserAction(HWND hWnd);
 
+// The field refused on being left during the user's current action, until
+// its WM_AMOUNTACTIONDONE arrives (EndRefusedAction).
+VARNEL_API void NoteRefusedAction(HWND hWnd);
+VARNEL_API bool IsRefusedAction(HWND hWnd);
+VARNEL_API void EndRefusedAction(HWND hWnd);
+
 // Both controls' kill-focus handling: a modified control that the user
 // leaves for another window of its dialog commits. A refused commit takes
 // the focus back and cancels the action in the window that got the focus:
 // the click that left the field must not press OK (or tick a box) too,
-// and OK would bring the dialog's own refusal of the same entry. One
-// prompt for one user action.
+// and OK would bring the dialog's own refusal of the same entry. An action
+// that moves the focus twice (the dialog manager's mnemonic of a label
+// focuses the label, then the control after it) meets the same refusal
+// again: the focus comes back without a second prompt. One prompt for one
+// user action.
 template <class Control>
 void CommitOnLeaving(Control& control) {
   CWnd* pFocus = CWnd::GetFocus();
   if (!control.GetModify() || !CommitsOnFocusTo(control, pFocus)) return;
   const HWND hWndFocus = pFocus->m_hWnd;
-  if (!control.CloseAmount()) CancelUserAction(hWndFocus);
+  if (IsRefusedAction(control.m_hWnd)) {
+    const CRefusalScope refusal;
+    control.SetFocus();
+  } else if (control.CloseAmount()) {
+    return;
+  } else {
+    NoteRefusedAction(control.m_hWnd);
+  }
+  CancelUserAction(hWndFocus);
 }
 
 // The start of both controls' exchanges: attaches the control to dialog

@@ -41,6 +41,7 @@ BEGIN_MESSAGE_MAP(CAmountEdit, CEdit)
   ON_WM_CHAR()
   ON_WM_KEYDOWN()
   ON_MESSAGE(WM_PASTE, OnPaste)
+  ON_MESSAGE(WM_AMOUNTACTIONDONE, OnActionDone)
 END_MESSAGE_MAP()
 
 void CAmountEdit::SetAmount(double dAmount, unsigned int uUnits, bool bNoRound) {
@@ -110,6 +111,11 @@ BOOL CAmountEdit::PreTranslateMessage(MSG* pMsg) {
 }
 
 void CAmountEdit::OnKillfocus() { CommitOnLeaving(*this); }
+
+LRESULT CAmountEdit::OnActionDone(WPARAM, LPARAM) {
+  EndRefusedAction(m_hWnd);
+  return 0;
+}
 
 bool CAmountEdit::IsValidChar(int nChar) const {
   if (nChar == '\b') return true;
