@@ -8,6 +8,10 @@
 #include <cstring>
 #include <system_error>
 
+#if defined(__GLIBC__)
+#include <langinfo.h>
+#endif
+
 namespace {
 
 constexpr int kMaxDecimals = 1074;   // the longest exact expansion of a double's fraction
@@ -133,12 +137,15 @@ double Magnitude(const DecimalParts& parts) {
 }  // namespace
 
 const char* DecimalSeparatorChars() {
+#if defined(__GLIBC__)
+  // The same string localeconv reports, read straight from the locale's
+  // data: localeconv fills its whole record on every call.
+  const char* separator = nl_langinfo(RADIXCHAR);
+#else
   const std::lconv* conventions = std::localeconv();
-  if (conventions == nullptr || conventions->decimal_point == nullptr ||
-      conventions->decimal_point[0] == '\0') {
-    return ".";
-  }
-  return conventions->decimal_point;
+  const char* separator = conventions != nullptr ? conventions->decimal_point : nullptr;
+#endif
+  return separator == nullptr || separator[0] == '\0' ? "." : separator;
 }
 
 std::string DecimalSeparator() { return DecimalSeparatorChars(); }
