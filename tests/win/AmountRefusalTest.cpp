@@ -285,24 +285,26 @@ TEST_P(AmountRefusalTest, EscapeAndTheSystemCloseEndTheDialogWithoutAPrompt) {
   }
 }
 
+// Steps run once from a timer, inside whatever loop is pumping then.
+std::function<void()> g_timedSteps;
+
+void CALLBACK RunTimedSteps(HWND, UINT, UINT_PTR nID, DWORD) {
+  ::KillTimer(nullptr, nID);
+  g_timedSteps();
+}
+
 TEST_P(AmountRefusalTest, AModalDialogWithRefusedEntriesEndsWithCancel) {
-  // The steps run from a timer inside the dialog's own loop.
-  static std::function<void()> s_steps;
-  s_steps = [this] {
+  g_timedSteps = [this] {
     Refuse("ABX");
     Act('B');
     Act('t');
     Act('C');
   };
-  const TIMERPROC run = [](HWND, UINT, UINT_PTR nID, DWORD) {
-    ::KillTimer(nullptr, nID);
-    s_steps();
-  };
-  ::SetTimer(nullptr, 0, 1, run);
+  ::SetTimer(nullptr, 0, 1, &RunTimedSteps);  // runs in the dialog's own loop
   EXPECT_EQ(dlg.OpenModal(), IDCANCEL);
   EXPECT_EQ(Prompts(), (std::vector<std::string>{kPromptA, kPromptA}));
   EXPECT_EQ(Changes(), EventLog{"dialog OnCancel"});
-  s_steps = nullptr;
+  g_timedSteps = nullptr;
 }
 
 TEST_P(AmountRefusalTest, TheDialogsRefusalCommitsNothingWhereTheFocusWas) {
