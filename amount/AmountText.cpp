@@ -1,11 +1,15 @@
 #include "amount/AmountText.h"
 
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <string>
+
+#if defined(__GLIBC__)
+#include <langinfo.h>
+#endif
 
 namespace {
 
@@ -19,6 +23,18 @@ bool IsSpace(char c) {
   const auto byte = static_cast<unsigned char>(c);
   if (byte > ' ' && byte < 0x7F) return false;
   return std::isspace(byte) != 0;
+}
+
+// The string DecimalSeparatorChars gives; under glibc read straight from
+// the locale's data, where localeconv fills its whole record on every call
+// (an eighth of a conversion's time).
+const char* ParseSeparator() {
+#if defined(__GLIBC__)
+  const char* separator = nl_langinfo(RADIXCHAR);
+  return separator == nullptr || separator[0] == '\0' ? "." : separator;
+#else
+  return DecimalSeparatorChars();
+#endif
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -136,7 +152,7 @@ bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits, int
   const char* bar = marks.bar;
   if (bar != nullptr && marks.period) return false;
 
-  const char* separator = DecimalSeparatorChars();
+  const char* separator = ParseSeparator();
   double amount = 0.0;
   std::size_t numberLength = 0;
   if (!ReadPlainAmount(text, separator, numberLength, amount)) {
