@@ -1,7 +1,5 @@
 #include "afx/AfxDataExchange.h"
 
-#include "afx/AfxModule.h"
-
 // ---- CDataExchange ------------------------------------------------------------------
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
@@ -54,40 +52,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 }
 
 // ---- strings and message boxes ------------------------------------------------------
-
-namespace {
-
-HMODULE FrameworkModule() {
-  HMODULE hModule = nullptr;
-  ::GetModuleHandleExA(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCSTR>(&FrameworkModule), &hModule);
-  return hModule;
-}
-
-BOOL LoadFrom(HINSTANCE hInstance, UINT nID, CString& rString) {
-  char buffer[1024];
-  const int nLength = ::LoadStringA(hInstance, nID, buffer, static_cast<int>(sizeof buffer));
-  if (nLength <= 0) return FALSE;
-  rString = CString(buffer, nLength);
-  return TRUE;
-}
-
-}  // namespace
-
-BOOL AfxLoadString(UINT nID, CString& rString) {
-  if (LoadFrom(AfxGetResourceHandle(), nID, rString)) return TRUE;
-  for (CDynLinkLibrary* pLibrary = AfxGetModuleState()->m_libraryList; pLibrary != nullptr;
-       pLibrary = pLibrary->m_pNextDLL) {
-    if (pLibrary->m_hResource != nullptr && LoadFrom(pLibrary->m_hResource, nID, rString)) {
-      return TRUE;
-    }
-  }
-  // Our own prompts, also when the library could not register itself.
-  if (LoadFrom(FrameworkModule(), nID, rString)) return TRUE;
-  rString.Empty();
-  return FALSE;
-}
 
 CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString) {
   CString result;
