@@ -14,7 +14,13 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
   ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* pInfo) {
+  // A job whose length nobody set (the maximum page left as it was) is
+  // one page long.
+  if (pInfo != nullptr) {
+    pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
+  }
+}
 
 BOOL CView::OnScroll(UINT /*nScrollCode*/, UINT /*nPos*/, BOOL /*bDoScroll*/) { return FALSE; }
 

@@ -25,6 +25,23 @@ class CTestView : public CView {
   }
 };
 
+// Prints onto a small stand-in page; its preparation only finds the
+// device, as most hosts' does, unless told the document's length.
+class CPrintingView : public CView {
+ public:
+  CPageDC page{16, 16};
+  UINT nMaxPage = 0;  // 0: not set
+  int nPrinted = 0;
+
+  void OnDraw(CDC*) override {}
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+    pInfo->m_pTargetDC = &page;
+    if (nMaxPage != 0) pInfo->SetMaxPage(nMaxPage);
+    return DoPreparePrinting(pInfo);
+  }
+  void OnPrint(CDC*, CPrintInfo*) override { ++nPrinted; }
+};
+
 // Frames and views delete themselves with their windows.
 class ViewTest : public ::testing::Test {
  protected:
@@ -80,6 +97,20 @@ TEST_F(ViewTest, WindowContextsCoverClientAreaAndFrame) {
   client.FillSolidRect(0, 0, 5, 5, kRed);
   EXPECT_EQ(client.GetPixel(2, 2), kRed);
   EXPECT_FALSE(view.OnScrollBy(CSize(0, 10))) << "a plain view does not scroll";
+}
+
+TEST_F(ViewTest, AJobOfUnknownLengthPrintsOnePage) {
+  for (const UINT nMaxPage : {0u, 3u}) {
+    auto& printing = *new CPrintingView;
+    ASSERT_TRUE(printing.Create(nullptr, nullptr, 0, CRect(0, 0, 5, 5), &frame, 300));
+    printing.nMaxPage = nMaxPage;
+    printing.OnFilePrint();
+    const int nExpected = nMaxPage == 0 ? 1 : 3;
+    EXPECT_EQ(printing.nPrinted, nExpected);
+    EXPECT_EQ(printing.page.m_pages.size(), static_cast<size_t>(nExpected));
+    EXPECT_EQ(printing.page.m_nDocsEnded, 1);
+    printing.DestroyWindow();
+  }
 }
 
 }  // namespace
