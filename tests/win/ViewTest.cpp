@@ -50,6 +50,7 @@ class ViewTest : public ::testing::Test {
     ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 10, 10), &frame,
                             AFX_IDW_PANE_FIRST));
     frame.SetActiveView(&view);
+    frame.RecalcLayout();
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
     PumpPending();
@@ -113,6 +114,21 @@ TEST_F(ViewTest, AJobOfUnknownLengthPrintsOnePage) {
   }
 }
 
+TEST_F(ViewTest, ActivatingASecondViewMovesNoWindow) {
+  auto& second = *new CTestView;
+  ASSERT_TRUE(second.Create(nullptr, nullptr, WS_VISIBLE, CRect(5, 5, 60, 40), &frame,
+                            AFX_IDW_PANE_FIRST + 1));
+  frame.SetActiveView(&second);
+  second.SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame.m_hWnd),
+                     MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  EXPECT_EQ(frame.GetActiveView(), &second);
+  EXPECT_EQ(ClientOf(second), CRect(0, 0, 55, 35));
+  // The first pane, not the active view, fills the frame.
+  frame.MoveWindow(0, 0, 400, 300);
+  EXPECT_EQ(ClientOf(second), CRect(0, 0, 55, 35));
+  EXPECT_EQ(ClientOf(view), ClientOf(frame));
+}
+
 }  // namespace
 
 // ---- lifetime, command routing and the exception boundary -------------------------
@@ -163,6 +179,21 @@ BEGIN_MESSAGE_MAP(CCountedFrame, CFrameWnd)
   ON_COMMAND(ID_FRAME, OnFrame)
 END_MESSAGE_MAP()
 
+// A view whose window refuses to be created.
+class CRefusingView : public CCountedView {
+  DECLARE_DYNCREATE(CRefusingView)
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCTA) { return -1; }
+  DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CRefusingView, CView)
+
+BEGIN_MESSAGE_MAP(CRefusingView, CCountedView)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
 // A window whose creation throws: the creation fails instead.
 class CThrowingWnd : public CWnd {
  protected:
@@ -208,6 +239,17 @@ TEST(FrameAndView, DeleteThemselvesOnceWhicheverWayTheyEnd) {
   pFrame->DestroyWindow();
   EXPECT_EQ(g_liveFrames, 0);
   g_routed.clear();
+}
+
+TEST(FrameAndView, AViewThatCannotBeCreatedFailsTheFrame) {
+  CCreateContext context;
+  context.m_pNewViewClass = RUNTIME_CLASS(CRefusingView);
+  auto* pFrame = new CCountedFrame;
+  EXPECT_FALSE(pFrame->Create(nullptr, "Refused", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                              nullptr, nullptr, 0, &context));
+  // Both deleted themselves, once.
+  EXPECT_EQ(g_liveViews, 0);
+  EXPECT_EQ(g_liveFrames, 0);
 }
 
 TEST(FrameAndView, CommandsGoToTheViewFirstThenTheFrame) {
