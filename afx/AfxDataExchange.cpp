@@ -1,14 +1,24 @@
 #include "afx/AfxDataExchange.h"
 
+#include "afx/AfxDiag.h"
+
 // ---- CDataExchange ------------------------------------------------------------------
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-  m_hWndLastControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+  const HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+  if (hWndCtrl == nullptr) {
+    // The dialog's code and its template disagree: nothing of this item
+    // (or after it) is exchanged, and the data stays as it was.
+    AfxTrace("Error: no data exchange control with ID %d (0x%04X).\n", nIDC,
+             static_cast<unsigned>(nIDC));
+    AfxThrowNotSupportedException();
+  }
+  m_hWndLastControl = hWndCtrl;
   m_bEditLastControl = FALSE;
-  return m_hWndLastControl;
+  return hWndCtrl;
 }
 
 HWND CDataExchange::PrepareEditCtrl(int nIDC) {
@@ -32,10 +42,10 @@ void CDataExchange::Fail() {
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
   if (rControl.m_hWnd != nullptr) return;
   const HWND hWndControl = pDX->PrepareCtrl(nIDC);
-  if (hWndControl == nullptr || !rControl.SubclassWindow(hWndControl)) {
-    // A missing item or one attached to another object: the dialog's code
-    // and its template disagree.
-    AfxThrowResourceException();
+  if (!rControl.SubclassWindow(hWndControl)) {
+    // Attached to another object already: the dialog's code is at fault.
+    AfxTrace("Error: data exchange control with ID %d is attached already.\n", nIDC);
+    AfxThrowNotSupportedException();
   }
 }
 

@@ -121,7 +121,12 @@ DWORD CDialog::GetDefID() const { return static_cast<DWORD>(SendMessage(DM_GETDE
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
 
 BOOL CDialog::OnInitDialog() {
-  UpdateData(FALSE);
+  // A dialog whose data cannot be loaded (its code names a control the
+  // template lacks) has been reported and ends at once with -1.
+  if (!UpdateData(FALSE)) {
+    EndDialog(-1);
+    return FALSE;
+  }
   return TRUE;
 }
 

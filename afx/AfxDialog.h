@@ -35,7 +35,8 @@ class VARNEL_API CDialog : public CWnd {
   DWORD GetDefID() const;
 
   // Loads the controls from the data (UpdateData(FALSE)); TRUE lets the
-  // system focus the first control.
+  // system focus the first control. When the loading fails the dialog ends
+  // with -1.
   virtual BOOL OnInitDialog();
   // Keystrokes go through the dialog manager (Tab, Enter, Escape).
   BOOL PreTranslateMessage(MSG* pMsg) override;

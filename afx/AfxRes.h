@@ -12,3 +12,7 @@
 #define AFX_IDP_PARSE_REAL_RANGE 0xF113
 // "Enter no more than %1 characters."
 #define AFX_IDP_PARSE_STRING_SIZE 0xF114
+// "An unsupported operation was attempted."
+#define AFX_IDP_NOT_SUPPORTED 0xF115
+// "Internal application error."
+#define AFX_IDP_INTERNAL_FAILURE 0xF116

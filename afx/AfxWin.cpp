@@ -486,6 +486,14 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     // The user has been told already (Fail's caller showed the prompt).
     e->Delete();
     return FALSE;
+  } catch (CException* e) {
+    // A fault of the dialog's code (a control its template lacks) or of
+    // the system: told here; the data not yet exchanged stays as it was.
+    const bool bNotSupported = e->IsKindOf(RUNTIME_CLASS(CNotSupportedException));
+    e->Delete();
+    AfxMessageBox(bNotSupported ? AFX_IDP_NOT_SUPPORTED : AFX_IDP_INTERNAL_FAILURE,
+                  MB_ICONEXCLAMATION);
+    return FALSE;
   }
   return TRUE;
 }

@@ -92,6 +92,9 @@ class VARNEL_API CWnd : public CCmdTarget {
   static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
   // ---- data exchange ------------------------------------------------------------
+  // Runs DoDataExchange: TRUE saves the controls into the data, FALSE loads
+  // them. FALSE when an entry was refused (the user was told) or the
+  // exchange failed (a control the dialog lacks: reported with a prompt).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
   // ---- window state and text --------------------------------------------------
