@@ -85,10 +85,22 @@ int CDialog::DoModal() {
   return m_nModalResult;
 }
 
+namespace {
+
+// A modeless dialog given no parent belongs to the application's main
+// window: it stays above it and goes with it.
+HWND ModelessParent(CWnd* pParentWnd) {
+  if (pParentWnd != nullptr) return pParentWnd->m_hWnd;
+  CWnd* pMainWnd = AfxGetMainWnd();
+  return pMainWnd != nullptr && ::IsWindow(pMainWnd->m_hWnd) ? pMainWnd->m_hWnd : nullptr;
+}
+
+}  // namespace
+
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd) {
   m_lpszTemplateName = lpszTemplateName;
   m_pParentWnd = pParentWnd;
-  return CreateDlgIndirect(LoadTemplate(), pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr);
+  return CreateDlgIndirect(LoadTemplate(), ModelessParent(pParentWnd));
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
@@ -97,8 +109,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd) {
   m_pParentWnd = pParentWnd;
-  return CreateDlgIndirect(lpDialogTemplate,
-                           pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr);
+  return CreateDlgIndirect(lpDialogTemplate, ModelessParent(pParentWnd));
 }
 
 void CDialog::EndDialog(int nResult) {

@@ -21,7 +21,8 @@ class VARNEL_API CDialog : public CWnd {
   BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
   virtual int DoModal();
 
-  // Modeless: the window lives until DestroyWindow.
+  // Modeless: the window lives until DestroyWindow. Without a parent the
+  // application's main window owns it.
   BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);

@@ -145,6 +145,18 @@ TEST_F(DialogTest, DialogEndedInOnInitDialogReturnsAtOnce) {
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
 
+TEST_F(DialogTest, ModelessDialogWithoutParentBelongsToTheMainWindow) {
+  auto* pMain = new CFrameWnd;
+  ASSERT_TRUE(pMain->Create(nullptr, "Main"));
+  TestApp().m_pMainWnd = pMain;
+  CDialog modeless;
+  EXPECT_TRUE(modeless.CreateIndirect(m_template->Get()));
+  EXPECT_EQ(::GetWindow(modeless.m_hWnd, GW_OWNER), pMain->m_hWnd);
+  modeless.DestroyWindow();
+  TestApp().m_pMainWnd = nullptr;  // before the frame goes: no quit message
+  pMain->DestroyWindow();
+}
+
 TEST_F(DialogTest, CancelEndsWithoutSaving) {
   CFieldDialog dlg(*m_template);
   dlg.m_strOther = "kept";
