@@ -1,8 +1,13 @@
 // The window machinery: the handle map, the creation hook that attaches an
 // object to its window before the window's first message, the window
 // procedure that dispatches through the message maps, and reflection of
-// control notifications. The framework runs on one user-interface thread,
-// so this state has no lock.
+// control notifications.
+//
+// Windows may be created and used on several threads. The objects attached
+// to windows are found from any thread (the permanent map has a lock); what
+// a thread is doing stays its own: the object waiting for its next window,
+// the message it is handling, the dialog whose data it is exchanging, and
+// the temporary objects FromHandle gave it.
 #include "afx/AfxWin.h"
 
 #include "afx/AfxControls.h"
@@ -10,64 +15,71 @@
 #include "afx/AfxDataExchange.h"
 #include "afx/AfxMenu.h"
 #include "afx/AfxException.h"
+#include "afx/AfxThreadLocal.h"
 
 #include <algorithm>
 #include <exception>
 #include <map>
+#include <mutex>
 #include <vector>
 
 namespace {
 
 struct ThreadState {
   HHOOK hHookCbt = nullptr;
-  CWnd* pWndInit = nullptr;  // the object waiting for the next created window
-  MSG lastSentMsg = {};      // the message being handled, for Default()
-  // The hook procedure lives in this library: it goes when the library
-  // is unloaded.
+  CWnd* pWndInit = nullptr;          // the object waiting for the next created window
+  MSG lastSentMsg = {};              // the message being handled, for Default()
+  bool bReportingException = false;  // a prompt about an exception is up
+  // Temporary objects for windows that have none of their own. They never
+  // subclass, so dropping one only forgets its handle.
+  std::vector<CWnd*> temps;
+
+  ThreadState() = default;
+  ThreadState(const ThreadState&) = delete;
+  ThreadState& operator=(const ThreadState&) = delete;
   ~ThreadState() {
+    ClearTemps();
+    // The hook procedure lives in this library: the hook goes with the
+    // thread, or before the library is unloaded.
     if (hHookCbt != nullptr) ::UnhookWindowsHookEx(hHookCbt);
+  }
+  void ClearTemps() {
+    for (CWnd* pWnd : temps) {
+      pWnd->m_hWnd = nullptr;
+      delete pWnd;
+    }
+    temps.clear();
   }
 };
 
 ThreadState& State() {
-  static ThreadState state;
-  return state;
+  static auto* state = new CThreadLocal<ThreadState>;
+  return *state->Get();
 }
 
-std::map<HWND, CWnd*>& PermanentMap() {
-  static std::map<HWND, CWnd*> map;
-  return map;
-}
-
-// Temporary objects for windows that have none of their own. They never
-// subclass, so dropping one only forgets its handle.
-struct TempObjects {
-  std::vector<CWnd*> objects;
-  ~TempObjects() { Clear(); }
-  void Clear() {
-    for (CWnd* pWnd : objects) {
-      pWnd->m_hWnd = nullptr;
-      delete pWnd;
-    }
-    objects.clear();
-  }
+// The objects attached to windows, of every thread. Never destroyed:
+// objects that are static may detach after every other static is gone.
+struct PermanentMap {
+  std::mutex mutex;
+  std::map<HWND, CWnd*> map;
 };
 
-TempObjects& Temps() {
-  static TempObjects temps;
-  return temps;
+PermanentMap& Permanent() {
+  static auto* map = new PermanentMap;
+  return *map;
 }
 
 template <class T>
 T* TempObject(HWND hWnd, const CRuntimeClass* pClass) {
-  for (CWnd* pWnd : Temps().objects) {
+  std::vector<CWnd*>& temps = State().temps;
+  for (CWnd* pWnd : temps) {
     if (pWnd->m_hWnd == hWnd && pWnd->GetRuntimeClass() == pClass) {
       return static_cast<T*>(pWnd);
     }
   }
   T* pNew = new T;
   pNew->m_hWnd = hWnd;
-  Temps().objects.push_back(pNew);
+  temps.push_back(pNew);
   return pNew;
 }
 
@@ -101,7 +113,7 @@ LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
 LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {
   // One prompt at a time: the message box pumps messages, and a handler
   // that throws again must not stack prompts on top of each other.
-  static bool bReporting = false;
+  bool& bReporting = State().bReportingException;
   if (!bReporting) {
     bReporting = true;
     CString text("An unexpected error stopped the last operation.");
@@ -131,11 +143,15 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
     // WM_NCDESTROY; they are detached here, just before the window and
     // its children go.
     std::vector<CWnd*> attachedOnly;
-    for (const auto& entry : PermanentMap()) {
-      CWnd* pWnd = entry.second;
-      if (pWnd->m_pfnSuper == nullptr &&
-          (entry.first == hWnd || ::IsChild(hWnd, entry.first))) {
-        attachedOnly.push_back(pWnd);
+    {
+      PermanentMap& permanent = Permanent();
+      const std::lock_guard<std::mutex> lock(permanent.mutex);
+      for (const auto& entry : permanent.map) {
+        CWnd* pWnd = entry.second;
+        if (pWnd->m_pfnSuper == nullptr &&
+            (entry.first == hWnd || ::IsChild(hWnd, entry.first))) {
+          attachedOnly.push_back(pWnd);
+        }
       }
     }
     for (CWnd* pWnd : attachedOnly) pWnd->Detach();
@@ -168,7 +184,7 @@ BOOL AfxUnhookWindowCreate() {
 }
 
 void AfxDeleteTempMap() {
-  Temps().Clear();
+  State().ClearTemps();
   CDC::DeleteTempMap();
   CGdiObject::DeleteTempMap();
   CMenu::DeleteTempMap();
@@ -185,8 +201,8 @@ CScrollBar* AfxScrollBarFromHandle(HWND hWnd) {
 
 LPCSTR AfxDefaultWndClass() {
   static const char kClassName[] = "VarnelWnd";
-  static bool registered = false;
-  if (!registered) {
+  // Registered once, whichever thread asks first.
+  static const bool bRegistered = [] {
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &::DefWindowProcA;
@@ -194,8 +210,9 @@ LPCSTR AfxDefaultWndClass() {
     wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     wc.lpszClassName = kClassName;
-    registered = ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+    return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  }();
+  static_cast<void>(bRegistered);
   return kClassName;
 }
 
@@ -274,9 +291,10 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-  const auto& map = PermanentMap();
-  const auto it = map.find(hWnd);
-  return it == map.end() ? nullptr : it->second;
+  PermanentMap& permanent = Permanent();
+  const std::lock_guard<std::mutex> lock(permanent.mutex);
+  const auto it = permanent.map.find(hWnd);
+  return it == permanent.map.end() ? nullptr : it->second;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -286,21 +304,26 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
-  if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr) {
-    return FALSE;
+  if (hWndNew == nullptr || m_hWnd != nullptr) return FALSE;
+  {
+    PermanentMap& permanent = Permanent();
+    const std::lock_guard<std::mutex> lock(permanent.mutex);
+    if (!permanent.map.emplace(hWndNew, this).second) return FALSE;
+    m_hWnd = hWndNew;
   }
   EnsureCbtHook();  // to hear of the window's destruction
-  PermanentMap()[hWndNew] = this;
-  m_hWnd = hWndNew;
   return TRUE;
 }
 
 HWND CWnd::Detach() {
   const HWND hWnd = m_hWnd;
   if (hWnd == nullptr) return nullptr;
-  auto& map = PermanentMap();
-  const auto it = map.find(hWnd);
-  if (it != map.end() && it->second == this) map.erase(it);
+  {
+    PermanentMap& permanent = Permanent();
+    const std::lock_guard<std::mutex> lock(permanent.mutex);
+    const auto it = permanent.map.find(hWnd);
+    if (it != permanent.map.end() && it->second == this) permanent.map.erase(it);
+  }
   // A window left with our procedure and no object would lose its own.
   if (m_pfnSuper != nullptr && ::IsWindow(hWnd) &&
       ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == WndProcValue()) {

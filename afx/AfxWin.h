@@ -57,8 +57,9 @@ class VARNEL_API CWnd : public CCmdTarget {
   HWND GetSafeHwnd() const { return m_hWnd; }
 
   // ---- the handle map -------------------------------------------------------
-  // The object attached to hWnd; for a window without one, a temporary
-  // object that lives until the application's next idle time.
+  // The object attached to hWnd, whichever thread attached it; for a window
+  // without one, a temporary object of the calling thread, which lives
+  // until that thread's next idle time (AfxDeleteTempMap) or its end.
   static CWnd* FromHandle(HWND hWnd);
   // The attached object, or null.
   static CWnd* FromHandlePermanent(HWND hWnd);
@@ -297,7 +298,8 @@ class VARNEL_API CWnd : public CCmdTarget {
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Makes the next window this thread creates belong to pWnd: it is attached
-// and subclassed before its first message. Each call is paired with
+// and subclassed before its first message (windows other threads create
+// meanwhile are not concerned). Each call is paired with
 // AfxUnhookWindowCreate, which reports whether the window was taken.
 VARNEL_API void AfxHookWindowCreate(CWnd* pWnd);
 VARNEL_API BOOL AfxUnhookWindowCreate();
@@ -330,8 +332,8 @@ class VARNEL_API CWinApp : public CCmdTarget {
   virtual BOOL PumpMessage();
   // Offers the message to the windows from its target up; TRUE eats it.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
-  // Idle-time work; releases the temporary window objects. TRUE asks for
-  // more idle time.
+  // Idle-time work; releases the calling thread's temporary objects. TRUE
+  // asks for more idle time.
   virtual BOOL OnIdle(LONG lCount);
   // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
   // string ID (or help context; 0 when the prompt was given as text).
@@ -375,6 +377,6 @@ VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 // system's cache; null when there is none.
 VARNEL_API HANDLE AfxLoadImageResource(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType);
 VARNEL_API void AfxPostQuitMessage(int nExitCode);
-// Frees the temporary objects handed out by FromHandle: windows, device
-// contexts, drawing objects, menus.
+// Frees the temporary objects FromHandle handed out to the calling thread:
+// windows, device contexts, drawing objects, menus. Other threads' stay.
 VARNEL_API void AfxDeleteTempMap();
