@@ -29,6 +29,7 @@ struct ThreadState {
   HHOOK hHookCbt = nullptr;
   CWnd* pWndInit = nullptr;          // the object waiting for the next created window
   MSG lastSentMsg = {};              // the message being handled, for Default()
+  HWND hWndLockoutNotify = nullptr;  // the window whose data UpdateData is exchanging
   bool bReportingException = false;  // a prompt about an exception is up
   // Temporary objects for windows that have none of their own. They never
   // subclass, so dropping one only forgets its handle.
@@ -450,6 +451,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   const HWND hWndControl = reinterpret_cast<HWND>(lParam);
   int nCode = HIWORD(wParam);
   if (hWndControl != nullptr) {
+    // Held back while this window's data is exchanged (see UpdateData).
+    if (State().hWndLockoutNotify == m_hWnd) return TRUE;
     LRESULT result = 0;
     if (ReflectToChild(hWndControl, WM_COMMAND, wParam, lParam, &result)) return TRUE;
   } else {
@@ -501,7 +504,33 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
   return FALSE;
 }
 
+namespace {
+
+// Holds back the control notifications to one window for its lifetime (the
+// first of nested exchanges decides which window).
+class CNotifyLockout {
+ public:
+  explicit CNotifyLockout(HWND hWnd)
+      : m_state(State()), m_hWndOld(m_state.hWndLockoutNotify) {
+    if (m_hWndOld == nullptr) m_state.hWndLockoutNotify = hWnd;
+  }
+  ~CNotifyLockout() { m_state.hWndLockoutNotify = m_hWndOld; }
+  CNotifyLockout(const CNotifyLockout&) = delete;
+  CNotifyLockout& operator=(const CNotifyLockout&) = delete;
+
+ private:
+  ThreadState& m_state;
+  HWND m_hWndOld;
+};
+
+}  // namespace
+
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+  // The controls' notifications to this window wait until the exchange is
+  // done: loading a field sends its EN_CHANGE, and a handler that runs
+  // UpdateData itself would run inside the load, before the fields it
+  // reads are loaded.
+  const CNotifyLockout lockout(m_hWnd);
   CDataExchange dx(this, bSaveAndValidate);
   try {
     DoDataExchange(&dx);
