@@ -263,9 +263,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     pHandlerInfo->pTarget = this;
     return TRUE;
   }
-  // The thunks of ID ranges read the ID, those of updates the CCmdUI.
-  pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
-  return TRUE;
+  // The thunks of ID ranges read the ID, those of updates the CCmdUI. An
+  // update handler that called ContinueRouting leaves the update to the
+  // next target of the route (its thunk answers 0).
+  const LRESULT lResult = pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
+  return nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) ? lResult != 0 : TRUE;
 }
 
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
@@ -446,6 +448,23 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   return TRUE;
 }
 
+namespace {
+
+// Asks a command's update handlers whether it is enabled, changing nothing.
+class CTestCmdUI : public CCmdUI {
+ public:
+  BOOL m_bEnabled = TRUE;
+  void Enable(BOOL bOn) override {
+    m_bEnabled = bOn;
+    m_bEnableChanged = TRUE;
+  }
+  void SetCheck(int) override {}
+  void SetRadio(BOOL) override {}
+  void SetText(LPCSTR) override {}
+};
+
+}  // namespace
+
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT nID = LOWORD(wParam);
   const HWND hWndControl = reinterpret_cast<HWND>(lParam);
@@ -456,7 +475,14 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (ReflectToChild(hWndControl, WM_COMMAND, wParam, lParam, &result)) return TRUE;
   } else {
-    nCode = 0;  // a menu command or an accelerator
+    // A menu command or an accelerator: one its update handler disables
+    // (it may have become disabled since its menu was shown) is dropped.
+    if (nID == 0) return FALSE;
+    CTestCmdUI state;
+    state.m_nID = nID;
+    OnCmdMsg(nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state);
+    if (!state.m_bEnabled) return TRUE;
+    nCode = 0;
   }
   return OnCmdMsg(nID, nCode);
 }

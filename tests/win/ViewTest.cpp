@@ -143,6 +143,8 @@ constexpr UINT ID_BOTH = 40001;   // handled by the view and the frame
 constexpr UINT ID_FRAME = 40002;  // by the frame only
 constexpr UINT ID_THROW = 40003;  // the view's handler throws
 constexpr UINT ID_THROW_USER = 40004;  // it refuses, the user told already
+constexpr UINT ID_DISABLED = 40005;    // the view's update handler disables it
+constexpr UINT ID_PASSED_ON = 40006;   // the view's passes the update on; the frame's disables
 
 class CCountedView : public CView {
  public:
@@ -154,6 +156,10 @@ class CCountedView : public CView {
   afx_msg void OnBoth() { g_routed.push_back("view"); }
   afx_msg void OnThrow() { throw std::bad_alloc(); }
   afx_msg void OnThrowUser() { AfxThrowUserException(); }
+  afx_msg void OnDisabled() { g_routed.push_back("disabled command ran"); }
+  afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+  afx_msg void OnPassedOn() { g_routed.push_back("passed-on command ran"); }
+  afx_msg void OnUpdatePassedOn(CCmdUI* pCmdUI) { pCmdUI->ContinueRouting(); }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -161,6 +167,10 @@ BEGIN_MESSAGE_MAP(CCountedView, CView)
   ON_COMMAND(ID_BOTH, OnBoth)
   ON_COMMAND(ID_THROW, OnThrow)
   ON_COMMAND(ID_THROW_USER, OnThrowUser)
+  ON_COMMAND(ID_DISABLED, OnDisabled)
+  ON_UPDATE_COMMAND_UI(ID_DISABLED, OnUpdateDisabled)
+  ON_COMMAND(ID_PASSED_ON, OnPassedOn)
+  ON_UPDATE_COMMAND_UI(ID_PASSED_ON, OnUpdatePassedOn)
 END_MESSAGE_MAP()
 
 class CCountedFrame : public CFrameWnd {
@@ -171,12 +181,17 @@ class CCountedFrame : public CFrameWnd {
  protected:
   afx_msg void OnBoth() { g_routed.push_back("frame"); }
   afx_msg void OnFrame() { g_routed.push_back("frame only"); }
+  afx_msg void OnUpdatePassedOn(CCmdUI* pCmdUI) {
+    g_routed.push_back("frame updated");
+    pCmdUI->Enable(FALSE);
+  }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCountedFrame, CFrameWnd)
   ON_COMMAND(ID_BOTH, OnBoth)
   ON_COMMAND(ID_FRAME, OnFrame)
+  ON_UPDATE_COMMAND_UI(ID_PASSED_ON, OnUpdatePassedOn)
 END_MESSAGE_MAP()
 
 // A view whose window refuses to be created.
@@ -250,6 +265,27 @@ TEST(FrameAndView, AViewThatCannotBeCreatedFailsTheFrame) {
   // Both deleted themselves, once.
   EXPECT_EQ(g_liveViews, 0);
   EXPECT_EQ(g_liveFrames, 0);
+}
+
+TEST(FrameAndView, ADisabledCommandIsDroppedAndAnUpdateRoutesOn) {
+  CCountedFrame* pFrame = MakeFrameWithView(nullptr);
+  g_routed.clear();
+  // As an accelerator delivers them (code 1, no control).
+  for (const UINT nID : {ID_DISABLED, ID_PASSED_ON, ID_BOTH}) {
+    pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 1), 0);
+  }
+  EXPECT_EQ(g_routed, (std::vector<std::string>{"frame updated", "view"}));
+
+  // A menu: the item the view passed on is the frame's to grey.
+  CMenu menu;
+  ASSERT_TRUE(menu.CreatePopupMenu());
+  menu.AppendMenu(MF_STRING, ID_PASSED_ON, "Passed on");
+  menu.AppendMenu(MF_STRING, ID_BOTH, "Both");
+  pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.m_hMenu), 0);
+  EXPECT_NE(menu.GetMenuState(ID_PASSED_ON, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  EXPECT_EQ(menu.GetMenuState(ID_BOTH, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  pFrame->DestroyWindow();
+  g_routed.clear();
 }
 
 TEST(FrameAndView, CommandsGoToTheViewFirstThenTheFrame) {
