@@ -230,6 +230,13 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   // result.
   try {
     result = pWnd->WindowProc(message, wParam, lParam);
+    // The framework's clean-up after the window's last message, for a
+    // handler of it that did not call CWnd::OnNcDestroy. An object its
+    // handler deleted has left the map (its destructor detaches it), so
+    // it is not touched.
+    if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+      pWnd->OnNcDestroyed();
+    }
   } catch (CException* e) {
     result = ReportWndProcException(e, state.lastSentMsg);
     e->Delete();
@@ -239,7 +246,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     result = ReportWndProcException(static_cast<LPCSTR>(nullptr), state.lastSentMsg);
   }
   state.lastSentMsg = saved;
-  if (message == WM_NCDESTROY) pWnd->OnNcDestroyed();
   return result;
 }
 
@@ -622,7 +628,9 @@ void CWnd::EndModalLoop(int nResult) {
 // ---- default handlers --------------------------------------------------------------
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+  static const AFX_MSGMAP_ENTRY entries[] = {
+      {WM_NCDESTROY, 0, 0, 0, &AfxMsg_v<CWnd, &CWnd::OnNcDestroy>},
+      {0, 0, 0, 0, nullptr}};
   static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, &entries[0]};
   return &map;
 }
@@ -632,7 +640,10 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 void CWnd::OnPaint() { Default(); }
 int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
 void CWnd::OnClose() { Default(); }
-void CWnd::OnNcDestroy() { Default(); }
+void CWnd::OnNcDestroy() {
+  Default();
+  OnNcDestroyed();  // may delete this
+}
 void CWnd::OnSysColorChange() { Default(); }
 void CWnd::OnCancelMode() { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }

@@ -220,8 +220,8 @@ class VARNEL_API CWnd : public CCmdTarget {
   // ---- overridables -----------------------------------------------------------------
   virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
   virtual void PreSubclassWindow() {}
-  // After the window is gone (WM_NCDESTROY) and the object detached.
-  // Frames and views delete themselves here.
+  // After the window is gone (WM_NCDESTROY) and the object detached, from
+  // CWnd::OnNcDestroy. Frames and views delete themselves here.
   virtual void PostNcDestroy() {}
   virtual void DoDataExchange(CDataExchange* pDX);
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -253,6 +253,10 @@ class VARNEL_API CWnd : public CCmdTarget {
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
   afx_msg void OnClose();
+  // The window's last message: the default processing, then the
+  // framework's clean-up (the main window's end quits the application; the
+  // object is detached; PostNcDestroy). A handler of its own calls it
+  // before anything else and may `delete this` after it.
   afx_msg void OnNcDestroy();
   afx_msg void OnSysColorChange();
   afx_msg void OnCancelMode();
