@@ -1,6 +1,9 @@
 // CWinApp: the message pump and the application-wide hooks.
 #include "afx/AfxModule.h"
+#include "afx/AfxRes.h"
 #include "afx/AfxWin.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -10,13 +13,33 @@ CWinApp* g_pApp = nullptr;
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
+namespace {
+
+// The program file's name without its folder and extension.
+CString ProgramName(HINSTANCE hInstance) {
+  char path[MAX_PATH] = {};
+  const DWORD nLength = ::GetModuleFileNameA(hInstance, path, MAX_PATH);
+  const CString file(path, static_cast<int>(nLength < MAX_PATH ? nLength : 0));
+  const CString name = file.Mid(std::max(file.ReverseFind('\\'), file.ReverseFind('/')) + 1);
+  const int nDot = name.ReverseFind('.');
+  return nDot > 0 ? name.Left(nDot) : name;
+}
+
+}  // namespace
+
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr)) {
+    : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr)), m_pPrevApp(g_pApp) {
   g_pApp = this;
+  if (m_pszAppName == nullptr) {
+    if (!m_strDefaultAppName.LoadString(AFX_IDS_APP_TITLE)) {
+      m_strDefaultAppName = ProgramName(m_hInstance);
+    }
+    m_pszAppName = m_strDefaultAppName;
+  }
 }
 
 CWinApp::~CWinApp() {
-  if (g_pApp == this) g_pApp = nullptr;
+  if (g_pApp == this) g_pApp = m_pPrevApp;
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }
@@ -123,5 +146,5 @@ BOOL CWinApp::OnIdle(LONG) {
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
   HWND hWndOwner = ::GetActiveWindow();
   if (hWndOwner == nullptr && m_pMainWnd != nullptr) hWndOwner = m_pMainWnd->m_hWnd;
-  return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
+  return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName, nType);
 }

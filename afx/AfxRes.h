@@ -16,3 +16,6 @@
 #define AFX_IDP_NOT_SUPPORTED 0xF115
 // "Internal application error."
 #define AFX_IDP_INTERNAL_FAILURE 0xF116
+// The application's name (CWinApp::m_pszAppName when none is given), from
+// the host's string table.
+#define AFX_IDS_APP_TITLE 0xE000

@@ -316,9 +316,12 @@ class VARNEL_API CWinApp : public CCmdTarget {
   DECLARE_DYNAMIC(CWinApp)
 
  public:
+  // Without a name, the application is named by its string
+  // AFX_IDS_APP_TITLE, else by its program file (without the extension).
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
   ~CWinApp() override;
 
+  // The title of its message boxes, among others.
   LPCSTR m_pszAppName = nullptr;
   HINSTANCE m_hInstance = nullptr;
   HINSTANCE m_hPrevInstance = nullptr;
@@ -362,6 +365,10 @@ class VARNEL_API CWinApp : public CCmdTarget {
 
  protected:
   WPARAM m_nExitCode = 0;
+
+ private:
+  CString m_strDefaultAppName;  // m_pszAppName's text when none was given
+  CWinApp* m_pPrevApp;          // the application object before this one
 };
 
 VARNEL_API CWinApp* AfxGetApp();

@@ -89,4 +89,13 @@ TEST(Resources, StringsComeFromTheApplicationThenTheFramework) {
   EXPECT_TRUE(longText.IsEmpty());
 }
 
+TEST(Resources, AnApplicationGivenNoNameTakesItsTitleString) {
+  {
+    CWinApp unnamed;  // the application object until it goes
+    EXPECT_STREQ(unnamed.m_pszAppName, "Framework tests");
+    EXPECT_EQ(AfxGetApp(), &unnamed);
+  }
+  EXPECT_EQ(AfxGetApp(), &TestApp());
+}
+
 }  // namespace
