@@ -65,7 +65,9 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent
   AfxHookWindowCreate(this);
   const HWND hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), lpDialogTemplate,
                                                  hWndParent, &AfxDlgProc, 0);
-  AfxUnhookWindowCreate();
+  // As CWnd::CreateEx: a window that never reached this object ends it all
+  // the same.
+  if (!AfxUnhookWindowCreate()) PostNcDestroy();  // may delete this
   return hWnd != nullptr;
 }
 

@@ -379,13 +379,18 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
   cs.hMenu = nIDorHMenu;
   cs.hInstance = AfxGetInstanceHandle();
   cs.lpCreateParams = lpParam;
-  if (!PreCreateWindow(cs)) return FALSE;
-
+  // A creation that ends before the window reaches this object still ends
+  // the object's way (PostNcDestroy, where frames and views delete
+  // themselves), as one that fails later does through WM_NCDESTROY.
+  if (!PreCreateWindow(cs)) {
+    PostNcDestroy();
+    return FALSE;
+  }
   AfxHookWindowCreate(this);
   const HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                       static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                       cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-  AfxUnhookWindowCreate();
+  if (!AfxUnhookWindowCreate()) PostNcDestroy();  // may delete this
   return hWnd != nullptr;
 }
 

@@ -209,6 +209,16 @@ BEGIN_MESSAGE_MAP(CRefusingView, CCountedView)
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
+// A view that refuses before its window exists.
+class CRefusedEarlyView : public CCountedView {
+  DECLARE_DYNCREATE(CRefusedEarlyView)
+
+ protected:
+  BOOL PreCreateWindow(CREATESTRUCTA&) override { return FALSE; }
+};
+
+IMPLEMENT_DYNCREATE(CRefusedEarlyView, CView)
+
 // A window whose creation throws: the creation fails instead.
 class CThrowingWnd : public CWnd {
  protected:
@@ -257,14 +267,17 @@ TEST(FrameAndView, DeleteThemselvesOnceWhicheverWayTheyEnd) {
 }
 
 TEST(FrameAndView, AViewThatCannotBeCreatedFailsTheFrame) {
-  CCreateContext context;
-  context.m_pNewViewClass = RUNTIME_CLASS(CRefusingView);
-  auto* pFrame = new CCountedFrame;
-  EXPECT_FALSE(pFrame->Create(nullptr, "Refused", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
-                              nullptr, nullptr, 0, &context));
-  // Both deleted themselves, once.
-  EXPECT_EQ(g_liveViews, 0);
-  EXPECT_EQ(g_liveFrames, 0);
+  for (CRuntimeClass* pClass : {RUNTIME_CLASS(CRefusingView), RUNTIME_CLASS(CRefusedEarlyView)}) {
+    SCOPED_TRACE(pClass->m_lpszClassName);
+    CCreateContext context;
+    context.m_pNewViewClass = pClass;
+    auto* pFrame = new CCountedFrame;
+    EXPECT_FALSE(pFrame->Create(nullptr, "Refused", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                                nullptr, nullptr, 0, &context));
+    // Both deleted themselves, once.
+    EXPECT_EQ(g_liveViews, 0);
+    EXPECT_EQ(g_liveFrames, 0);
+  }
 }
 
 TEST(FrameAndView, ADisabledCommandIsDroppedAndAnUpdateRoutesOn) {
