@@ -1,7 +1,7 @@
 // The library entry of varnel.dll: registration with the framework, platform
 // detection, and the framework's record of the library.
-#include "afx/AfxModule.h"
-#include "afx/AfxThreadLocal.h"
+#include "afx/app/AfxModule.h"
+#include "afx/app/AfxThreadLocal.h"
 #include "frame/PlatformDetection.h"
 
 #include <new>
