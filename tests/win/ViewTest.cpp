@@ -219,6 +219,20 @@ class CRefusedEarlyView : public CCountedView {
 
 IMPLEMENT_DYNCREATE(CRefusedEarlyView, CView)
 
+// A view of a window class nobody registered: the system refuses the
+// window before its first message.
+class CUnknownClassView : public CCountedView {
+  DECLARE_DYNCREATE(CUnknownClassView)
+
+ protected:
+  BOOL PreCreateWindow(CREATESTRUCTA& cs) override {
+    cs.lpszClass = "VarnelNoSuchClass";
+    return TRUE;
+  }
+};
+
+IMPLEMENT_DYNCREATE(CUnknownClassView, CView)
+
 // A window whose creation throws: the creation fails instead.
 class CThrowingWnd : public CWnd {
  protected:
@@ -267,7 +281,8 @@ TEST(FrameAndView, DeleteThemselvesOnceWhicheverWayTheyEnd) {
 }
 
 TEST(FrameAndView, AViewThatCannotBeCreatedFailsTheFrame) {
-  for (CRuntimeClass* pClass : {RUNTIME_CLASS(CRefusingView), RUNTIME_CLASS(CRefusedEarlyView)}) {
+  for (CRuntimeClass* pClass : {RUNTIME_CLASS(CRefusingView), RUNTIME_CLASS(CRefusedEarlyView),
+                                RUNTIME_CLASS(CUnknownClassView)}) {
     SCOPED_TRACE(pClass->m_lpszClassName);
     CCreateContext context;
     context.m_pNewViewClass = pClass;
