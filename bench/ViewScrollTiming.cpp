@@ -189,6 +189,7 @@ int main() {
   view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL,
                CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST);
   frame->SetActiveView(view);
+  frame->RecalcLayout();
   frame->ShowWindow(SW_SHOW);
   view->SetWindowMax(CRect(0, kRows * 2000, kColumns * 1000, 0), false);
   const CRect start(0, 60000, kViewWidth * kUnitsPerPixel, 60000 - kViewHeight * kUnitsPerPixel);

@@ -1,6 +1,7 @@
 // The library entry of varnel.dll: registration with the framework, platform
 // detection, and the framework's record of the library.
 #include "afx/app/AfxModule.h"
+#include "afx/app/AfxThreadLocal.h"
 #include "frame/PlatformDetection.h"
 
 #include <new>
@@ -35,7 +36,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpR
   switch (dwReason) {
     case DLL_PROCESS_ATTACH:
       return AttachProcess(hInstance);
+    case DLL_THREAD_DETACH:
+      AfxTermThread();  // the ending thread's framework state
+      return TRUE;
     case DLL_PROCESS_DETACH:
+      AfxTermThread();
       AfxTermExtensionModule(g_varnelModule, FALSE);
       return TRUE;
     default:

@@ -4,6 +4,9 @@
 #include "afx/app/AfxApp.h"
 
 #include "afx/app/AfxModule.h"
+#include "afx/app/AfxRes.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -23,18 +26,34 @@ HINSTANCE FirstResourceModule(Found found) {
   return nullptr;
 }
 
+// The program file's name without its folder and extension.
+CString ProgramName(HINSTANCE hInstance) {
+  char path[MAX_PATH] = {};
+  const DWORD nLength = ::GetModuleFileNameA(hInstance, path, MAX_PATH);
+  const CString file(path, static_cast<int>(nLength < MAX_PATH ? nLength : 0));
+  const CString name = file.Mid(std::max(file.ReverseFind('\\'), file.ReverseFind('/')) + 1);
+  const int nDot = name.ReverseFind('.');
+  return nDot > 0 ? name.Left(nDot) : name;
+}
+
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr)) {
+    : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr)), m_pPrevApp(g_pApp) {
   g_pApp = this;
+  if (m_pszAppName == nullptr) {
+    if (!m_strDefaultAppName.LoadString(AFX_IDS_APP_TITLE)) {
+      m_strDefaultAppName = ProgramName(m_hInstance);
+    }
+    m_pszAppName = m_strDefaultAppName;
+  }
 }
 
 CWinApp::~CWinApp() {
   ReleasePrinter();
-  if (g_pApp == this) g_pApp = nullptr;
+  if (g_pApp == this) g_pApp = m_pPrevApp;
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }
@@ -99,11 +118,20 @@ HMODULE FrameworkModule() {
   return hModule;
 }
 
+// The whole string, whatever its length: LoadStringW with no buffer hands
+// out the string table's own characters, which are then converted as
+// LoadStringA would.
 BOOL LoadFrom(HINSTANCE hInstance, UINT nID, CString& rString) {
-  char buffer[1024];
-  const int nLength = ::LoadStringA(hInstance, nID, buffer, static_cast<int>(sizeof buffer));
+  const WCHAR* pText = nullptr;
+  const int nWide = ::LoadStringW(hInstance, nID, reinterpret_cast<LPWSTR>(&pText), 0);
+  if (nWide <= 0 || pText == nullptr) return FALSE;
+  const int nLength = ::WideCharToMultiByte(CP_ACP, 0, pText, nWide, nullptr, 0, nullptr, nullptr);
   if (nLength <= 0) return FALSE;
-  rString = CString(buffer, nLength);
+  CString text;
+  ::WideCharToMultiByte(CP_ACP, 0, pText, nWide, text.GetBuffer(nLength), nLength, nullptr,
+                        nullptr);
+  text.ReleaseBuffer(nLength);
+  rString = text;
   return TRUE;
 }
 
@@ -117,6 +145,8 @@ BOOL AfxLoadString(UINT nID, CString& rString) {
   rString.Empty();
   return FALSE;
 }
+
+BOOL CString::LoadString(UINT nID) { return AfxLoadString(nID, *this); }
 
 CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString) {
   CString result;

@@ -19,9 +19,13 @@ class VARNEL_API CWinApp : public CCmdTarget {
   DECLARE_DYNAMIC(CWinApp)
 
  public:
+  // Without a name, the application is named by its string
+  // AFX_IDS_APP_TITLE, else by its program file (without the extension).
+  // A second application object is the application until it goes.
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
   ~CWinApp() override;
 
+  // The title of its message boxes, among others.
   LPCSTR m_pszAppName = nullptr;
   HINSTANCE m_hInstance = nullptr;
   HINSTANCE m_hPrevInstance = nullptr;
@@ -40,8 +44,8 @@ class VARNEL_API CWinApp : public CCmdTarget {
   virtual BOOL PumpMessage();
   // Offers the message to the windows from its target up; TRUE eats it.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
-  // Idle-time work; releases the temporary window objects. TRUE asks for
-  // more idle time.
+  // Idle-time work; releases the calling thread's temporary objects. TRUE
+  // asks for more idle time.
   virtual BOOL OnIdle(LONG lCount);
   // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
   // string ID (or help context; 0 when the prompt was given as text).
@@ -90,6 +94,8 @@ class VARNEL_API CWinApp : public CCmdTarget {
 
  private:
   void ReleasePrinter();
+  CString m_strDefaultAppName;  // m_pszAppName's text when none was given
+  CWinApp* m_pPrevApp;          // the application object before this one
 };
 
 // A device context for the printer and settings of a print dialog's

@@ -20,9 +20,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     pHandlerInfo->pTarget = this;
     return TRUE;
   }
-  // The thunks of ID ranges read the ID, those of updates the CCmdUI.
-  pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
-  return TRUE;
+  // The thunks of ID ranges read the ID, those of updates the CCmdUI. An
+  // update handler that called ContinueRouting leaves the update to the
+  // next target of the route (its thunk answers 0).
+  const LRESULT lResult = pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
+  return nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) ? lResult != 0 : TRUE;
 }
 
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,

@@ -17,7 +17,8 @@ class VARNEL_API CCmdTarget : public CObject {
  public:
   // Runs the map's handler for a command (WM_COMMAND with nCode and nID;
   // nCode CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra); FALSE when no
-  // entry handles it. With pHandlerInfo, only reports the handler's owner.
+  // entry handles it, or when the update handler called ContinueRouting.
+  // With pHandlerInfo, only reports the handler's owner.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
                         AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "afx/base/AfxCore.h"
+#include "afx/base/AfxString.h"
 
 // The text of TRACE is formatted by the mingw-w64 runtime's printf (the
 // library is built with __USE_MINGW_ANSI_STDIO), so the compiler checks the
@@ -24,6 +25,12 @@
 // Formats like printf and writes the text to the debugger's output
 // (OutputDebugStringA), whatever its length.
 VARNEL_API void AfxTrace(LPCSTR lpszFormat, ...) AFX_PRINTF_LIKE(1, 2);
+// The same with a CString among the arguments: its characters are passed
+// (see afx/AfxString.h).
+template <class... Args, std::enable_if_t<afx_detail::kAnyCString<Args...>, int> = 0>
+void AfxTrace(LPCSTR lpszFormat, const Args&... args) {
+  ::AfxTrace(lpszFormat, afx_detail::VarArg(args)...);
+}
 // Writes "file(line): assertion failed" to the debugger's output and to
 // stderr, then breaks into the debugger when one is attached (it may
 // continue from there), else ends the process with abort().

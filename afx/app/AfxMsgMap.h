@@ -313,13 +313,17 @@ LRESULT AfxMsg_cmd_range(CCmdTarget* p, WPARAM wParam, LPARAM) {
 }
 
 // void (CCmdUI*): a command's user-interface update; the CCmdUI comes in
-// lParam.
+// lParam. Answers 1 when the handler dealt with the update, 0 when it
+// called ContinueRouting (the next target of the route is asked then).
 template <class T, auto pmf>
 LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
   using CmdUIPtr = decltype(afx_detail::FirstArg(pmf));
   void (T::*f)(CmdUIPtr) = pmf;
-  (static_cast<T*>(p)->*f)(reinterpret_cast<CmdUIPtr>(lParam));
-  return 0;
+  const CmdUIPtr pCmdUI = reinterpret_cast<CmdUIPtr>(lParam);
+  (static_cast<T*>(p)->*f)(pCmdUI);
+  const bool bContinue = pCmdUI->m_bContinueRouting != FALSE;
+  pCmdUI->m_bContinueRouting = FALSE;
+  return bContinue ? 0 : 1;
 }
 
 // ---- entries ------------------------------------------------------------------------

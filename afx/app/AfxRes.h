@@ -12,7 +12,14 @@
 #define AFX_IDP_PARSE_REAL_RANGE 0xF113
 // "Enter no more than %1 characters."
 #define AFX_IDP_PARSE_STRING_SIZE 0xF114
+// "An unsupported operation was attempted."
+#define AFX_IDP_NOT_SUPPORTED 0xF115
+// "Internal application error."
+#define AFX_IDP_INTERNAL_FAILURE 0xF116
 // "No printer is installed. Install one, then print again."
 #define AFX_IDP_NO_PRINTER 0xF120
 // "The print job could not be started."
 #define AFX_IDP_FAILED_TO_START_PRINT 0xF121
+// The application's name (CWinApp::m_pszAppName when none is given), from
+// the host's string table.
+#define AFX_IDS_APP_TITLE 0xE000

@@ -10,7 +10,9 @@
 //    of one eighth of the current size, at least 4 and at most 1024.
 //  - Shrinking keeps the memory; only SetSize(0) and RemoveAll free it.
 //    Callers that want to keep memory across uses reset their own count.
-// New elements are value-initialised (zero for plain types).
+// New elements are value-initialised (zero for plain types). Growing moves
+// the elements over (copies them when their move could throw); when a copy
+// or a construction throws, the array keeps its elements and its size.
 #pragma once
 
 #include "afx/base/AfxCore.h"
@@ -67,6 +69,12 @@ class CArray : public CObject {
  private:
   int NextCapacity(int nNewSize) const;
   void Reallocate(int nNewMax);
+  // Value-initialises the elements [nFrom, nTo); when one constructor
+  // throws, none of them is left.
+  void ConstructDefault(int nFrom, int nTo);
+  static void Destroy(TYPE* pData, int nFrom, int nTo) {
+    for (int i = nFrom; i < nTo; ++i) pData[i].~TYPE();
+  }
 
   TYPE* m_pData = nullptr;
   int m_nSize = 0;
@@ -91,13 +99,31 @@ int CArray<TYPE, ARG_TYPE>::NextCapacity(int nNewSize) const {
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Reallocate(int nNewMax) {
   TYPE* pNew = static_cast<TYPE*>(::operator new(sizeof(TYPE) * static_cast<size_t>(nNewMax)));
-  for (int i = 0; i < m_nSize; ++i) {
-    new (&pNew[i]) TYPE(std::move(m_pData[i]));
-    m_pData[i].~TYPE();
+  int nBuilt = 0;
+  try {
+    for (; nBuilt < m_nSize; ++nBuilt) {
+      new (&pNew[nBuilt]) TYPE(std::move_if_noexcept(m_pData[nBuilt]));
+    }
+  } catch (...) {
+    Destroy(pNew, 0, nBuilt);
+    ::operator delete(pNew);
+    throw;
   }
+  Destroy(m_pData, 0, m_nSize);
   ::operator delete(m_pData);
   m_pData = pNew;
   m_nMaxSize = nNewMax;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::ConstructDefault(int nFrom, int nTo) {
+  int i = nFrom;
+  try {
+    for (; i < nTo; ++i) new (&m_pData[i]) TYPE();
+  } catch (...) {
+    Destroy(m_pData, nFrom, i);
+    throw;
+  }
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -105,8 +131,11 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy) {
   if (nGrowBy >= 0) m_nGrowBy = nGrowBy;
   if (nNewSize < 0) nNewSize = 0;
   if (nNewSize > m_nMaxSize) Reallocate(NextCapacity(nNewSize));
-  for (int i = m_nSize; i < nNewSize; ++i) new (&m_pData[i]) TYPE();
-  for (int i = nNewSize; i < m_nSize; ++i) m_pData[i].~TYPE();
+  if (nNewSize > m_nSize) {
+    ConstructDefault(m_nSize, nNewSize);
+  } else {
+    Destroy(m_pData, nNewSize, m_nSize);
+  }
   m_nSize = nNewSize;
   if (nNewSize == 0 && m_pData != nullptr) {
     ::operator delete(m_pData);
@@ -125,8 +154,14 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(int nIndex, ARG_TYPE newElement) {
   }
   // newElement may refer into this array, which growing can move.
   TYPE copy(newElement);
+  const int nOldSize = m_nSize;
   SetSize(nIndex + 1, -1);
-  m_pData[nIndex] = std::move(copy);
+  try {
+    m_pData[nIndex] = std::move(copy);
+  } catch (...) {
+    SetSize(nOldSize, -1);
+    throw;
+  }
 }
 
 template <class TYPE, class ARG_TYPE>

@@ -29,5 +29,12 @@ class VARNEL_API CResourceException : public CException {
   DECLARE_DYNAMIC(CResourceException)
 };
 
+// Something the framework cannot do was asked of it: a fault in the host's
+// code (a data exchange with a control its dialog does not have, say).
+class VARNEL_API CNotSupportedException : public CException {
+  DECLARE_DYNAMIC(CNotSupportedException)
+};
+
 [[noreturn]] VARNEL_API void AfxThrowUserException();
 [[noreturn]] VARNEL_API void AfxThrowResourceException();
+[[noreturn]] VARNEL_API void AfxThrowNotSupportedException();

@@ -69,6 +69,9 @@ inline CSize CPoint::operator-(const tagPOINT& pt) const {
   return CSize(AfxWrapSub(x, pt.x), AfxWrapSub(y, pt.y));
 }
 
+static_assert(sizeof(CPoint) == sizeof(tagPOINT) && sizeof(tagRECT) == 2 * sizeof(tagPOINT),
+              "a rectangle is its two corners");
+
 // A rectangle with y downwards, as the platform's: left/top inclusive,
 // right/bottom exclusive. It is empty when it has no positive width or no
 // positive height. Nothing reorders the corners except NormalizeRect.
@@ -86,10 +89,13 @@ class VARNEL_API CRect : public tagRECT {
   int Width() const { return AfxWrapSub(right, left); }
   int Height() const { return AfxWrapSub(bottom, top); }
   CSize Size() const { return CSize(Width(), Height()); }
-  // The corners as values (the framework hands out references into the
-  // rectangle; values avoid reading a rectangle's fields through a point).
-  CPoint TopLeft() const { return CPoint(left, top); }
-  CPoint BottomRight() const { return CPoint(right, bottom); }
+  // The corners as points inside the rectangle: left and top, right and
+  // bottom lie as a POINT's x and y do, so `rc.TopLeft() = pt;` moves the
+  // corner and `ClientToScreen(&rc.TopLeft())` converts it in place.
+  CPoint& TopLeft() { return *reinterpret_cast<CPoint*>(&left); }
+  CPoint& BottomRight() { return *reinterpret_cast<CPoint*>(&right); }
+  const CPoint& TopLeft() const { return *reinterpret_cast<const CPoint*>(&left); }
+  const CPoint& BottomRight() const { return *reinterpret_cast<const CPoint*>(&right); }
   CPoint CenterPoint() const;
 
   operator tagRECT*() { return this; }              // NOLINT: as the framework's

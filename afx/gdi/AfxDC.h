@@ -161,8 +161,9 @@ class VARNEL_API CDC : public CObject {
   BOOL PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount);
 
   // ---- filling and frames
-  // Fills with a colour without any brush; the background colour is left
-  // as it was (it is used for the fill and put back).
+  // Fills with a colour without any brush. The fill is done in the
+  // background colour, which stays set to clr afterwards (as documented:
+  // opaque text drawn next has that background).
   void FillSolidRect(LPCRECT lpRect, COLORREF clr);
   void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
   void FillRect(LPCRECT lpRect, CBrush* pBrush);

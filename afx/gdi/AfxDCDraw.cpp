@@ -74,9 +74,8 @@ BOOL CDC::Rectangle(LPCRECT lpRect) {
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {
   // An opaque text output of no characters fills the rectangle with the
   // background colour, without a brush.
-  const COLORREF crOld = ::SetBkColor(m_hDC, clr);
+  ::SetBkColor(m_hDC, clr);
   ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
-  ::SetBkColor(m_hDC, crOld);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {

@@ -1,15 +1,21 @@
 // Internal to the drawing half of the framework: the maps from platform
-// handles to the wrapper objects that stand for them (device contexts and
-// drawing objects).
+// handles to the wrapper objects that stand for them (device contexts,
+// drawing objects, menus).
 //
 // A wrapper that owns a handle (made by Attach or by creating) is
-// permanent: it is in the map while it holds the handle. FromHandle on a
-// handle that no wrapper holds makes a temporary wrapper, which lives until
-// DeleteTemp (the application calls the classes' DeleteTempMap when idle)
-// or until the library unloads. A temporary wrapper never deletes its
-// handle: the handle is taken out of it before it is destroyed.
+// permanent: it is in the map while it holds the handle, and any thread
+// finds it there. FromHandle on a handle that no wrapper holds makes a
+// temporary wrapper, which belongs to the thread that asked: it lives until
+// that thread's DeleteTemp (the application calls the classes'
+// DeleteTempMap when idle) or until the thread ends, and another thread
+// asking for the same handle gets a wrapper of its own. A temporary wrapper
+// never deletes its handle: the handle is taken out of it before it is
+// destroyed.
 #pragma once
 
+#include "afx/app/AfxThreadLocal.h"
+
+#include <mutex>
 #include <unordered_map>
 
 template <class HANDLE_T, class OBJECT_T>
@@ -18,32 +24,38 @@ class CGdiHandleMap {
   CGdiHandleMap() = default;
   CGdiHandleMap(const CGdiHandleMap&) = delete;
   CGdiHandleMap& operator=(const CGdiHandleMap&) = delete;
-  ~CGdiHandleMap() { DeleteTemp(); }
 
-  void SetPermanent(HANDLE_T h, OBJECT_T* pObject) { m_permanent[h] = pObject; }
-  void RemovePermanent(HANDLE_T h) { m_permanent.erase(h); }
-
+  void SetPermanent(HANDLE_T h, OBJECT_T* pObject) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_permanent[h] = pObject;
+  }
+  void RemovePermanent(HANDLE_T h) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_permanent.erase(h);
+  }
   OBJECT_T* LookupPermanent(HANDLE_T h) const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_permanent.find(h);
     return it == m_permanent.end() ? nullptr : it->second;
   }
-  OBJECT_T* LookupTemp(HANDLE_T h) const {
-    auto it = m_temp.find(h);
-    return it == m_temp.end() ? nullptr : it->second;
+
+  // The calling thread's temporary wrappers.
+  OBJECT_T* LookupTemp(HANDLE_T h) {
+    auto& temp = m_temp->map;
+    auto it = temp.find(h);
+    return it == temp.end() ? nullptr : it->second;
   }
-  void SetTemp(HANDLE_T h, OBJECT_T* pObject) { m_temp[h] = pObject; }
+  void SetTemp(HANDLE_T h, OBJECT_T* pObject) { m_temp->map[h] = pObject; }
   // Takes one temporary wrapper out of the map and destroys it.
   void RemoveTemp(HANDLE_T h) {
-    auto it = m_temp.find(h);
-    if (it == m_temp.end()) return;
+    auto& temp = m_temp->map;
+    auto it = temp.find(h);
+    if (it == temp.end()) return;
     OBJECT_T* pObject = it->second;
-    m_temp.erase(it);
+    temp.erase(it);
     Release(pObject);
   }
-  void DeleteTemp() {
-    for (auto& entry : m_temp) Release(entry.second);
-    m_temp.clear();
-  }
+  void DeleteTemp() { m_temp->Clear(); }
 
  private:
   static void Release(OBJECT_T* pObject) {
@@ -51,6 +63,16 @@ class CGdiHandleMap {
     delete pObject;
   }
 
+  struct TempMap {
+    std::unordered_map<HANDLE_T, OBJECT_T*> map;
+    ~TempMap() { Clear(); }
+    void Clear() {
+      for (auto& entry : map) Release(entry.second);
+      map.clear();
+    }
+  };
+
+  mutable std::mutex m_mutex;  // guards the permanent wrappers
   std::unordered_map<HANDLE_T, OBJECT_T*> m_permanent;
-  std::unordered_map<HANDLE_T, OBJECT_T*> m_temp;
+  CThreadLocal<TempMap> m_temp;
 };

@@ -24,6 +24,8 @@ class VARNEL_API CCmdUI {
   virtual void SetCheck(int nCheck = 1);  // 0 clear, 1 checked
   virtual void SetRadio(BOOL bOn = TRUE);
   virtual void SetText(LPCSTR lpszText);
+  // From an update handler: the next target of the command's route (the
+  // frame after the view, the application after the frame) is asked too.
   void ContinueRouting() { m_bContinueRouting = TRUE; }
 
   // Asks pTarget's handlers to update the item; when none changed its

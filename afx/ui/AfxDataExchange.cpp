@@ -1,5 +1,8 @@
 #include "afx/ui/AfxDataExchange.h"
 
+#include "afx/app/AfxDiag.h"
+#include "afx/wnd/AfxWndInternal.h"
+
 // ---- CDataExchange ------------------------------------------------------------------
 
 int CRefusalScope::s_nOpen = 0;
@@ -12,9 +15,17 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-  m_hWndLastControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+  const HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+  if (hWndCtrl == nullptr) {
+    // The dialog's code and its template disagree: nothing of this item
+    // (or after it) is exchanged, and the data stays as it was.
+    AfxTrace("Error: no data exchange control with ID %d (0x%04X).\n", nIDC,
+             static_cast<unsigned>(nIDC));
+    AfxThrowNotSupportedException();
+  }
+  m_hWndLastControl = hWndCtrl;
   m_bEditLastControl = FALSE;
-  return m_hWndLastControl;
+  return hWndCtrl;
 }
 
 HWND CDataExchange::PrepareEditCtrl(int nIDC) {
@@ -37,13 +48,45 @@ void CDataExchange::Fail() {
 
 // ---- CWnd's exchange ------------------------------------------------------------
 
+namespace {
+
+// Holds back the control notifications to one window for its lifetime (the
+// first of nested exchanges decides which window).
+class CNotifyLockout {
+ public:
+  explicit CNotifyLockout(HWND hWnd) : m_hWndOld(AfxLockoutNotifyWindow()) {
+    if (m_hWndOld == nullptr) AfxLockoutNotifyWindow() = hWnd;
+  }
+  ~CNotifyLockout() { AfxLockoutNotifyWindow() = m_hWndOld; }
+  CNotifyLockout(const CNotifyLockout&) = delete;
+  CNotifyLockout& operator=(const CNotifyLockout&) = delete;
+
+ private:
+  HWND m_hWndOld;
+};
+
+}  // namespace
+
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+  // The controls' notifications to this window wait until the exchange is
+  // done: loading a field sends its EN_CHANGE, and a handler that runs
+  // UpdateData itself would run inside the load, before the fields it
+  // reads are loaded.
+  const CNotifyLockout lockout(m_hWnd);
   CDataExchange dx(this, bSaveAndValidate);
   try {
     DoDataExchange(&dx);
   } catch (CUserException* e) {
     // The user has been told already (Fail's caller showed the prompt).
     e->Delete();
+    return FALSE;
+  } catch (CException* e) {
+    // A fault of the dialog's code (a control its template lacks) or of
+    // the system: told here; the data not yet exchanged stays as it was.
+    const bool bNotSupported = e->IsKindOf(RUNTIME_CLASS(CNotSupportedException));
+    e->Delete();
+    AfxMessageBox(bNotSupported ? AFX_IDP_NOT_SUPPORTED : AFX_IDP_INTERNAL_FAILURE,
+                  MB_ICONEXCLAMATION);
     return FALSE;
   }
   return TRUE;
@@ -56,10 +99,10 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
   if (rControl.m_hWnd != nullptr) return;
   const HWND hWndControl = pDX->PrepareCtrl(nIDC);
-  if (hWndControl == nullptr || !rControl.SubclassWindow(hWndControl)) {
-    // A missing item or one attached to another object: the dialog's code
-    // and its template disagree.
-    AfxThrowResourceException();
+  if (!rControl.SubclassWindow(hWndControl)) {
+    // Attached to another object already: the dialog's code is at fault.
+    AfxTrace("Error: data exchange control with ID %d is attached already.\n", nIDC);
+    AfxThrowNotSupportedException();
   }
 }
 

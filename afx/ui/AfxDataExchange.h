@@ -19,7 +19,10 @@ class VARNEL_API CDataExchange {
   BOOL m_bEditLastControl = FALSE;
 
   // Registers dialog item nIDC as the control being exchanged, so that
-  // Fail returns the focus to it; returns its handle (null if none).
+  // Fail returns the focus to it; returns its handle. A dialog without
+  // that item is a fault of its code: a diagnostic goes to the debugger's
+  // output and CNotSupportedException is thrown, which UpdateData reports
+  // and turns into FALSE, leaving the item's data as it was.
   HWND PrepareCtrl(int nIDC);
   // The same for an edit field, whose text Fail also selects.
   HWND PrepareEditCtrl(int nIDC);
@@ -49,7 +52,8 @@ class VARNEL_API CRefusalScope {
 };
 
 // Attaches rControl to dialog item nIDC (subclassing it) unless it is
-// attached already.
+// attached already; an item that is missing, or attached to another
+// object, fails the exchange as PrepareCtrl says.
 VARNEL_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // An item's window text to and from a string.
 VARNEL_API void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

@@ -42,7 +42,9 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent
   AfxHookWindowCreate(this);
   const HWND hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), lpDialogTemplate,
                                                  hWndParent, &AfxDlgProc, 0);
-  AfxUnhookWindowCreate();
+  // As CWnd::CreateEx: a window that never reached this object ends it all
+  // the same.
+  if (!AfxUnhookWindowCreate()) PostNcDestroy();  // may delete this
   return hWnd != nullptr;
 }
 
@@ -62,10 +64,22 @@ int CDialog::DoModal() {
   return m_nModalResult;
 }
 
+namespace {
+
+// A modeless dialog given no parent belongs to the application's main
+// window: it stays above it and goes with it.
+HWND ModelessParent(CWnd* pParentWnd) {
+  if (pParentWnd != nullptr) return pParentWnd->m_hWnd;
+  CWnd* pMainWnd = AfxGetMainWnd();
+  return pMainWnd != nullptr && ::IsWindow(pMainWnd->m_hWnd) ? pMainWnd->m_hWnd : nullptr;
+}
+
+}  // namespace
+
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd) {
   m_lpszTemplateName = lpszTemplateName;
   m_pParentWnd = pParentWnd;
-  return CreateDlgIndirect(LoadTemplate(), pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr);
+  return CreateDlgIndirect(LoadTemplate(), ModelessParent(pParentWnd));
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
@@ -74,8 +88,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd) {
   m_pParentWnd = pParentWnd;
-  return CreateDlgIndirect(lpDialogTemplate,
-                           pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr);
+  return CreateDlgIndirect(lpDialogTemplate, ModelessParent(pParentWnd));
 }
 
 void CDialog::EndDialog(int nResult) {
@@ -98,7 +111,12 @@ DWORD CDialog::GetDefID() const { return static_cast<DWORD>(SendMessage(DM_GETDE
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
 
 BOOL CDialog::OnInitDialog() {
-  UpdateData(FALSE);
+  // A dialog whose data cannot be loaded (its code names a control the
+  // template lacks) has been reported and ends at once with -1.
+  if (!UpdateData(FALSE)) {
+    EndDialog(-1);
+    return FALSE;
+  }
   return TRUE;
 }
 

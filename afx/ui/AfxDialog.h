@@ -21,7 +21,8 @@ class VARNEL_API CDialog : public CWnd {
   BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
   virtual int DoModal();
 
-  // Modeless: the window lives until DestroyWindow.
+  // Modeless: the window lives until DestroyWindow. Without a parent the
+  // application's main window owns it.
   BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
@@ -35,7 +36,8 @@ class VARNEL_API CDialog : public CWnd {
   DWORD GetDefID() const;
 
   // Loads the controls from the data (UpdateData(FALSE)); TRUE lets the
-  // system focus the first control.
+  // system focus the first control. When the loading fails the dialog ends
+  // with -1.
   virtual BOOL OnInitDialog();
   // Keystrokes go through the dialog manager (Tab, Enter, Escape).
   BOOL PreTranslateMessage(MSG* pMsg) override;

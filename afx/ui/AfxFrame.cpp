@@ -116,7 +116,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
   auto* pView = static_cast<CView*>(pObject);
   if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID,
                      pContext)) {
-    delete pView;  // its window never existed, so it cannot delete itself
+    // A view deletes itself when its window goes, and a failed creation
+    // is such an end: the object is gone already.
     return nullptr;
   }
   SetActiveView(pView);
@@ -125,16 +126,20 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
 
 void CFrameWnd::PostNcDestroy() { delete this; }
 
-void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) {
-  m_pViewActive = pViewNew;
-  RecalcLayout();
-}
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) { m_pViewActive = pViewNew; }
 
 void CFrameWnd::RecalcLayout(BOOL) {
-  if (m_pViewActive == nullptr || !IsWindow() || !m_pViewActive->IsWindow()) return;
+  if (!IsWindow()) return;
+  // The first pane (the view CreateView makes) fills the client area;
+  // a frame without one sizes its active view. Other views keep their
+  // places, active or not.
+  HWND hWndPane = ::GetDlgItem(m_hWnd, static_cast<int>(AFX_IDW_PANE_FIRST));
+  if (hWndPane == nullptr && m_pViewActive != nullptr) hWndPane = m_pViewActive->m_hWnd;
+  if (hWndPane == nullptr || !::IsWindow(hWndPane)) return;
   RECT client;
   GetClientRect(&client);
-  m_pViewActive->MoveWindow(&client);
+  ::MoveWindow(hWndPane, client.left, client.top, client.right - client.left,
+               client.bottom - client.top, TRUE);
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {

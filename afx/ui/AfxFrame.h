@@ -1,6 +1,6 @@
 // CFrameWnd: a top-level window that holds one view, created from a menu
 // resource (LoadFrame: title, menu, accelerators and icon under one ID) or
-// directly (Create). It keeps the active view filling its client area,
+// directly (Create). It keeps its first pane filling its client area,
 // routes commands to the view first, then to itself, then to the
 // application, updates menu items before their popup opens, hands its
 // focus to the view, passes system-wide changes (settings, colours,
@@ -52,12 +52,16 @@ class VARNEL_API CFrameWnd : public CWnd {
                          CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
   BOOL LoadAccelTable(LPCSTR lpszResourceName);
 
-  // The view that fills the client area and gets commands first.
+  // The view that gets commands first. Activating a view moves no window.
   void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
   CView* GetActiveView() const { return m_pViewActive; }
-  // Sizes the active view to the client area.
+  // Sizes the first pane (the child AFX_IDW_PANE_FIRST) to the client
+  // area; without one, the active view. The frame calls it when it is
+  // created and resized; a host that adds its view later calls it too.
   virtual void RecalcLayout(BOOL bNotify = TRUE);
-  // Makes a view of pContext->m_pNewViewClass as the pane nID.
+  // Makes a view of pContext->m_pNewViewClass as the pane nID and activates
+  // it. On failure the view object is gone (it deleted itself) and the
+  // result is null.
   CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,

@@ -14,7 +14,14 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
   ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* pInfo) {
+  // A job whose length nobody set (the maximum page left as it was) is
+  // one page long. Only ever cleared here: a host's override that ended the
+  // job before calling this keeps it ended.
+  if (pInfo != nullptr && pInfo->GetMaxPage() == 0xFFFF && pInfo->m_nCurPage > 1) {
+    pInfo->m_bContinuePrinting = FALSE;
+  }
+}
 
 BOOL CView::OnScroll(UINT /*nScrollCode*/, UINT /*nPos*/, BOOL /*bDoScroll*/) { return FALSE; }
 

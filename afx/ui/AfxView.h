@@ -49,7 +49,8 @@ class VARNEL_API CView : public CWnd {
   // Draws the view on a prepared context.
   virtual void OnDraw(CDC* pDC) = 0;
   // Prepares a context for drawing or for conversions; pInfo is null
-  // outside printing. The base does nothing.
+  // outside printing. The base prepares nothing; when printing a job whose
+  // maximum page was never set, it ends the job after the first page.
   virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
   // Scrolling slots a scrolling view fills in; the base scrolls nothing
   // and says so (FALSE). OnScrollBy returns whether the content moved (or,

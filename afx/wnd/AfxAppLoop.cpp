@@ -80,7 +80,7 @@ LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
 LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {
   // One prompt at a time: the message box pumps messages, and a handler
   // that throws again must not stack prompts on top of each other.
-  static bool bReporting = false;
+  bool& bReporting = AfxReportingException();
   if (!bReporting) {
     bReporting = true;
     CString text("An unexpected error stopped the last operation.");

@@ -2,9 +2,10 @@
 
 namespace {
 
+// Never destroyed, for the same reason as the drawing objects' map.
 CGdiHandleMap<HMENU, CMenu>& MenuMap() {
-  static CGdiHandleMap<HMENU, CMenu> map;
-  return map;
+  static auto* map = new CGdiHandleMap<HMENU, CMenu>;
+  return *map;
 }
 
 }  // namespace

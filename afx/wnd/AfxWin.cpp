@@ -1,57 +1,69 @@
 // The window machinery: the handle map, the creation hook that attaches an
 // object to its window before the window's first message, and the window
 // procedure that hands each message to its object (dispatch through the
-// message maps is in AfxWndDispatch.cpp). The framework runs on one user-interface thread,
-// so this state has no lock.
+// message maps is in AfxWndDispatch.cpp).
+//
+// Windows may be created and used on several threads. The objects attached
+// to windows are found from any thread (the permanent map has a lock); what
+// a thread is doing stays its own: the object waiting for its next window,
+// the message it is handling, the window whose data it is exchanging, and
+// the temporary objects FromHandle gave it.
 #include "afx/wnd/AfxWin.h"
 
+#include "afx/app/AfxThreadLocal.h"
 #include "afx/base/AfxException.h"
 #include "afx/wnd/AfxWndInternal.h"
 
 #include <algorithm>
 #include <exception>
 #include <map>
+#include <mutex>
 #include <vector>
 
 namespace {
 
 struct ThreadState {
   HHOOK hHookCbt = nullptr;
-  CWnd* pWndInit = nullptr;  // the object waiting for the next created window
-  MSG lastSentMsg = {};      // the message being handled, for Default()
-  // The hook procedure lives in this library: it goes when the library
-  // is unloaded.
+  CWnd* pWndInit = nullptr;          // the object waiting for the next created window
+  MSG lastSentMsg = {};              // the message being handled, for Default()
+  HWND hWndLockoutNotify = nullptr;  // the window whose data UpdateData is exchanging
+  bool bReportingException = false;  // a prompt about an exception is up
+  // The temporary window objects (AfxWndInternal.h).
+  std::vector<CWnd*> temps;
+
+  ThreadState() = default;
+  ThreadState(const ThreadState&) = delete;
+  ThreadState& operator=(const ThreadState&) = delete;
   ~ThreadState() {
+    ClearTemps();
+    // The hook procedure lives in this library: the hook goes with the
+    // thread, or before the library is unloaded.
     if (hHookCbt != nullptr) ::UnhookWindowsHookEx(hHookCbt);
+  }
+  void ClearTemps() {
+    for (CWnd* pWnd : temps) {
+      pWnd->m_hWnd = nullptr;
+      delete pWnd;
+    }
+    temps.clear();
   }
 };
 
 ThreadState& State() {
-  static ThreadState state;
-  return state;
+  static auto* state = new CThreadLocal<ThreadState>;
+  return *state->Get();
 }
 
-std::map<HWND, CWnd*>& PermanentMap() {
-  static std::map<HWND, CWnd*> map;
-  return map;
-}
-
-// The temporary window objects (AfxWndInternal.h).
-struct TempObjects {
-  std::vector<CWnd*> objects;
-  ~TempObjects() { Clear(); }
-  void Clear() {
-    for (CWnd* pWnd : objects) {
-      pWnd->m_hWnd = nullptr;
-      delete pWnd;
-    }
-    objects.clear();
-  }
+// The objects attached to windows, of every thread. Never destroyed:
+// objects that are static may detach after every other static is gone.
+struct PermanentMap {
+  std::mutex mutex;
+  std::map<HWND, CWnd*> map;
 };
 
-TempObjects& Temps() {
-  static TempObjects temps;
-  return temps;
+PermanentMap& Permanent() {
+  static auto* map = new PermanentMap;
+  return *map;
 }
 
 LONG_PTR WndProcValue() { return reinterpret_cast<LONG_PTR>(&AfxWndProc); }
@@ -65,9 +77,13 @@ LRESULT ReportWndProcException(E e, const MSG& msg) {
 
 }  // namespace
 
-std::vector<CWnd*>& AfxTempWndObjects() { return Temps().objects; }
+std::vector<CWnd*>& AfxTempWndObjects() { return State().temps; }
 
 const MSG& AfxLastSentMessage() { return State().lastSentMsg; }
+
+HWND& AfxLockoutNotifyWindow() { return State().hWndLockoutNotify; }
+
+bool& AfxReportingException() { return State().bReportingException; }
 
 // The result a message gets when its handler threw: creation fails, a
 // paint is done with (or it would come back at once), anything else 0.
@@ -93,11 +109,15 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
     // WM_NCDESTROY; they are detached here, just before the window and
     // its children go.
     std::vector<CWnd*> attachedOnly;
-    for (const auto& entry : PermanentMap()) {
-      CWnd* pWnd = entry.second;
-      if (pWnd->m_pfnSuper == nullptr &&
-          (entry.first == hWnd || ::IsChild(hWnd, entry.first))) {
-        attachedOnly.push_back(pWnd);
+    {
+      PermanentMap& permanent = Permanent();
+      const std::lock_guard<std::mutex> lock(permanent.mutex);
+      for (const auto& entry : permanent.map) {
+        CWnd* pWnd = entry.second;
+        if (pWnd->m_pfnSuper == nullptr &&
+            (entry.first == hWnd || ::IsChild(hWnd, entry.first))) {
+          attachedOnly.push_back(pWnd);
+        }
       }
     }
     for (CWnd* pWnd : attachedOnly) pWnd->Detach();
@@ -129,12 +149,12 @@ BOOL AfxUnhookWindowCreate() {
   return bTaken;
 }
 
-void AfxDeleteTempWnds() { Temps().Clear(); }
+void AfxDeleteTempWnds() { State().ClearTemps(); }
 
 LPCSTR AfxDefaultWndClass() {
   static const char kClassName[] = "VarnelWnd";
-  static bool registered = false;
-  if (!registered) {
+  // Registered once, whichever thread asks first.
+  static const bool bRegistered = [] {
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &::DefWindowProcA;
@@ -142,8 +162,9 @@ LPCSTR AfxDefaultWndClass() {
     wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     wc.lpszClassName = kClassName;
-    registered = ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+    return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  }();
+  static_cast<void>(bRegistered);
   return kClassName;
 }
 
@@ -160,6 +181,13 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   // result.
   try {
     result = pWnd->WindowProc(message, wParam, lParam);
+    // The framework's clean-up after the window's last message, for a
+    // handler of it that did not call CWnd::OnNcDestroy. An object its
+    // handler deleted has left the map (its destructor detaches it), so
+    // it is not touched.
+    if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+      pWnd->OnNcDestroyed();
+    }
   } catch (CException* e) {
     result = ReportWndProcException(e, state.lastSentMsg);
     e->Delete();
@@ -169,7 +197,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     result = ReportWndProcException(static_cast<LPCSTR>(nullptr), state.lastSentMsg);
   }
   state.lastSentMsg = saved;
-  if (message == WM_NCDESTROY) pWnd->OnNcDestroyed();
   return result;
 }
 
@@ -185,9 +212,10 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-  const auto& map = PermanentMap();
-  const auto it = map.find(hWnd);
-  return it == map.end() ? nullptr : it->second;
+  PermanentMap& permanent = Permanent();
+  const std::lock_guard<std::mutex> lock(permanent.mutex);
+  const auto it = permanent.map.find(hWnd);
+  return it == permanent.map.end() ? nullptr : it->second;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -197,21 +225,26 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
-  if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr) {
-    return FALSE;
+  if (hWndNew == nullptr || m_hWnd != nullptr) return FALSE;
+  {
+    PermanentMap& permanent = Permanent();
+    const std::lock_guard<std::mutex> lock(permanent.mutex);
+    if (!permanent.map.emplace(hWndNew, this).second) return FALSE;
+    m_hWnd = hWndNew;
   }
   EnsureCbtHook();  // to hear of the window's destruction
-  PermanentMap()[hWndNew] = this;
-  m_hWnd = hWndNew;
   return TRUE;
 }
 
 HWND CWnd::Detach() {
   const HWND hWnd = m_hWnd;
   if (hWnd == nullptr) return nullptr;
-  auto& map = PermanentMap();
-  const auto it = map.find(hWnd);
-  if (it != map.end() && it->second == this) map.erase(it);
+  {
+    PermanentMap& permanent = Permanent();
+    const std::lock_guard<std::mutex> lock(permanent.mutex);
+    const auto it = permanent.map.find(hWnd);
+    if (it != permanent.map.end() && it->second == this) permanent.map.erase(it);
+  }
   // A window left with our procedure and no object would lose its own.
   if (m_pfnSuper != nullptr && ::IsWindow(hWnd) &&
       ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == WndProcValue()) {
@@ -258,13 +291,18 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
   cs.hMenu = nIDorHMenu;
   cs.hInstance = AfxGetInstanceHandle();
   cs.lpCreateParams = lpParam;
-  if (!PreCreateWindow(cs)) return FALSE;
-
+  // A creation that ends before the window reaches this object still ends
+  // the object's way (PostNcDestroy, where frames and views delete
+  // themselves), as one that fails later does through WM_NCDESTROY.
+  if (!PreCreateWindow(cs)) {
+    PostNcDestroy();
+    return FALSE;
+  }
   AfxHookWindowCreate(this);
   const HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                       static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                       cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-  AfxUnhookWindowCreate();
+  if (!AfxUnhookWindowCreate()) PostNcDestroy();  // may delete this
   return hWnd != nullptr;
 }
 

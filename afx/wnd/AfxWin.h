@@ -37,8 +37,9 @@ class VARNEL_API CWnd : public CCmdTarget {
   HWND GetSafeHwnd() const { return m_hWnd; }
 
   // ---- the handle map -------------------------------------------------------
-  // The object attached to hWnd; for a window without one, a temporary
-  // object that lives until the application's next idle time.
+  // The object attached to hWnd, whichever thread attached it; for a window
+  // without one, a temporary object of the calling thread, which lives
+  // until that thread's next idle time (AfxDeleteTempMap) or its end.
   static CWnd* FromHandle(HWND hWnd);
   // The attached object, or null.
   static CWnd* FromHandlePermanent(HWND hWnd);
@@ -72,6 +73,9 @@ class VARNEL_API CWnd : public CCmdTarget {
   static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
   // ---- data exchange ------------------------------------------------------------
+  // Runs DoDataExchange: TRUE saves the controls into the data, FALSE loads
+  // them. FALSE when an entry was refused (the user was told) or the
+  // exchange failed (a control the dialog lacks: reported with a prompt).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
   // ---- window state and text --------------------------------------------------
@@ -195,8 +199,8 @@ class VARNEL_API CWnd : public CCmdTarget {
   // ---- overridables -----------------------------------------------------------------
   virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
   virtual void PreSubclassWindow() {}
-  // After the window is gone (WM_NCDESTROY) and the object detached.
-  // Frames and views delete themselves here.
+  // After the window is gone (WM_NCDESTROY) and the object detached, from
+  // CWnd::OnNcDestroy. Frames and views delete themselves here.
   virtual void PostNcDestroy() {}
   virtual void DoDataExchange(CDataExchange* pDX);
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -228,6 +232,10 @@ class VARNEL_API CWnd : public CCmdTarget {
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
   afx_msg void OnClose();
+  // The window's last message: the default processing, then the
+  // framework's clean-up (the main window's end quits the application; the
+  // object is detached; PostNcDestroy). A handler of its own calls it
+  // before anything else and may `delete this` after it.
   afx_msg void OnNcDestroy();
   afx_msg void OnSysColorChange();
   afx_msg void OnCancelMode();
@@ -274,7 +282,8 @@ class VARNEL_API CWnd : public CCmdTarget {
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Makes the next window this thread creates belong to pWnd: it is attached
-// and subclassed before its first message. Each call is paired with
+// and subclassed before its first message (windows other threads create
+// meanwhile are not concerned). Each call is paired with
 // AfxUnhookWindowCreate, which reports whether the window was taken.
 VARNEL_API void AfxHookWindowCreate(CWnd* pWnd);
 VARNEL_API BOOL AfxUnhookWindowCreate();
@@ -282,6 +291,6 @@ VARNEL_API BOOL AfxUnhookWindowCreate();
 // The window class CWnd::Create uses when none is named.
 VARNEL_API LPCSTR AfxDefaultWndClass();
 
-// Frees the temporary objects handed out by FromHandle: windows, device
-// contexts, drawing objects, menus.
+// Frees the temporary objects FromHandle handed out to the calling thread:
+// windows, device contexts, drawing objects, menus. Other threads' stay.
 VARNEL_API void AfxDeleteTempMap();

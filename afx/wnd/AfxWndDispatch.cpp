@@ -2,6 +2,8 @@
 // a control's notification to the control first (reflection), anything
 // else to the default processing (the window's original procedure); and
 // the default handlers, each of which passes its message on to that.
+// WM_COMMAND goes through CWnd::OnCommand, which asks a command's update
+// handlers first: it lives with CCmdUI (ui/AfxCmdUI.cpp).
 #include "afx/wnd/AfxWin.h"
 
 #include "afx/wnd/AfxWndInternal.h"
@@ -37,19 +39,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   if (pEntry == nullptr) return FALSE;
   *pResult = pEntry->pfn(this, wParam, lParam);
   return TRUE;
-}
-
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-  const UINT nID = LOWORD(wParam);
-  const HWND hWndControl = reinterpret_cast<HWND>(lParam);
-  int nCode = HIWORD(wParam);
-  if (hWndControl != nullptr) {
-    LRESULT result = 0;
-    if (ReflectToChild(hWndControl, WM_COMMAND, wParam, lParam, &result)) return TRUE;
-  } else {
-    nCode = 0;  // a menu command or an accelerator
-  }
-  return OnCmdMsg(nID, nCode);
 }
 
 bool CWnd::ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
@@ -98,7 +87,9 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
 // ---- default handlers --------------------------------------------------------------
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+  static const AFX_MSGMAP_ENTRY entries[] = {
+      {WM_NCDESTROY, 0, 0, 0, &AfxMsg_v<CWnd, &CWnd::OnNcDestroy>},
+      {0, 0, 0, 0, nullptr}};
   static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, &entries[0]};
   return &map;
 }
@@ -108,7 +99,10 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 void CWnd::OnPaint() { Default(); }
 int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
 void CWnd::OnClose() { Default(); }
-void CWnd::OnNcDestroy() { Default(); }
+void CWnd::OnNcDestroy() {
+  Default();
+  OnNcDestroyed();  // may delete this
+}
 void CWnd::OnSysColorChange() { Default(); }
 void CWnd::OnCancelMode() { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }

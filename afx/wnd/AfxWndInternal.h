@@ -7,8 +7,9 @@
 
 #include <vector>
 
-// The temporary objects FromHandle hands out for windows that have none of
-// their own. They never subclass, so dropping one only forgets its handle.
+// The calling thread's temporary objects FromHandle hands out for windows
+// that have none of their own. They never subclass, so dropping one only
+// forgets its handle.
 std::vector<CWnd*>& AfxTempWndObjects();
 // Frees them (AfxDeleteTempMap frees these and the other temporary objects).
 void AfxDeleteTempWnds();
@@ -35,3 +36,10 @@ LRESULT AfxResultAfterException(const MSG& msg);
 
 // The message the window procedure is handling, for CWnd::Default.
 const MSG& AfxLastSentMessage();
+
+// The calling thread's window whose control notifications are held back
+// while UpdateData exchanges its data (null when none).
+HWND& AfxLockoutNotifyWindow();
+
+// Whether the calling thread is showing a prompt about an exception.
+bool& AfxReportingException();

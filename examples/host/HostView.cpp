@@ -60,6 +60,7 @@ void CHostView::OnDraw(CDC* pDC) {
   }
   CString row;
   row.Format("row %d", m_nTopRow);
+  pDC->SetBkColor(RGB(255, 255, 255));  // the squares' fill left their colour
   pDC->TextOut(10, 40, row);
 }
 

@@ -6,9 +6,42 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
+
+// An element that owns memory, counts its lives, and can be told to fail
+// its next copies or constructions.
+struct Fragile {
+  static inline int live = 0;
+  static inline int copiesLeft = -1;        // -1: never fail
+  static inline int constructionsLeft = -1;
+  std::string text;
+
+  Fragile() : text(Next(constructionsLeft, "a default text on the heap")) { ++live; }
+  explicit Fragile(const char* psz) : text(psz) { ++live; }
+  Fragile(const Fragile& other) : text(Next(copiesLeft, other.text)) { ++live; }
+  Fragile& operator=(const Fragile&) = default;
+  ~Fragile() { --live; }
+
+  static std::string Next(int& nLeft, const std::string& text) {
+    if (nLeft == 0) throw std::runtime_error("refused");
+    if (nLeft > 0) --nLeft;
+    return text;
+  }
+};
+
+// Counts copies; its move cannot throw.
+struct Movable {
+  static inline int copies = 0;
+  Movable() = default;
+  Movable(const Movable&) { ++copies; }
+  Movable(Movable&&) noexcept {}
+  Movable& operator=(const Movable&) = default;
+  Movable& operator=(Movable&&) noexcept = default;
+};
 
 TEST(CArray, GrowsByTheStepOrToTheNewSizeWhenLarger) {
   CArray<tagPOINT, const tagPOINT&> points;
@@ -95,6 +128,32 @@ TEST(CArray, ElementsWithOwnMemoryAreConstructedAndDestroyed) {
 }  // namespace
 
 namespace {
+
+TEST(CArray, FailedGrowthLeavesTheArrayAsItWas) {
+  {
+    CArray<Fragile> items;
+    const char* const texts[] = {"first item on the heap", "second item on the heap",
+                                 "third item on the heap", "fourth item on the heap"};
+    for (const char* text : texts) items.Add(Fragile(text));
+    ASSERT_EQ(items.GetCapacity(), 4);
+
+    Fragile::copiesLeft = 2;  // the argument's copy, one element, then a failure
+    EXPECT_THROW(items.Add(Fragile("fifth")), std::runtime_error);
+    Fragile::copiesLeft = -1;
+    Fragile::constructionsLeft = 3;
+    EXPECT_THROW(items.SetSize(10), std::runtime_error);
+    Fragile::constructionsLeft = -1;
+
+    ASSERT_EQ(items.GetSize(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(items[i].text, texts[i]);
+    EXPECT_EQ(Fragile::live, 4);
+  }
+  EXPECT_EQ(Fragile::live, 0);
+
+  CArray<Movable> moved;
+  for (int i = 0; i < 100; ++i) moved.SetSize(i + 1);
+  EXPECT_EQ(Movable::copies, 0);
+}
 
 TEST(CArray, AppendToItselfAndCopy) {
   CArray<int> a;

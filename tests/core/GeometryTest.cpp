@@ -93,6 +93,13 @@ TEST(CRect, InflateDeflateAndCorners) {
   EXPECT_EQ(r.Size(), CSize(8, 18));
   EXPECT_EQ(r.CenterPoint(), CPoint(14, 19));
   EXPECT_EQ(CRect(CPoint(1, 2), CSize(3, 4)), CRect(1, 2, 4, 6));
+
+  // The corners are the rectangle's own fields.
+  r.TopLeft() = CPoint(-5, -6);
+  r.BottomRight() += CSize(2, 2);
+  ExpectRect(r, -5, -6, 20, 30);
+  EXPECT_EQ(static_cast<tagPOINT*>(&r.TopLeft()), reinterpret_cast<tagPOINT*>(&r.left));
+  EXPECT_EQ(static_cast<tagPOINT*>(&r.BottomRight()), reinterpret_cast<tagPOINT*>(&r.right));
 }
 
 TEST(Geometry, ArithmeticWrapsAtTheEndsOfTheRange) {

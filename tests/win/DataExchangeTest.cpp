@@ -1,6 +1,7 @@
 // Data exchange with every kind of item of a dialog from the suite's
 // resources: numbers both ways with their prompts, check boxes, radio
 // groups, combo and list boxes; CListBox itself; bitmaps from resources.
+#include "DebugOutput.h"
 #include "FrameworkTestApp.h"
 #include "FrameworkTestResource.h"
 
@@ -18,6 +19,7 @@ using Exchange = std::function<void(CDataExchange*)>;
 // A dialog whose DoDataExchange is whatever the test sets.
 class CExchangeDialog : public CDialog {
  public:
+  using CDialog::CDialog;
   Exchange exchange;
 
  protected:
@@ -356,6 +358,68 @@ TEST_F(DataExchangeTest, ListBoxWrapper) {
   CListBox created;
   ASSERT_TRUE(created.Create(WS_CHILD | LBS_NOTIFY, CRect(0, 0, 50, 50), &m_dlg, 150));
   EXPECT_EQ(created.AddString("x"), 0);
+}
+
+// ---- a control the dialog lacks ---------------------------------------------------
+
+TEST_F(DataExchangeTest, AControlTheDialogLacksFailsTheExchangeAndKeepsTheData) {
+  constexpr int kMissing = 999;
+  CString text("kept text");
+  int number = 42;
+  double real = 2.5;
+  int check = 1;
+  int radio = 2;
+  int index = 1;
+  CString pick("beta");
+  CEdit control;
+  const std::pair<const char*, Exchange> cases[] = {
+      {"text", [&](CDataExchange* pDX) { DDX_Text(pDX, kMissing, text); }},
+      {"int", [&](CDataExchange* pDX) { DDX_Text(pDX, kMissing, number); }},
+      {"double", [&](CDataExchange* pDX) { DDX_Text(pDX, kMissing, real); }},
+      {"check", [&](CDataExchange* pDX) { DDX_Check(pDX, kMissing, check); }},
+      {"radio", [&](CDataExchange* pDX) { DDX_Radio(pDX, kMissing, radio); }},
+      {"combo index", [&](CDataExchange* pDX) { DDX_CBIndex(pDX, kMissing, index); }},
+      {"list string", [&](CDataExchange* pDX) { DDX_LBString(pDX, kMissing, pick); }},
+      {"control", [&](CDataExchange* pDX) { DDX_Control(pDX, kMissing, control); }},
+  };
+  for (const BOOL bSave : {TRUE, FALSE}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.first << (bSave ? " saved" : " loaded"));
+      TestApp().prompts.clear();
+      ::SetWindowTextA(Item(IDC_TEXT), "typed");
+      CString after("after");  // exchanged after the faulty item: not reached
+      DebugOutput output;
+      EXPECT_FALSE(Run(bSave, [&](CDataExchange* pDX) {
+        c.second(pDX);
+        DDX_Text(pDX, IDC_TEXT, after);
+      }));
+      EXPECT_EQ(after, "after");
+      EXPECT_EQ(WindowText(Item(IDC_TEXT)), "typed");
+      EXPECT_NE(output.Text().find("no data exchange control with ID 999"), std::string::npos);
+      ASSERT_EQ(TestApp().prompts.size(), 1u);
+      EXPECT_EQ(TestApp().prompts[0].text, "An unsupported operation was attempted.");
+    }
+  }
+  EXPECT_EQ(text, "kept text");
+  EXPECT_EQ(number, 42);
+  EXPECT_EQ(real, 2.5);
+  EXPECT_EQ(check, 1);
+  EXPECT_EQ(radio, 2);
+  EXPECT_EQ(index, 1);
+  EXPECT_EQ(pick, "beta");
+  EXPECT_EQ(control.m_hWnd, nullptr);
+  TestApp().prompts.clear();
+}
+
+TEST(DataExchangeModal, ADialogWhoseDataCannotLoadEndsWithMinusOne) {
+  CExchangeDialog dlg(IDD_EXCHANGE_DIALOG);
+  int value = 5;
+  dlg.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, 999, value); };
+  TestApp().prompts.clear();
+  EXPECT_EQ(dlg.DoModal(), -1);
+  EXPECT_EQ(TestApp().prompts.size(), 1u);
+  EXPECT_EQ(value, 5);
+  TestApp().prompts.clear();
 }
 
 // ---- bitmaps ------------------------------------------------------------------------

@@ -26,7 +26,13 @@ TEST(DiagnosticsDebug, TraceWritesFormattedTextToTheDebugger) {
   TRACE3(_T("%s%s%s\n"), "a", "b", "c");
   const std::string long_text(2000, 'z');
   TRACE("%s", long_text.c_str());
-  EXPECT_EQ(output.Text(), "3 items of paper\nplain %d\n4000000000\n-1 x\nabc\n" + long_text);
+  const CString name("sheet");
+  TRACE("\n%s %d %s\n", name, 2, CString("copies"));
+  EXPECT_EQ(output.Text(), "3 items of paper\nplain %d\n4000000000\n-1 x\nabc\n" + long_text +
+                               "\nsheet 2 copies\n");
+  char buffer[64];
+  EXPECT_EQ(wsprintf(buffer, "%s/%d", name, 7), 7);
+  EXPECT_STREQ(buffer, "sheet/7");
 }
 
 TEST(DiagnosticsDebug, AssertionsEvaluateTheirArgumentOnce) {

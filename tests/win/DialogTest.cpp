@@ -72,6 +72,38 @@ class CFieldDialog : public CDialog {
   }
 };
 
+// Recomputes IDC_OTHER from IDC_FIELD whenever IDC_FIELD changes, in the
+// usual way: save, recompute, load.
+class CRecomputingDialog : public CDialog {
+ public:
+  CString m_strField;
+  CString m_strOther;
+  int nChanges = 0;
+  int nDepth = 0;
+  int nMaxDepth = 0;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Text(pDX, IDC_FIELD, m_strField);
+    DDX_Text(pDX, IDC_OTHER, m_strOther);
+  }
+  afx_msg void OnFieldChange() {
+    ++nChanges;
+    nMaxDepth = std::max(nMaxDepth, ++nDepth);
+    if (nDepth < 20) {  // a bound, should notifications nest
+      UpdateData(TRUE);
+      m_strOther = m_strField + "!";
+      UpdateData(FALSE);
+    }
+    --nDepth;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRecomputingDialog, CDialog)
+  ON_CONTROL(EN_CHANGE, IDC_FIELD, OnFieldChange)
+END_MESSAGE_MAP()
+
 void PostChars(HWND hWnd, const char* text) {
   for (const char* p = text; *p != '\0'; ++p) ::PostMessageA(hWnd, WM_CHAR, *p, 1);
 }
@@ -143,6 +175,37 @@ TEST_F(DialogTest, DialogEndedInOnInitDialogReturnsAtOnce) {
   dlg.m_strField = "1";
   dlg.onInit = [](CFieldDialog& d) { d.EndDialog(IDCANCEL); };
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogTest, ModelessDialogWithoutParentBelongsToTheMainWindow) {
+  auto* pMain = new CFrameWnd;
+  ASSERT_TRUE(pMain->Create(nullptr, "Main"));
+  TestApp().m_pMainWnd = pMain;
+  CDialog modeless;
+  EXPECT_TRUE(modeless.CreateIndirect(m_template->Get()));
+  EXPECT_EQ(::GetWindow(modeless.m_hWnd, GW_OWNER), pMain->m_hWnd);
+  modeless.DestroyWindow();
+  TestApp().m_pMainWnd = nullptr;  // before the frame goes: no quit message
+  pMain->DestroyWindow();
+}
+
+TEST_F(DialogTest, NotificationsWaitWhileTheDataIsExchanged) {
+  CRecomputingDialog dlg;
+  dlg.m_strField = "12";
+  dlg.m_strOther = "kept";
+  ASSERT_TRUE(dlg.CreateIndirect(m_template->Get()));
+  // Loading the field sent its EN_CHANGE, held back: the other field was
+  // loaded as it was.
+  EXPECT_EQ(dlg.nChanges, 0);
+  EXPECT_EQ(dlg.m_strOther, "kept");
+  EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_OTHER)->m_hWnd), "kept");
+  // A change by the user runs the handler once; its own load does not
+  // run it again.
+  ::SetWindowTextA(dlg.GetDlgItem(IDC_FIELD)->m_hWnd, "new");
+  EXPECT_EQ(dlg.nChanges, 1);
+  EXPECT_EQ(dlg.nMaxDepth, 1);
+  EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_OTHER)->m_hWnd), "new!");
+  dlg.DestroyWindow();
 }
 
 TEST_F(DialogTest, CancelEndsWithoutSaving) {

@@ -242,13 +242,13 @@ TEST(Draw3dRect, EtchedSeparatorLines) {
   }
 }
 
-TEST(FillSolidRect, FillsWithoutChangingTheBackgroundColour) {
+TEST(FillSolidRect, FillsAndLeavesItsColourAsTheBackground) {
   DibCanvas canvas(20, 20);
   CDC& dc = canvas.dc();
   dc.SetBkColor(kBlue);
   dc.FillSolidRect(CRect(0, 0, 20, 20), kRed);
   EXPECT_EQ(canvas.At(19, 19), kRed);
-  EXPECT_EQ(dc.GetBkColor(), kBlue);
+  EXPECT_EQ(dc.GetBkColor(), kRed);
 }
 
 TEST(Brushes, HatchRepeatsEveryEightPixels) {

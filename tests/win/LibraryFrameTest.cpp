@@ -11,6 +11,13 @@
 
 namespace {
 
+// ---- the application ---------------------------------------------------------
+
+TEST(Application, WithoutANameOrATitleStringIsNamedByItsProgram) {
+  CWinApp unnamed;  // this program has no string table
+  EXPECT_STREQ(unnamed.m_pszAppName, "varnel_win_tests");
+}
+
 // ---- version detection ----------------------------------------------------
 
 DWORD g_sizeSeen = 0;

@@ -72,6 +72,30 @@ TEST(Resources, StringsComeFromTheApplicationThenTheFramework) {
   EXPECT_EQ(text, "Please enter a number between %1 and %2.");
   EXPECT_FALSE(AfxLoadString(12345, text));
   EXPECT_TRUE(text.IsEmpty());
+
+  // The documented ways of loading into a CString, at any length.
+  EXPECT_EQ(CString(reinterpret_cast<LPCSTR>(MAKEINTRESOURCE(IDS_APPLICATION_STRING))),
+            "A string of the application.");
+  EXPECT_EQ(CString(MAKEINTRESOURCEA(AFX_IDP_PARSE_INT)), "Please enter an integer.");
+  EXPECT_TRUE(CString(MAKEINTRESOURCEA(12345)).IsEmpty());
+  CString longText;
+  EXPECT_TRUE(longText.LoadString(IDS_LONG_STRING));
+  EXPECT_EQ(longText.GetLength(), 1210);
+  EXPECT_EQ(longText.Left(7), "begin:0");
+  EXPECT_EQ(longText.Right(5), "9:end");
+  EXPECT_TRUE(AfxLoadString(IDS_LONG_STRING, text));
+  EXPECT_EQ(text, longText);
+  EXPECT_FALSE(longText.LoadString(12345));
+  EXPECT_TRUE(longText.IsEmpty());
+}
+
+TEST(Resources, AnApplicationGivenNoNameTakesItsTitleString) {
+  {
+    CWinApp unnamed;  // the application object until it goes
+    EXPECT_STREQ(unnamed.m_pszAppName, "Framework tests");
+    EXPECT_EQ(AfxGetApp(), &unnamed);
+  }
+  EXPECT_EQ(AfxGetApp(), &TestApp());
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ class RubberbandTest : public ::testing::Test {
     ASSERT_TRUE(frame.Create(nullptr, "Band", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200)));
     ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 100, 100), &frame,
                             AFX_IDW_PANE_FIRST));
-    frame.SetActiveView(&view);  // the view fills the frame: 200 x 200
+    frame.SetActiveView(&view);
+    frame.RecalcLayout();  // the view fills the frame: 200 x 200
     view.UpdateWindow();
     PumpPending();
     before = Pixels();

@@ -47,6 +47,7 @@ ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle, CTestViewW* pView
   EXPECT_TRUE(vf.view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | dwViewStyle,
                               CRect(0, 0, 10, 10), vf.frame, AFX_IDW_PANE_FIRST));
   vf.frame->SetActiveView(vf.view);
+  vf.frame->RecalcLayout();
   vf.frame->ShowWindow(SW_SHOW);
   vf.frame->UpdateWindow();
   PumpPending();

@@ -25,6 +25,23 @@ class CTestView : public CView {
   }
 };
 
+// Prints onto a small stand-in page; its preparation only finds the
+// device, as most hosts' does, unless told the document's length.
+class CPrintingView : public CView {
+ public:
+  CPageDC page{16, 16};
+  UINT nMaxPage = 0;  // 0: not set
+  int nPrinted = 0;
+
+  void OnDraw(CDC*) override {}
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+    pInfo->m_pTargetDC = &page;
+    if (nMaxPage != 0) pInfo->SetMaxPage(nMaxPage);
+    return DoPreparePrinting(pInfo);
+  }
+  void OnPrint(CDC*, CPrintInfo*) override { ++nPrinted; }
+};
+
 // Frames and views delete themselves with their windows.
 class ViewTest : public ::testing::Test {
  protected:
@@ -33,6 +50,7 @@ class ViewTest : public ::testing::Test {
     ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 10, 10), &frame,
                             AFX_IDW_PANE_FIRST));
     frame.SetActiveView(&view);
+    frame.RecalcLayout();
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
     PumpPending();
@@ -82,6 +100,35 @@ TEST_F(ViewTest, WindowContextsCoverClientAreaAndFrame) {
   EXPECT_FALSE(view.OnScrollBy(CSize(0, 10))) << "a plain view does not scroll";
 }
 
+TEST_F(ViewTest, AJobOfUnknownLengthPrintsOnePage) {
+  for (const UINT nMaxPage : {0u, 3u}) {
+    auto& printing = *new CPrintingView;
+    ASSERT_TRUE(printing.Create(nullptr, nullptr, 0, CRect(0, 0, 5, 5), &frame, 300));
+    printing.nMaxPage = nMaxPage;
+    printing.OnFilePrint();
+    const int nExpected = nMaxPage == 0 ? 1 : 3;
+    EXPECT_EQ(printing.nPrinted, nExpected);
+    EXPECT_EQ(printing.page.m_pages.size(), static_cast<size_t>(nExpected));
+    EXPECT_EQ(printing.page.m_nDocsEnded, 1);
+    printing.DestroyWindow();
+  }
+}
+
+TEST_F(ViewTest, ActivatingASecondViewMovesNoWindow) {
+  auto& second = *new CTestView;
+  ASSERT_TRUE(second.Create(nullptr, nullptr, WS_VISIBLE, CRect(5, 5, 60, 40), &frame,
+                            AFX_IDW_PANE_FIRST + 1));
+  frame.SetActiveView(&second);
+  second.SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame.m_hWnd),
+                     MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  EXPECT_EQ(frame.GetActiveView(), &second);
+  EXPECT_EQ(ClientOf(second), CRect(0, 0, 55, 35));
+  // The first pane, not the active view, fills the frame.
+  frame.MoveWindow(0, 0, 400, 300);
+  EXPECT_EQ(ClientOf(second), CRect(0, 0, 55, 35));
+  EXPECT_EQ(ClientOf(view), ClientOf(frame));
+}
+
 }  // namespace
 
 // ---- lifetime, command routing and the exception boundary -------------------------
@@ -96,6 +143,8 @@ constexpr UINT ID_BOTH = 40001;   // handled by the view and the frame
 constexpr UINT ID_FRAME = 40002;  // by the frame only
 constexpr UINT ID_THROW = 40003;  // the view's handler throws
 constexpr UINT ID_THROW_USER = 40004;  // it refuses, the user told already
+constexpr UINT ID_DISABLED = 40005;    // the view's update handler disables it
+constexpr UINT ID_PASSED_ON = 40006;   // the view's passes the update on; the frame's disables
 
 class CCountedView : public CView {
  public:
@@ -107,6 +156,10 @@ class CCountedView : public CView {
   afx_msg void OnBoth() { g_routed.push_back("view"); }
   afx_msg void OnThrow() { throw std::bad_alloc(); }
   afx_msg void OnThrowUser() { AfxThrowUserException(); }
+  afx_msg void OnDisabled() { g_routed.push_back("disabled command ran"); }
+  afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+  afx_msg void OnPassedOn() { g_routed.push_back("passed-on command ran"); }
+  afx_msg void OnUpdatePassedOn(CCmdUI* pCmdUI) { pCmdUI->ContinueRouting(); }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -114,6 +167,10 @@ BEGIN_MESSAGE_MAP(CCountedView, CView)
   ON_COMMAND(ID_BOTH, OnBoth)
   ON_COMMAND(ID_THROW, OnThrow)
   ON_COMMAND(ID_THROW_USER, OnThrowUser)
+  ON_COMMAND(ID_DISABLED, OnDisabled)
+  ON_UPDATE_COMMAND_UI(ID_DISABLED, OnUpdateDisabled)
+  ON_COMMAND(ID_PASSED_ON, OnPassedOn)
+  ON_UPDATE_COMMAND_UI(ID_PASSED_ON, OnUpdatePassedOn)
 END_MESSAGE_MAP()
 
 class CCountedFrame : public CFrameWnd {
@@ -124,13 +181,57 @@ class CCountedFrame : public CFrameWnd {
  protected:
   afx_msg void OnBoth() { g_routed.push_back("frame"); }
   afx_msg void OnFrame() { g_routed.push_back("frame only"); }
+  afx_msg void OnUpdatePassedOn(CCmdUI* pCmdUI) {
+    g_routed.push_back("frame updated");
+    pCmdUI->Enable(FALSE);
+  }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCountedFrame, CFrameWnd)
   ON_COMMAND(ID_BOTH, OnBoth)
   ON_COMMAND(ID_FRAME, OnFrame)
+  ON_UPDATE_COMMAND_UI(ID_PASSED_ON, OnUpdatePassedOn)
 END_MESSAGE_MAP()
+
+// A view whose window refuses to be created.
+class CRefusingView : public CCountedView {
+  DECLARE_DYNCREATE(CRefusingView)
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCTA) { return -1; }
+  DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CRefusingView, CView)
+
+BEGIN_MESSAGE_MAP(CRefusingView, CCountedView)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// A view that refuses before its window exists.
+class CRefusedEarlyView : public CCountedView {
+  DECLARE_DYNCREATE(CRefusedEarlyView)
+
+ protected:
+  BOOL PreCreateWindow(CREATESTRUCTA&) override { return FALSE; }
+};
+
+IMPLEMENT_DYNCREATE(CRefusedEarlyView, CView)
+
+// A view of a window class nobody registered: the system refuses the
+// window before its first message.
+class CUnknownClassView : public CCountedView {
+  DECLARE_DYNCREATE(CUnknownClassView)
+
+ protected:
+  BOOL PreCreateWindow(CREATESTRUCTA& cs) override {
+    cs.lpszClass = "VarnelNoSuchClass";
+    return TRUE;
+  }
+};
+
+IMPLEMENT_DYNCREATE(CUnknownClassView, CView)
 
 // A window whose creation throws: the creation fails instead.
 class CThrowingWnd : public CWnd {
@@ -176,6 +277,42 @@ TEST(FrameAndView, DeleteThemselvesOnceWhicheverWayTheyEnd) {
   pFrame->SendMessage(WM_COMMAND, ID_BOTH);  // routed past the missing view
   pFrame->DestroyWindow();
   EXPECT_EQ(g_liveFrames, 0);
+  g_routed.clear();
+}
+
+TEST(FrameAndView, AViewThatCannotBeCreatedFailsTheFrame) {
+  for (CRuntimeClass* pClass : {RUNTIME_CLASS(CRefusingView), RUNTIME_CLASS(CRefusedEarlyView),
+                                RUNTIME_CLASS(CUnknownClassView)}) {
+    SCOPED_TRACE(pClass->m_lpszClassName);
+    CCreateContext context;
+    context.m_pNewViewClass = pClass;
+    auto* pFrame = new CCountedFrame;
+    EXPECT_FALSE(pFrame->Create(nullptr, "Refused", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                                nullptr, nullptr, 0, &context));
+    // Both deleted themselves, once.
+    EXPECT_EQ(g_liveViews, 0);
+    EXPECT_EQ(g_liveFrames, 0);
+  }
+}
+
+TEST(FrameAndView, ADisabledCommandIsDroppedAndAnUpdateRoutesOn) {
+  CCountedFrame* pFrame = MakeFrameWithView(nullptr);
+  g_routed.clear();
+  // As an accelerator delivers them (code 1, no control).
+  for (const UINT nID : {ID_DISABLED, ID_PASSED_ON, ID_BOTH}) {
+    pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 1), 0);
+  }
+  EXPECT_EQ(g_routed, (std::vector<std::string>{"frame updated", "view"}));
+
+  // A menu: the item the view passed on is the frame's to grey.
+  CMenu menu;
+  ASSERT_TRUE(menu.CreatePopupMenu());
+  menu.AppendMenu(MF_STRING, ID_PASSED_ON, "Passed on");
+  menu.AppendMenu(MF_STRING, ID_BOTH, "Both");
+  pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu.m_hMenu), 0);
+  EXPECT_NE(menu.GetMenuState(ID_PASSED_ON, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  EXPECT_EQ(menu.GetMenuState(ID_BOTH, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  pFrame->DestroyWindow();
   g_routed.clear();
 }
 

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -241,6 +244,59 @@ TEST(HandleMap, DestroyingTheObjectDestroysItsWindow) {
   EXPECT_FALSE(::IsWindow(hEdit));
   EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
   parent.DestroyWindow();
+}
+
+// A window that deletes itself after the framework's clean-up, in the usual
+// way. Its memory is not given back but filled with a mark, so that any
+// later write to the object shows, and any virtual call through it fails.
+class CSelfDeletingWnd : public CWnd {
+ public:
+  static inline void* s_pBlock = nullptr;
+  static inline size_t s_nSize = 0;
+  static void* operator new(size_t nSize) {
+    s_nSize = nSize;
+    return s_pBlock = ::operator new(nSize);
+  }
+  static void operator delete(void* p) { std::memset(p, 0xDD, s_nSize); }
+
+ protected:
+  afx_msg void OnNcDestroy() {
+    CWnd::OnNcDestroy();
+    delete this;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfDeletingWnd, CWnd)
+  ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+// Its clean-up fails.
+class CFailingCleanUpWnd : public CWnd {
+ protected:
+  void PostNcDestroy() override { throw std::runtime_error("clean-up failed"); }
+};
+
+TEST(HandleMap, NothingTouchesAWindowObjectDeletedAfterItsLastMessage) {
+  auto* pWnd = new CSelfDeletingWnd;
+  ASSERT_TRUE(pWnd->CreateEx(0, nullptr, "self", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  const HWND hWnd = pWnd->m_hWnd;
+  ::DestroyWindow(hWnd);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+  const auto* pBytes = static_cast<const unsigned char*>(CSelfDeletingWnd::s_pBlock);
+  EXPECT_EQ(std::count(pBytes, pBytes + CSelfDeletingWnd::s_nSize, 0xDD),
+            static_cast<std::ptrdiff_t>(CSelfDeletingWnd::s_nSize));
+  ::operator delete(CSelfDeletingWnd::s_pBlock);
+
+  // A clean-up that throws is told like any handler's exception.
+  CFailingCleanUpWnd failing;
+  ASSERT_TRUE(failing.CreateEx(0, nullptr, "failing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  TestApp().prompts.clear();
+  failing.DestroyWindow();
+  EXPECT_EQ(failing.m_hWnd, nullptr);
+  ASSERT_EQ(TestApp().prompts.size(), 1u);
+  EXPECT_NE(TestApp().prompts[0].text.find("clean-up failed"), std::string::npos);
+  TestApp().prompts.clear();
 }
 
 // ---- message maps --------------------------------------------------------------
