@@ -72,6 +72,28 @@ void MemcpySameBytes(benchmark::State& state) {
 }
 BENCHMARK(MemcpySameBytes)->Unit(benchmark::kMicrosecond);
 
+// The floor of element-wise code: the same fields copied one by one into a
+// buffer already large enough, with no checks at all.
+void UncheckedElementLoop(benchmark::State& state) {
+  const std::vector<Shape>& shapes = Shapes();
+  std::vector<char> to(kShapes * kShapeBytes);
+  for (auto _ : state) {
+    char* p = to.data();
+    for (const Shape& s : shapes) {
+      std::memcpy(p, &s.nKind, 4);
+      std::memcpy(p + 4, &s.x, 4);
+      std::memcpy(p + 8, &s.y, 4);
+      std::memcpy(p + 12, &s.width, 8);
+      std::memcpy(p + 20, &s.height, 8);
+      p += kShapeBytes;
+    }
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+  CountBytes(state);
+}
+BENCHMARK(UncheckedElementLoop)->Unit(benchmark::kMicrosecond);
+
 template <class File>
 void SaveShapes(benchmark::State& state) {
   const std::vector<Shape>& shapes = Shapes();
