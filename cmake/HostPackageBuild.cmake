@@ -10,13 +10,21 @@ if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 
-foreach(file IN ITEMS bin/varnel.dll lib/libvarnel.dll.a include/Varnel.h
-        include/afx/AfxWin.h include/amount/AmountEdit.h
-        lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake)
+foreach(file IN ITEMS bin/varnel.dll bin/libstdc++-6.dll bin/libwinpthread-1.dll
+        lib/libvarnel.dll.a include/varnel/Varnel.h include/varnel/afx
+        include/varnel/amount/AmountEdit.h include/varnel/ostrik/Ostrik.h
+        lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake
+        lib/cmake/Varnel/mingw-w64-x86_64.cmake lib/cmake/Varnel/mingw-w64-i686.cmake)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "the package lacks ${file}")
   endif()
 endforeach()
+
+# Nothing of Varnel's sits in the prefix's shared include folder but its own.
+file(GLOB shared_includes RELATIVE ${PREFIX}/include ${PREFIX}/include/*)
+if(NOT shared_includes STREQUAL "varnel")
+  message(FATAL_ERROR "the package puts ${shared_includes} in include/")
+endif()
 
 # A package that points back into the tree it was built from would work
 # here and nowhere else.

@@ -26,10 +26,13 @@ install(TARGETS ${varnel_installed_targets} EXPORT VarnelTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
-# Headers keep the source tree's layout: they include each other from the
-# root ("afx/AfxWin.h"). Every folder the umbrella header includes from is
-# installed whole (its headers include helpers the umbrella does not name),
-# and ostrik, which the module headers include.
+# Headers keep the source tree's layout under include/varnel/: they include
+# each other from the root ("afx/AfxWin.h"), and a host's include path is
+# include/varnel, so it writes #include "Varnel.h" while nothing of Varnel
+# sits in the prefix's shared include folder. Every folder the umbrella
+# header includes from is installed whole (its headers include helpers the
+# umbrella does not name), and ostrik, which the module headers include.
+set(VARNEL_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/varnel)
 file(STRINGS Varnel.h varnel_umbrella_includes REGEX "^#[ ]*include \"[a-z]+/")
 set(varnel_header_folders ostrik)
 foreach(line IN LISTS varnel_umbrella_includes)
@@ -37,10 +40,16 @@ foreach(line IN LISTS varnel_umbrella_includes)
   list(APPEND varnel_header_folders ${folder})
 endforeach()
 list(REMOVE_DUPLICATES varnel_header_folders)
-install(FILES Varnel.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES Varnel.h DESTINATION ${VARNEL_INSTALL_INCLUDEDIR})
 install(DIRECTORY ${varnel_header_folders}
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+  DESTINATION ${VARNEL_INSTALL_INCLUDEDIR}
   FILES_MATCHING PATTERN "*.h")
+
+# The toolchain files a host builds with (the library exports C++ classes:
+# the same compiler and runtime on both sides), so that a host needs only
+# the package: -DCMAKE_TOOLCHAIN_FILE=<prefix>/lib/cmake/Varnel/mingw-w64-x86_64.cmake
+install(FILES cmake/mingw-w64-x86_64.cmake cmake/mingw-w64-i686.cmake
+  DESTINATION ${VARNEL_INSTALL_CMAKEDIR})
 
 install(EXPORT VarnelTargets NAMESPACE Varnel:: DESTINATION ${VARNEL_INSTALL_CMAKEDIR})
 configure_package_config_file(cmake/VarnelConfig.cmake.in

@@ -17,7 +17,7 @@ endfunction()
 # the build, the installed include folder for a host of the package.
 function(varnel_include_root target)
   target_include_directories(${target} PUBLIC
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include>)
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:include/varnel>)
 endfunction()
 
 # A library module of Varnel: code inside it is built with the export side
