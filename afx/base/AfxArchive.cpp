@@ -24,6 +24,11 @@ void AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName) {
 namespace {
 
 constexpr UINT kMinBufSize = 128;
+// The archive's own buffer is at least this large: each block costs a
+// call of the file's Read or Write, which for a system file is a system
+// call (and under Wine more), so blocks of 4 KB (the default size asked
+// for) made saving a large document several times slower than one write.
+constexpr UINT kMinOwnBufSize = 64 * 1024;
 
 }  // namespace
 
@@ -42,6 +47,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
   if (lpBuf != nullptr && nBufSize >= static_cast<int>(kMinBufSize)) {
     m_lpBufStart = static_cast<BYTE*>(lpBuf);
   } else {
+    if (m_nBufSize < kMinOwnBufSize) m_nBufSize = kMinOwnBufSize;
     m_lpBufStart = m_lpOwnBuffer = new BYTE[m_nBufSize];
   }
   m_lpBufCur = m_lpBufStart;

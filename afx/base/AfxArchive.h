@@ -63,8 +63,9 @@ class VARNEL_API CArchive {
  public:
   enum Mode : UINT { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
 
-  // nBufSize: the buffer between the values and the file (at least 128).
-  // lpBuf: a caller's buffer of that size, or null for the archive's own.
+  // nBufSize: the buffer between the values and the file. lpBuf: a
+  // caller's buffer of that size (at least 128 bytes), or null for the
+  // archive's own, which is at least 64 KB (fewer calls of the file).
   // Over a file with direct buffer access (a CMemFile) the archive reads
   // and writes the file's memory in place instead.
   CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
