@@ -1,4 +1,4 @@
-#include "afx/app/AfxFilePath.h"
+#include "afx/app/AfxFilePathInternal.h"
 
 CString AfxFullPath(LPCSTR lpszFileName) {
   char szPath[MAX_PATH];

@@ -3,7 +3,7 @@
 // it maps to (Open returns FALSE instead, filling its exception).
 #include "afx/base/AfxFile.h"
 
-#include "afx/app/AfxFilePath.h"
+#include "afx/app/AfxFilePathInternal.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "afx/app/AfxSafeSave.h"
 
-#include "afx/app/AfxFilePath.h"
+#include "afx/app/AfxFilePathInternal.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // place and commits, loading reads in place, with no copy in between.
 #include "afx/base/AfxArchive.h"
 
-#include "afx/base/AfxArchiveMaps.h"
+#include "afx/base/AfxArchiveInternal.h"
 
 #include <climits>
 #include <exception>

@@ -3,7 +3,7 @@
 // damaged file before it is used as something it is not.
 #include "afx/base/AfxArchive.h"
 
-#include "afx/base/AfxArchiveMaps.h"
+#include "afx/base/AfxArchiveInternal.h"
 
 namespace {
 
