@@ -12,3 +12,7 @@
 #define AFX_IDP_PARSE_REAL_RANGE 0xF113
 // "Enter no more than %1 characters."
 #define AFX_IDP_PARSE_STRING_SIZE 0xF114
+// "No printer is installed. Install one, then print again."
+#define AFX_IDP_NO_PRINTER 0xF120
+// "The print job could not be started."
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF121
