@@ -4,6 +4,7 @@ IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CUserException, CException)
 IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
+IMPLEMENT_DYNAMIC(CMemoryException, CException)
 
 void CException::Delete() { delete this; }
 
@@ -12,3 +13,4 @@ void AfxThrowUserException() { throw new CUserException; }
 void AfxThrowResourceException() { throw new CResourceException; }
 
 void AfxThrowNotSupportedException() { throw new CNotSupportedException; }
+void AfxThrowMemoryException() { throw new CMemoryException; }

@@ -35,6 +35,13 @@ class VARNEL_API CNotSupportedException : public CException {
   DECLARE_DYNAMIC(CNotSupportedException)
 };
 
+// Memory ran out, or a fixed buffer (a CMemFile over a caller's memory)
+// cannot grow.
+class VARNEL_API CMemoryException : public CException {
+  DECLARE_DYNAMIC(CMemoryException)
+};
+
 [[noreturn]] VARNEL_API void AfxThrowUserException();
 [[noreturn]] VARNEL_API void AfxThrowResourceException();
 [[noreturn]] VARNEL_API void AfxThrowNotSupportedException();
+[[noreturn]] VARNEL_API void AfxThrowMemoryException();
