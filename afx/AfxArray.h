@@ -11,14 +11,68 @@
 //  - Shrinking keeps the memory; only SetSize(0) and RemoveAll free it.
 //    Callers that want to keep memory across uses reset their own count.
 // New elements are value-initialised (zero for plain types).
+//
+// Serialize stores the count (CArchive::WriteCount) and then the elements
+// through SerializeElements: plain data (trivially copyable types other
+// than pointers) as their bytes, everything else element by element with
+// the archive's << and >> (CString, object pointers). A type that has
+// neither specialises SerializeElements; without one, its array refuses
+// to be stored or loaded (CArchiveException::genericException).
 #pragma once
 
 #include "afx/AfxCore.h"
+#include "afx/base/AfxArchive.h"
 
 #include <climits>
 #include <cstddef>
 #include <new>
+#include <type_traits>
 #include <utility>
+
+namespace afx_detail {
+
+// Elements stored as the bytes they are made of.
+template <class TYPE>
+constexpr bool kStoredAsBytes = std::is_trivially_copyable_v<TYPE> && !std::is_pointer_v<TYPE>;
+
+template <class TYPE, class = void>
+struct HasArchiveOperators : std::false_type {};
+template <class TYPE>
+struct HasArchiveOperators<
+    TYPE, std::void_t<decltype(std::declval<CArchive&>() << std::declval<const TYPE&>()),
+                      decltype(std::declval<CArchive&>() >> std::declval<TYPE&>())>>
+    : std::true_type {};
+
+}  // namespace afx_detail
+
+template <class TYPE>
+void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
+  if constexpr (afx_detail::kStoredAsBytes<TYPE>) {
+    BYTE* pBytes = reinterpret_cast<BYTE*>(pElements);
+    ULONGLONG nBytes = static_cast<ULONGLONG>(nCount) * sizeof(TYPE);
+    while (nBytes > 0) {
+      const UINT nChunk = nBytes < 0x40000000u ? static_cast<UINT>(nBytes) : 0x40000000u;
+      if (ar.IsStoring()) {
+        ar.Write(pBytes, nChunk);
+      } else if (ar.Read(pBytes, nChunk) != nChunk) {
+        AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+      }
+      pBytes += nChunk;
+      nBytes -= nChunk;
+    }
+  } else if constexpr (afx_detail::HasArchiveOperators<TYPE>::value) {
+    for (INT_PTR i = 0; i < nCount; ++i) {
+      if (ar.IsStoring()) {
+        ar << pElements[i];
+      } else {
+        ar >> pElements[i];
+      }
+    }
+  } else {
+    (void)pElements;
+    if (nCount > 0) AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
+  }
+}
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CObject {
@@ -63,6 +117,10 @@ class CArray : public CObject {
   int Append(const CArray& src);
   // Becomes a copy of another array (growing as needed, keeping memory).
   void Copy(const CArray& src);
+
+  // Loading refuses (endOfFile) a count whose elements could not fit in
+  // the bytes left, before the array grows.
+  void Serialize(CArchive& ar) override;
 
  private:
   int NextCapacity(int nNewSize) const;
@@ -167,4 +225,20 @@ void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src) {
   if (&src == this) return;
   SetSize(src.m_nSize, -1);
   for (int i = 0; i < m_nSize; ++i) m_pData[i] = src.m_pData[i];
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar) {
+  CObject::Serialize(ar);
+  if (ar.IsStoring()) {
+    ar.WriteCount(static_cast<DWORD_PTR>(m_nSize));
+  } else {
+    const DWORD_PTR nCount = ar.ReadCount();
+    const ULONGLONG nMinBytesEach = afx_detail::kStoredAsBytes<TYPE> ? sizeof(TYPE) : 1;
+    if (nCount > INT_MAX || nCount > ar.GetBytesLeft() / nMinBytesEach) {
+      AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+    }
+    SetSize(static_cast<int>(nCount), -1);
+  }
+  SerializeElements<TYPE>(ar, m_pData, m_nSize);
 }

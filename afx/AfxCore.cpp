@@ -1,6 +1,7 @@
 #include "afx/AfxCore.h"
 
 #include <cstdio>
+#include <cstring>
 
 CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
                                        nullptr, nullptr, nullptr};
@@ -16,7 +17,35 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
   return FALSE;
 }
 
+// ---- the serial classes ----------------------------------------------------
+
+namespace {
+
+// Constant-initialised, so that classes registering themselves during the
+// static initialisation of any module find it ready.
+CRuntimeClass* g_pFirstSerialClass = nullptr;
+
+}  // namespace
+
+AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass) {
+  pNewClass->m_pNextClass = g_pFirstSerialClass;
+  g_pFirstSerialClass = pNewClass;
+}
+
+CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName) {
+  if (lpszClassName == nullptr) return nullptr;
+  for (CRuntimeClass* pClass = g_pFirstSerialClass; pClass != nullptr;
+       pClass = pClass->m_pNextClass) {
+    if (std::strcmp(pClass->m_lpszClassName, lpszClassName) == 0) return pClass;
+  }
+  return nullptr;
+}
+
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+
+void CObject::Serialize(CArchive&) {}
+
+BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
   return GetRuntimeClass()->IsDerivedFrom(pClass);

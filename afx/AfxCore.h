@@ -1,11 +1,14 @@
 // The root of the framework's class tree: CObject with run-time class
 // information (CRuntimeClass), so that code can ask what an object is
-// (IsKindOf) without compiler RTTI across the DLL boundary.
+// (IsKindOf) without compiler RTTI across the DLL boundary, and so that an
+// archive can store an object's class by name and make it again on loading
+// (DECLARE_SERIAL).
 #pragma once
 
 #include "afx/AfxTypes.h"
 
 class CObject;
+class CArchive;
 
 // Where an object's Dump writes: the debugger's output on Windows, the
 // standard error stream elsewhere. A host's debug-build Dump overrides
@@ -29,16 +32,38 @@ class VARNEL_API CDumpContext {
 
 VARNEL_API extern CDumpContext afxDump;
 
+// A serial class's schema number with this bit set accepts every schema on
+// loading; its Serialize asks the archive which one it reads
+// (CArchive::GetObjectSchema). Without it, another schema is refused.
+#define VERSIONABLE_SCHEMA (0x80000000u)
+
 struct VARNEL_API CRuntimeClass {
   LPCSTR m_lpszClassName;
   int m_nObjectSize;
-  UINT m_wSchema;
+  UINT m_wSchema;                    // 0xFFFF for classes that are not serial
   CObject* (*m_pfnCreateObject)();  // null for classes that cannot be created by name
   CRuntimeClass* m_pBaseClass;
-  CRuntimeClass* m_pNextClass;       // link in a module's class list
+  CRuntimeClass* m_pNextClass;       // link in the list of serial classes
 
   CObject* CreateObject() const;
   BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+
+  // The serial class of that name (IMPLEMENT_SERIAL registers them), or
+  // null: only serial classes can be made from a name read from a file.
+  static CRuntimeClass* FromName(LPCSTR lpszClassName);
+  // The class as an archive stores it: its schema (WORD), the length of
+  // its name (WORD) and the name's characters.
+  void Store(CArchive& ar) const;
+  // Reads what Store wrote: the registered class of that name with the
+  // schema found in *pwSchemaNum, or null when the name is unknown or not
+  // a class name at all.
+  static CRuntimeClass* Load(CArchive& ar, UINT* pwSchemaNum);
+};
+
+// Links a serial class into the list FromName searches; IMPLEMENT_SERIAL
+// makes one per class.
+struct VARNEL_API AFX_CLASSINIT {
+  explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
 };
 
 class VARNEL_API CObject {
@@ -52,6 +77,11 @@ class VARNEL_API CObject {
   // invariants, and a description of it.
   virtual void AssertValid() const {}
   virtual void Dump(CDumpContext& dc) const;
+
+  // Stores the object's data into an archive or loads it back; a serial
+  // class overrides it and calls its base class's first.
+  virtual void Serialize(CArchive& ar);
+  BOOL IsSerializable() const;
 
   CObject(const CObject&) = delete;
   CObject& operator=(const CObject&) = delete;
@@ -71,15 +101,35 @@ class VARNEL_API CObject {
   DECLARE_DYNAMIC(class_name)         \
   static CObject* CreateObject();
 
-#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)               \
+// A serial class: creatable by name, with an extraction operator that loads
+// a pointer to it from an archive (ar >> pShape) and refuses an object of
+// another class.
+#define DECLARE_SERIAL(class_name) \
+  DECLARE_DYNCREATE(class_name)    \
+  friend CArchive& operator>>(CArchive& ar, class_name*& pOb);
+
+#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)      \
   CRuntimeClass class_name::class##class_name = {                                     \
-      #class_name, static_cast<int>(sizeof(class_name)), 0xFFFF, pfnNew,              \
+      #class_name, static_cast<int>(sizeof(class_name)), wSchema, pfnNew,             \
       RUNTIME_CLASS(base_class_name), nullptr};                                       \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-  AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
+  AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)             \
   CObject* class_name::CreateObject() { return new class_name; }     \
-  AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)
+  AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
+// wSchema: the version of the class's stored data (0 to 0xFFFE), with
+// VERSIONABLE_SCHEMA when its Serialize reads older versions itself. The
+// file that uses it includes afx/base/AfxArchive.h.
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                          \
+  CObject* class_name::CreateObject() { return new class_name; }                       \
+  AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema,                     \
+                             class_name::CreateObject)                                 \
+  static const AFX_CLASSINIT afxClassInit##class_name(RUNTIME_CLASS(class_name));      \
+  [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb) {              \
+    pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));          \
+    return ar;                                                                         \
+  }

@@ -3,9 +3,12 @@
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CUserException, CException)
 IMPLEMENT_DYNAMIC(CResourceException, CException)
+IMPLEMENT_DYNAMIC(CMemoryException, CException)
 
 void CException::Delete() { delete this; }
 
 void AfxThrowUserException() { throw new CUserException; }
 
 void AfxThrowResourceException() { throw new CResourceException; }
+
+void AfxThrowMemoryException() { throw new CMemoryException; }

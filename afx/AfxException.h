@@ -29,5 +29,12 @@ class VARNEL_API CResourceException : public CException {
   DECLARE_DYNAMIC(CResourceException)
 };
 
+// Memory ran out, or a fixed buffer (a CMemFile over a caller's memory)
+// cannot grow.
+class VARNEL_API CMemoryException : public CException {
+  DECLARE_DYNAMIC(CMemoryException)
+};
+
 [[noreturn]] VARNEL_API void AfxThrowUserException();
 [[noreturn]] VARNEL_API void AfxThrowResourceException();
+[[noreturn]] VARNEL_API void AfxThrowMemoryException();
