@@ -9,6 +9,8 @@
 #include "afx/AfxGeometry.h"
 #include "afx/AfxArray.h"
 #include "afx/AfxNumberText.h"
+#include "afx/base/AfxCommandLine.h"
+#include "afx/base/AfxPathText.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
@@ -22,6 +24,9 @@
 #if defined(_WIN32)
 // _T and the TCHAR names; the framework is ANSI, so _T("x") is "x".
 #  include <tchar.h>
+// Headers the application wizard writes check that the framework's
+// windows are declared before them.
+#  define __AFXWIN_H__
 #  include "afx/AfxDiag.h"
 #  include "afx/AfxModule.h"
 #  include "afx/AfxGdi.h"
@@ -39,6 +44,10 @@
 #  include "afx/AfxWindowDC.h"
 #  include "afx/AfxPageDC.h"
 #  include "afx/AfxView.h"
+#  include "afx/app/AfxRecentFileList.h"
+#  include "afx/ui/AfxDoc.h"
+#  include "afx/ui/AfxDocTemplate.h"
+#  include "afx/ui/AfxFileDialog.h"
 #  include "amount/IsSibling.h"
 #  include "amount/AmountCommit.h"
 #  include "amount/AmountEdit.h"

@@ -1,6 +1,10 @@
 // CWinApp: the message pump and the application-wide hooks.
+#include "afx/AfxDataExchange.h"
 #include "afx/AfxModule.h"
 #include "afx/AfxWin.h"
+#include "afx/app/AfxRecentFileList.h"
+#include "afx/base/AfxCommandLine.h"
+#include "afx/base/AfxPathText.h"
 
 namespace {
 
@@ -16,7 +20,26 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+  for (CCmdTarget* pTemplate : m_templateList) delete pTemplate;
+  delete m_pRecentFileList;
   if (g_pApp == this) g_pApp = nullptr;
+}
+
+void CWinApp::SetCurrentHandles() {
+  char szModule[MAX_PATH] = {};
+  ::GetModuleFileNameA(m_hInstance, szModule, MAX_PATH);
+  m_strExeName = AfxPathFileName(szModule);
+  const int nDot = m_strExeName.ReverseFind('.');
+  if (nDot > 0) m_strExeName = m_strExeName.Left(nDot);
+  m_pszExeName = m_strExeName;
+  if (m_pszAppName == nullptr) {
+    if (!AfxLoadString(AFX_IDS_APP_TITLE, m_strAppName)) m_strAppName = m_strExeName;
+    m_pszAppName = m_strAppName;
+  }
+  if (m_pszProfileName == nullptr) {
+    m_strProfileName = m_strExeName + ".INI";
+    m_pszProfileName = m_strProfileName;
+  }
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }
@@ -30,6 +53,7 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
   pApp->m_hPrevInstance = hPrevInstance;
   pApp->m_lpCmdLine = lpCmdLine;
   pApp->m_nCmdShow = nCmdShow;
+  pApp->SetCurrentHandles();
   if (!pApp->InitInstance()) {
     if (pApp->m_pMainWnd != nullptr) pApp->m_pMainWnd->DestroyWindow();
     return pApp->ExitInstance();
@@ -85,7 +109,19 @@ HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
 
 void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 
-int CWinApp::ExitInstance() { return static_cast<int>(m_nExitCode); }
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+  const std::vector<CString> args = AfxSplitCommandLine(m_lpCmdLine);
+  for (size_t i = 0; i < args.size(); ++i) {
+    const char* pszParam = args[i];
+    const BOOL bFlag = pszParam[0] == '-' || pszParam[0] == '/';
+    rCmdInfo.ParseParam(bFlag ? pszParam + 1 : pszParam, bFlag, i + 1 == args.size());
+  }
+}
+
+int CWinApp::ExitInstance() {
+  SaveStdProfileSettings();
+  return static_cast<int>(m_nExitCode);
+}
 
 BOOL CWinApp::PumpMessage() {
   MSG msg;

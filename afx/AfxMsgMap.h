@@ -312,6 +312,18 @@ LRESULT AfxMsg_cmd_range(CCmdTarget* p, WPARAM wParam, LPARAM) {
   return 0;
 }
 
+// What the thunk of an ON_COMMAND_EX handler answers when the handler
+// returned FALSE: the command was not carried out and goes on to the next
+// target in the route.
+#define AFX_CMD_DECLINED (static_cast<LRESULT>(-2))
+
+// BOOL (UINT nID): a command the handler may decline (FALSE).
+template <class T, auto pmf>
+LRESULT AfxMsg_cmd_ex(CCmdTarget* p, WPARAM wParam, LPARAM) {
+  BOOL (T::*f)(UINT) = pmf;
+  return (static_cast<T*>(p)->*f)(static_cast<UINT>(wParam)) ? 0 : AFX_CMD_DECLINED;
+}
+
 // void (CCmdUI*): a command's user-interface update; the CCmdUI comes in
 // lParam.
 template <class T, auto pmf>
@@ -392,6 +404,12 @@ LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
 // void fn(UINT nID) for every command from id to idLast.
 #define ON_COMMAND_RANGE(id, idLast, fn) \
   {WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), &AfxMsg_cmd_range<ThisClass, &ThisClass::fn>},
+// BOOL fn(UINT nID) for a command, or every command from id to idLast; a
+// handler that returns FALSE lets the command go on to the next target.
+#define ON_COMMAND_EX(id, fn) \
+  {WM_COMMAND, 0, (UINT)(id), (UINT)(id), &AfxMsg_cmd_ex<ThisClass, &ThisClass::fn>},
+#define ON_COMMAND_EX_RANGE(id, idLast, fn) \
+  {WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), &AfxMsg_cmd_ex<ThisClass, &ThisClass::fn>},
 // void fn(CCmdUI*): enables, checks or renames the menu item of a command
 // before its menu opens.
 #define ON_UPDATE_COMMAND_UI(id, fn) \

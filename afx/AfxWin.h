@@ -11,6 +11,9 @@
 
 #include "afx/AfxMsgMap.h"
 #include "afx/AfxString.h"
+#include "afx/base/AfxColl.h"
+
+#include <vector>
 
 class CWnd;
 class CScrollBar;
@@ -21,6 +24,11 @@ class CMenu;
 class CRgn;
 class CException;
 struct CCreateContext;
+class CCmdUI;
+class CCommandLineInfo;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
 
 // Filled by OnCmdMsg when it is asked only whether a handler exists.
 struct AFX_CMDHANDLERINFO {
@@ -302,11 +310,15 @@ VARNEL_API BOOL AfxUnhookWindowCreate();
 // The window class CWnd::Create uses when none is named.
 VARNEL_API LPCSTR AfxDefaultWndClass();
 
+
 class VARNEL_API CWinApp : public CCmdTarget {
   DECLARE_DYNAMIC(CWinApp)
 
  public:
+  // Without a name, the application takes its title string
+  // (AFX_IDS_APP_TITLE) or else its program file's name when it starts.
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
+  // Deletes the document templates and the recent-file list.
   ~CWinApp() override;
 
   LPCSTR m_pszAppName = nullptr;
@@ -318,6 +330,7 @@ class VARNEL_API CWinApp : public CCmdTarget {
   CWnd* m_pMainWnd = nullptr;
 
   virtual BOOL InitInstance() { return TRUE; }
+  // Writes the recent-file list to the settings; returns the exit code.
   virtual int ExitInstance();
   // Pumps messages until WM_QUIT, calling OnIdle when the queue is empty;
   // returns ExitInstance's result.
@@ -350,8 +363,84 @@ class VARNEL_API CWinApp : public CCmdTarget {
   BOOL Enable3dControls() { return TRUE; }
   BOOL Enable3dControlsStatic() { return TRUE; }
 
+  // ---- documents ------------------------------------------------------------------
+  // The application owns the template from here on.
+  void AddDocTemplate(CDocTemplate* pTemplate);
+  POSITION GetFirstDocTemplatePosition() const;
+  CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+  // Opens the file with the template that suits it best (the document
+  // itself when the file is open already); null when the user cancelled
+  // or the file could not be opened (the user was told).
+  virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+  // Asks every modified document whether to save it; FALSE when the user
+  // cancelled or a save failed (nothing may be closed then).
+  virtual BOOL SaveAllModified();
+  void CloseAllDocuments(BOOL bEndSession);
+  int GetOpenDocumentCount() const;
+  // The Open or Save As dialog (bOpenFileDialog) for a file of
+  // pTemplate's kind (every template's when null), titled by the string
+  // nIDSTitle; fileName is the name proposed and, on OK, the name chosen.
+  BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                        CDocTemplate* pTemplate);
+  // Puts the file at the top of the recent-file list (when there is one).
+  virtual void AddToRecentFileList(LPCSTR lpszPathName);
+
+  // ---- the command line -----------------------------------------------------------
+  // Gives each argument of m_lpCmdLine to rCmdInfo.ParseParam ('/' or '-'
+  // before a flag is taken off).
+  void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+  // Carries the command out: a new document, or the file opened; FALSE
+  // when the program should end (it could not start, or it printed).
+  BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+  // ---- settings -------------------------------------------------------------------
+  // Keeps the settings in the registry, under
+  // HKEY_CURRENT_USER\Software\<lpszRegistryKey>\<application name>,
+  // rather than in the program's private .INI file.
+  void SetRegistryKey(LPCSTR lpszRegistryKey);
+  void SetRegistryKey(UINT nIDRegistryKey);
+  // The keys of the settings (created when missing); the caller closes
+  // them. Null without SetRegistryKey.
+  HKEY GetAppRegistryKey();
+  HKEY GetSectionKey(LPCSTR lpszSection);
+  UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
+  CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
+  BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
+  // A null lpszValue removes the entry; a null lpszEntry the whole section.
+  BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+  LPCSTR m_pszRegistryKey = nullptr;
+  LPCSTR m_pszProfileName = nullptr;
+  LPCSTR m_pszExeName = nullptr;
+
+  // ---- standard commands ------------------------------------------------------------
+  // Public so that a host's map can name them (ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)).
+  afx_msg void OnFileNew();
+  afx_msg void OnFileOpen();
+  // ID_APP_EXIT: closes the main window, which asks the documents first.
+  afx_msg void OnAppExit();
+  afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+  afx_msg BOOL OnOpenRecentFile(UINT nID);
+
+  // Sets the names the application goes by (AfxWinMain calls it).
+  void SetCurrentHandles();
+
  protected:
+  // Reads the recent-file list (nMaxMRU files, 0 for none) from the
+  // settings; SaveStdProfileSettings writes it back.
+  void LoadStdProfileSettings(UINT nMaxMRU = 4);
+  void SaveStdProfileSettings();
+
   WPARAM m_nExitCode = 0;
+  CRecentFileList* m_pRecentFileList = nullptr;
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  std::vector<CCmdTarget*> m_templateList;  // CDocTemplate objects, owned
+  CString m_strAppName;
+  CString m_strRegistryKey;
+  CString m_strProfileName;
+  CString m_strExeName;
 };
 
 VARNEL_API CWinApp* AfxGetApp();

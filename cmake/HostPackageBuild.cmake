@@ -2,7 +2,7 @@
 # names nothing of the source or build tree, then configures and builds the
 # host example against the installed package alone (find_package). Run by
 # CTest with -P; expects SOURCE_DIR, BUILD_TREE, PREFIX, BINARY_DIR and
-# TOOLCHAIN.
+# TOOLCHAIN; HOST_DIR as HostBuild.cmake takes it.
 file(REMOVE_RECURSE ${PREFIX} ${BINARY_DIR})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_TREE} --prefix ${PREFIX}
   RESULT_VARIABLE installed)
@@ -12,6 +12,8 @@ endif()
 
 foreach(file IN ITEMS bin/varnel.dll bin/libstdc++-6.dll bin/libwinpthread-1.dll
         lib/libvarnel.dll.a include/varnel/Varnel.h include/varnel/afx
+        include/varnel/afx/res/afxres.h include/varnel/afx/res/afxres.rc
+        include/varnel/afx/res/afxprint.rc
         include/varnel/amount/AmountEdit.h include/varnel/ostrik/Ostrik.h
         lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake
         lib/cmake/Varnel/mingw-w64-x86_64.cmake lib/cmake/Varnel/mingw-w64-i686.cmake)

@@ -44,6 +44,9 @@ install(FILES Varnel.h DESTINATION ${VARNEL_INSTALL_INCLUDEDIR})
 install(DIRECTORY ${varnel_header_folders}
   DESTINATION ${VARNEL_INSTALL_INCLUDEDIR}
   FILES_MATCHING PATTERN "*.h")
+# The standard resource scripts a host's .rc includes, beside afxres.h.
+install(FILES afx/res/afxres.rc afx/res/afxprint.rc
+  DESTINATION ${VARNEL_INSTALL_INCLUDEDIR}/afx/res)
 
 # The toolchain files a host builds with (the library exports C++ classes:
 # the same compiler and runtime on both sides), so that a host needs only
