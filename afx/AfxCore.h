@@ -69,6 +69,7 @@ struct VARNEL_API AFX_CLASSINIT {
 class VARNEL_API CObject {
  public:
   static CRuntimeClass classCObject;
+  static CRuntimeClass* GetThisClass() { return &classCObject; }
 
   virtual ~CObject() = default;
   virtual CRuntimeClass* GetRuntimeClass() const;
@@ -92,9 +93,12 @@ class VARNEL_API CObject {
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)              \
- public:                                         \
-  static CRuntimeClass class##class_name;        \
+// GetThisClass gives the class's run-time class where RUNTIME_CLASS cannot
+// name it (in a template).
+#define DECLARE_DYNAMIC(class_name)                                      \
+ public:                                                                 \
+  static CRuntimeClass class##class_name;                                \
+  static CRuntimeClass* GetThisClass() { return &class##class_name; }    \
   CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \

@@ -46,6 +46,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
   }
   m_lpBufCur = m_lpBufStart;
   m_lpBufMax = m_bStoring ? m_lpBufStart + m_nBufSize : m_lpBufStart;
+  SyncLimits();
 }
 
 CArchive::~CArchive() {
@@ -100,6 +101,7 @@ void CArchive::NewStoreWindow(UINT nBytes) {
   if (nGranted >= nBytes && pStart != nullptr) {
     m_lpBufStart = m_lpBufCur = static_cast<BYTE*>(pStart);
     m_lpBufMax = static_cast<BYTE*>(pMax);
+    SyncLimits();
     return;
   }
   // The file cannot give the room in place (a memory file of fixed size):
@@ -109,6 +111,7 @@ void CArchive::NewStoreWindow(UINT nBytes) {
   if (m_lpOwnBuffer == nullptr) m_lpOwnBuffer = new BYTE[m_nBufSize];
   m_lpBufStart = m_lpBufCur = m_lpOwnBuffer;
   m_lpBufMax = m_lpOwnBuffer + m_nBufSize;
+  SyncLimits();
 }
 
 void CArchive::MakeRoom(UINT nBytes) {
@@ -167,6 +170,7 @@ size_t CArchive::ReadAhead() {
     const UINT nRoom = m_nBufSize - static_cast<UINT>(nLeft);
     if (nRoom > 0) m_lpBufMax += m_pFile->Read(m_lpBufMax, nRoom);
   }
+  SyncLimits();
   return static_cast<size_t>(m_lpBufMax - m_lpBufCur);
 }
 
@@ -236,11 +240,13 @@ void CArchive::Flush() {
       m_lpBufCur = m_lpBufMax = m_lpBufStart;
     }
   }
+  SyncLimits();
 }
 
 void CArchive::ReleaseBuffers() {
   m_pFile = nullptr;
   m_lpBufStart = m_lpBufCur = m_lpBufMax = nullptr;
+  SyncLimits();
 }
 
 void CArchive::Close() {

@@ -29,6 +29,7 @@
 #include "afx/AfxString.h"
 #include "afx/base/AfxFile.h"
 
+#include <cstddef>
 #include <cstring>
 
 class CDocument;
@@ -154,22 +155,25 @@ class VARNEL_API CArchive {
   static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
                 "values are copied as they lie in memory: little-endian only");
 
+  // The fast paths compare with a limit of their own direction, which in
+  // the other direction is the window's start (never after m_lpBufCur):
+  // a value in the wrong direction takes the slow path, which refuses it.
   template <class T>
   CArchive& Put(T value) {
-    if (!m_bStoring || static_cast<size_t>(m_lpBufMax - m_lpBufCur) < sizeof(T)) {
-      MakeRoom(sizeof(T));
-    }
-    std::memcpy(m_lpBufCur, &value, sizeof(T));
-    m_lpBufCur += sizeof(T);
+    if (m_lpStoreMax - m_lpBufCur < static_cast<ptrdiff_t>(sizeof(T))) MakeRoom(sizeof(T));
+    // The position moves before the copy: a copy of bytes may alias any
+    // member, and would make the compiler read the position again.
+    BYTE* const lpDest = m_lpBufCur;
+    m_lpBufCur = lpDest + sizeof(T);
+    std::memcpy(lpDest, &value, sizeof(T));
     return *this;
   }
   template <class T>
   CArchive& Get(T& value) {
-    if (m_bStoring || static_cast<size_t>(m_lpBufMax - m_lpBufCur) < sizeof(T)) {
-      FillBuffer(sizeof(T));
-    }
-    std::memcpy(&value, m_lpBufCur, sizeof(T));
-    m_lpBufCur += sizeof(T);
+    if (m_lpLoadMax - m_lpBufCur < static_cast<ptrdiff_t>(sizeof(T))) FillBuffer(sizeof(T));
+    const BYTE* const lpSrc = m_lpBufCur;
+    m_lpBufCur = m_lpBufCur + sizeof(T);
+    std::memcpy(&value, lpSrc, sizeof(T));
     return *this;
   }
 
@@ -183,6 +187,11 @@ class VARNEL_API CArchive {
   void WriteBuffer();
   void NewStoreWindow(UINT nBytes);
   void ReleaseBuffers();
+  // Sets m_lpStoreMax and m_lpLoadMax after the window changed.
+  void SyncLimits() {
+    m_lpStoreMax = m_bStoring ? m_lpBufMax : m_lpBufStart;
+    m_lpLoadMax = m_bStoring ? m_lpBufStart : m_lpBufMax;
+  }
   CArchiveMaps& Maps();
   void WriteObjectTag(DWORD nIndex, BOOL bClass);
   CObject* LoadNewObject(CRuntimeClass* pClass, UINT nSchema);
@@ -195,7 +204,9 @@ class VARNEL_API CArchive {
   UINT m_nObjectSchema = static_cast<UINT>(-1);
   BYTE* m_lpBufStart = nullptr;
   BYTE* m_lpBufCur = nullptr;
-  BYTE* m_lpBufMax = nullptr;
+  BYTE* m_lpBufMax = nullptr;    // the end of the room (storing) or of the data (loading)
+  BYTE* m_lpStoreMax = nullptr;  // m_lpBufMax when storing, else m_lpBufStart
+  BYTE* m_lpLoadMax = nullptr;   // m_lpBufMax when loading, else m_lpBufStart
   BYTE* m_lpOwnBuffer = nullptr;  // allocated by the archive, freed by it
   CArchiveMaps* m_pMaps = nullptr;
   int m_nUncaughtAtStart;         // exceptions in flight when it was made

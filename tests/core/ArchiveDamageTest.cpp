@@ -211,6 +211,34 @@ TEST(ArchiveDamage, ObjectsOfTheWrongClassAreRefused) {
   EXPECT_EQ(g_nLiveArchiveTestObjects, 0);
 }
 
+// A typed array stores as a CObArray does, and refuses an element of
+// another class (here a CObArray, which would not own what it loads)
+// before making it.
+TEST(ArchiveDamage, ATypedArrayRefusesAnotherClassBeforeMakingIt) {
+  Bytes mixed, typedBytes, untypedBytes;
+  {
+    CPinPoint point(1, 2);
+    CObArray inner;
+    inner.Add(&point);
+    CObArray outer;
+    outer.Add(&point);
+    outer.Add(&inner);
+    mixed = Stored([&](CArchive& ar) { outer.Serialize(ar); });
+    CTypedPtrArray<CObArray, CPinPoint*> typed;
+    typed.Add(&point);
+    typedBytes = Stored([&](CArchive& ar) { typed.Serialize(ar); });
+    untypedBytes = Stored([&](CArchive& ar) { inner.Serialize(ar); });
+  }
+  EXPECT_EQ(Hex(typedBytes), Hex(untypedBytes));
+  CTypedPtrArray<CObArray, CPinPoint*> loaded;
+  EXPECT_EQ(LoadFailure(mixed, [&](CArchive& ar) { loaded.Serialize(ar); }), CArchiveException::badClass);
+  ASSERT_EQ(loaded.GetSize(), 2);
+  EXPECT_EQ(loaded[0]->m_y, 2);
+  EXPECT_EQ(loaded[1], nullptr);
+  delete loaded[0];
+  EXPECT_EQ(g_nLiveArchiveTestObjects, 0);
+}
+
 TEST(ArchiveDamage, StoringDeeperThanLoadingFollowsIsRefused) {
   std::vector<CPinNode> nodes(1001);
   for (size_t i = 0; i + 1 < nodes.size(); ++i) nodes[i].m_pNext = &nodes[i + 1];
