@@ -5,6 +5,7 @@
 
 #include "Varnel.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,15 +16,25 @@ struct RecordedPrompt {
   UINT nIDPrompt;
 };
 
-// Records message boxes instead of showing them.
+// Records message boxes instead of showing them; answers them from
+// answers, in order, then with IDOK.
 class CTestApp : public CWinApp {
  public:
   CTestApp() : CWinApp("VarnelFrameworkTests") {}
   int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
     prompts.push_back({lpszPrompt, nType, nIDPrompt});
-    return IDOK;
+    if (answers.empty()) return IDOK;
+    const int nAnswer = answers.front();
+    answers.pop_front();
+    return nAnswer;
   }
   std::vector<RecordedPrompt> prompts;
+  std::deque<int> answers;
+
+  // The recent-file list and settings, which are the application's own.
+  using CWinApp::LoadStdProfileSettings;
+  using CWinApp::SaveStdProfileSettings;
+  CRecentFileList* RecentFiles() const { return m_pRecentFileList; }
 };
 
 CTestApp& TestApp();
