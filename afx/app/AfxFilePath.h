@@ -1,7 +1,7 @@
 // Paths of system files, for the framework's file code (not exported).
 #pragma once
 
-#include "afx/AfxString.h"
+#include "afx/base/AfxString.h"
 
 // The full path of a file name (the name itself when it has none).
 CString AfxFullPath(LPCSTR lpszFileName);

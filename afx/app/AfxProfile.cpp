@@ -3,8 +3,7 @@
 // SetRegistryKey has named the key, else in the program's private .INI
 // file (as the framework keeps them by default). The recent-file list is
 // one of them.
-#include "afx/AfxDataExchange.h"
-#include "afx/AfxWin.h"
+#include "afx/app/AfxApp.h"
 #include "afx/app/AfxRecentFileList.h"
 
 namespace {

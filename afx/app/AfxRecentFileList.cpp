@@ -1,6 +1,6 @@
 #include "afx/app/AfxRecentFileList.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxApp.h"
 #include "afx/base/AfxPathText.h"
 
 namespace {

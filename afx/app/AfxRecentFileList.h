@@ -4,7 +4,7 @@
 // update handler for that item). CWinApp::LoadStdProfileSettings makes it.
 #pragma once
 
-#include "afx/AfxString.h"
+#include "afx/base/AfxString.h"
 
 #include <vector>
 

@@ -25,8 +25,8 @@
 // Serialize throws is deleted before the exception leaves ReadObject.
 #pragma once
 
-#include "afx/AfxException.h"
-#include "afx/AfxString.h"
+#include "afx/base/AfxException.h"
+#include "afx/base/AfxString.h"
 #include "afx/base/AfxFile.h"
 
 #include <cstddef>

@@ -9,7 +9,7 @@
 // in the array and the rest are null.
 #pragma once
 
-#include "afx/AfxArray.h"
+#include "afx/base/AfxArray.h"
 
 #include <type_traits>
 

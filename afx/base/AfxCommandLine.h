@@ -9,8 +9,8 @@
 //   if (!ProcessShellCommand(cmdInfo)) return FALSE;
 #pragma once
 
-#include "afx/AfxCore.h"
-#include "afx/AfxString.h"
+#include "afx/base/AfxCore.h"
+#include "afx/base/AfxString.h"
 
 #include <vector>
 

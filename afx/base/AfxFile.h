@@ -9,8 +9,8 @@
 // the memory file (afx/base/AfxMemFile.h) is the file to use.
 #pragma once
 
-#include "afx/AfxException.h"
-#include "afx/AfxString.h"
+#include "afx/base/AfxException.h"
+#include "afx/base/AfxString.h"
 #include "afx/base/AfxTime.h"
 
 class VARNEL_API CFileException : public CException {

@@ -3,7 +3,7 @@
 // separate folders (as on Windows).
 #pragma once
 
-#include "afx/AfxString.h"
+#include "afx/base/AfxString.h"
 
 // The name of the file a path names, with its extension: what follows the
 // last separator (or a drive's colon).

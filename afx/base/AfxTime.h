@@ -2,7 +2,7 @@
 // status gives it. Only what files need: the value and its comparisons.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 class CTime {
  public:

@@ -1,13 +1,13 @@
 // CWinApp's document members: its templates, File New and Open, the
 // recent files, the command line's command, and the end of the program.
-#include "afx/AfxDataExchange.h"
-#include "afx/AfxFrame.h"
-#include "afx/AfxMenu.h"
-#include "afx/AfxView.h"
+#include "afx/app/AfxApp.h"
 #include "afx/app/AfxRecentFileList.h"
 #include "afx/base/AfxCommandLine.h"
+#include "afx/ui/AfxCmdUI.h"
 #include "afx/ui/AfxDocTemplate.h"
 #include "afx/ui/AfxFileDialog.h"
+#include "afx/ui/AfxFrame.h"
+#include "afx/ui/AfxView.h"
 
 namespace {
 

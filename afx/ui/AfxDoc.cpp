@@ -1,8 +1,8 @@
 // CDocument: its views, its name and title, and closing it.
 #include "afx/ui/AfxDoc.h"
 
-#include "afx/AfxDataExchange.h"
-#include "afx/AfxView.h"
+#include "afx/app/AfxApp.h"
+#include "afx/ui/AfxView.h"
 #include "afx/base/AfxPathText.h"
 #include "afx/ui/AfxDocTemplate.h"
 

@@ -15,7 +15,8 @@
 // loaded.
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxApp.h"
+#include "afx/app/AfxRes.h"
 #include "afx/base/AfxArchive.h"
 #include "afx/base/AfxColl.h"
 

@@ -2,7 +2,7 @@
 // fails.
 #include "afx/ui/AfxDoc.h"
 
-#include "afx/AfxDataExchange.h"
+#include "afx/app/AfxApp.h"
 #include "afx/app/AfxSafeSave.h"
 #include "afx/base/AfxPathText.h"
 #include "afx/ui/AfxDocTemplate.h"

@@ -1,7 +1,7 @@
 #include "afx/ui/AfxDocTemplate.h"
 
-#include "afx/AfxDataExchange.h"
-#include "afx/AfxView.h"
+#include "afx/app/AfxApp.h"
+#include "afx/ui/AfxView.h"
 #include "afx/base/AfxPathText.h"
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)

@@ -3,9 +3,13 @@
 // separates the parts: "Wizard Files (*.wzd)|*.wzd|All Files (*.*)|*.*||".
 #pragma once
 
-#include "afx/AfxDialog.h"
+#include "afx/ui/AfxDialog.h"
 
 #include <commdlg.h>
+
+// The system's name for ::GetFileTitleA would rename the framework's
+// members of that name (CFile's, CFileDialog's) in code that follows.
+#undef GetFileTitle
 
 class VARNEL_API CFileDialog : public CDialog {
   DECLARE_DYNAMIC(CFileDialog)

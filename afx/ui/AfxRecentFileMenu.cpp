@@ -1,6 +1,7 @@
 // The recent-file list in the File menu.
-#include "afx/AfxMenu.h"
 #include "afx/app/AfxRecentFileList.h"
+#include "afx/ui/AfxCmdUI.h"
+#include "afx/wnd/AfxMenu.h"
 
 namespace {
 
