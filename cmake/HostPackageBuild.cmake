@@ -2,7 +2,7 @@
 # names nothing of the source or build tree, then configures and builds the
 # host example against the installed package alone (find_package). Run by
 # CTest with -P; expects SOURCE_DIR, BUILD_TREE, PREFIX, BINARY_DIR and
-# TOOLCHAIN; HOST_DIR as HostBuild.cmake takes it.
+# TOOLCHAIN.
 file(REMOVE_RECURSE ${PREFIX} ${BINARY_DIR})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_TREE} --prefix ${PREFIX}
   RESULT_VARIABLE installed)

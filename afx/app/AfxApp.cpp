@@ -39,6 +39,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 CWinApp::~CWinApp() {
   for (CCmdTarget* pTemplate : m_templateList) delete pTemplate;
   delete m_pRecentFileList;
+  ReleasePrinter();
   if (g_pApp == this) g_pApp = nullptr;
 }
 

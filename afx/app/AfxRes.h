@@ -4,3 +4,7 @@
 #pragma once
 
 #include "afx/res/afxres.h"
+
+// The library's own prompts, beside the standard ones.
+// "No printer is installed. Install one, then print again."
+#define AFX_IDP_NO_PRINTER 0xF1C0

@@ -54,7 +54,8 @@ class VARNEL_API CDC : public CObject {
   BOOL DeleteDC();
   virtual int SaveDC();
   virtual BOOL RestoreDC(int nSavedDC);
-  int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
+  // Virtual so that a stand-in page can answer as the device it stands for.
+  virtual int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
 
   // ---- printing. The document and page calls are virtual so that a
   // stand-in page (a bitmap, a metafile) can take the printer's part.
@@ -64,7 +65,12 @@ class VARNEL_API CDC : public CObject {
   virtual int StartPage() { return ::StartPage(m_hDC); }
   virtual int EndPage() { return ::EndPage(m_hDC); }
   virtual int EndDoc() { return ::EndDoc(m_hDC); }
-  virtual int AbortDoc() { return ::AbortDoc(m_hDC); }
+  // Abandons the job; the context is no longer printing (the print loop
+  // then stops without ending the job).
+  virtual int AbortDoc() {
+    m_bPrinting = FALSE;
+    return ::AbortDoc(m_hDC);
+  }
 
   // ---- mapping: setters change both handles, getters ask the attribute one
   virtual int SetMapMode(int nMapMode);

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -99,6 +101,17 @@ END_MESSAGE_MAP()
 
 CSingleDocTemplate* g_pTemplate = nullptr;
 
+// The next prompts are answered in this order (then with IDOK).
+void AnswerWith(std::initializer_list<int> answers) {
+  auto queue = std::make_shared<std::deque<int>>(answers);
+  TestApp().answer = [queue](LPCSTR, UINT, UINT) {
+    if (queue->empty()) return IDOK;
+    const int nAnswer = queue->front();
+    queue->pop_front();
+    return nAnswer;
+  };
+}
+
 std::vector<std::string> PromptTexts() {
   std::vector<std::string> texts;
   for (const RecordedPrompt& prompt : TestApp().prompts) texts.push_back(prompt.text);
@@ -116,7 +129,7 @@ class DocumentTest : public ::testing::Test {
   }
   void SetUp() override {
     TestApp().prompts.clear();
-    TestApp().answers.clear();
+    TestApp().answer = nullptr;
     TestApp().m_pMainWnd = nullptr;
     g_storeFailure = nullptr;
   }
@@ -129,7 +142,7 @@ class DocumentTest : public ::testing::Test {
     }
     TestApp().m_pMainWnd = nullptr;
     TestApp().prompts.clear();
-    TestApp().answers.clear();
+    TestApp().answer = nullptr;
   }
 
   CTestDocument* New() {
@@ -175,7 +188,7 @@ TEST_F(DocumentTest, TheFirstNewMakesFrameAndViewLaterOnesReuseThem) {
   EXPECT_EQ(TestApp().GetOpenDocumentCount(), 1);
 
   pDoc->Fill("x", 3);
-  TestApp().answers = {IDNO};
+  AnswerWith({IDNO});
   EXPECT_EQ(New(), pDoc);
   EXPECT_EQ(ViewOf(pDoc), pView);
   EXPECT_EQ(FrameOf(pDoc), pFrame);
@@ -274,7 +287,7 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheOldFileAndTheChanges) {
     } else {
       EXPECT_EQ(prompts, std::vector<std::string>{c.pszPrompt}) << c.pszWhat;
     }
-    TestApp().answers = {IDNO};  // the next New drops the changes
+    AnswerWith({IDNO});  // the next New drops the changes
   }
   // A folder that does not exist: told once, nothing made.
   CTestDocument* pDoc = New();
@@ -313,7 +326,7 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas) {
   ASSERT_NE(pDoc, nullptr);
   pDoc->m_values.Add(99);
   pDoc->SetModifiedFlag();
-  TestApp().answers = {IDNO};
+  AnswerWith({IDNO});
   EXPECT_EQ(Open(folder.Path("Nowhere.tst")), nullptr);
   EXPECT_EQ(PromptTexts(),
             (std::vector<std::string>{"Save changes to Here.tst?",
@@ -330,9 +343,9 @@ TEST_F(DocumentTest, SaveChangesAnsweredEachWay) {
   CTestDocument* pDoc = Open(path);
   pDoc->Fill("new", 6);
 
-  TestApp().answers = {IDCANCEL};
+  AnswerWith({IDCANCEL});
   EXPECT_FALSE(pDoc->SaveModified());
-  TestApp().answers = {IDNO};
+  AnswerWith({IDNO});
   EXPECT_TRUE(pDoc->SaveModified());
   EXPECT_EQ(ReadWholeFile(path), old);
   EXPECT_TRUE(pDoc->IsModified());
@@ -341,7 +354,7 @@ TEST_F(DocumentTest, SaveChangesAnsweredEachWay) {
 
   // Yes with a save that fails: nothing may close.
   g_storeFailure = [] { AfxThrowFileException(CFileException::hardIO); };
-  TestApp().answers = {IDYES};
+  AnswerWith({IDYES});
   EXPECT_FALSE(pDoc->SaveModified());
   g_storeFailure = nullptr;
   EXPECT_EQ(ReadWholeFile(path), old);
@@ -349,7 +362,7 @@ TEST_F(DocumentTest, SaveChangesAnsweredEachWay) {
             (std::vector<std::string>{"Save changes to Ask.tst?",
                                       "An unexpected error occurred while writing Ask.tst."}));
 
-  TestApp().answers = {IDYES};
+  AnswerWith({IDYES});
   EXPECT_TRUE(pDoc->SaveModified());
   EXPECT_FALSE(pDoc->IsModified());
   EXPECT_NE(ReadWholeFile(path), old);
@@ -361,11 +374,11 @@ TEST_F(DocumentTest, ClosingTheMainFrameAsksFirst) {
   CTestDocument* pDoc = New();
   const HWND hFrame = FrameOf(pDoc)->m_hWnd;
   pDoc->Fill("unsaved", 2);
-  TestApp().answers = {IDCANCEL};
+  AnswerWith({IDCANCEL});
   ::SendMessageA(hFrame, WM_CLOSE, 0, 0);
   EXPECT_TRUE(::IsWindow(hFrame));
   EXPECT_EQ(TestApp().m_pMainWnd, CWnd::FromHandlePermanent(hFrame));
-  TestApp().answers = {IDNO};
+  AnswerWith({IDNO});
   ::SendMessageA(hFrame, WM_CLOSE, 0, 0);
   EXPECT_FALSE(::IsWindow(hFrame));
   EXPECT_EQ(TestApp().m_pMainWnd, nullptr);

@@ -5,7 +5,7 @@
 
 #include "Varnel.h"
 
-#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,20 +16,17 @@ struct RecordedPrompt {
   UINT nIDPrompt;
 };
 
-// Records message boxes instead of showing them; answers them from
-// answers, in order, then with IDOK.
+// Records message boxes instead of showing them, then lets a test's
+// answer run (the user's doing while the box is up), if it set one.
 class CTestApp : public CWinApp {
  public:
   CTestApp() : CWinApp("VarnelFrameworkTests") {}
   int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
     prompts.push_back({lpszPrompt, nType, nIDPrompt});
-    if (answers.empty()) return IDOK;
-    const int nAnswer = answers.front();
-    answers.pop_front();
-    return nAnswer;
+    return answer ? answer(lpszPrompt, nType, nIDPrompt) : IDOK;
   }
   std::vector<RecordedPrompt> prompts;
-  std::deque<int> answers;
+  std::function<int(LPCSTR, UINT, UINT)> answer;
 
   // The recent-file list and settings, which are the application's own.
   using CWinApp::LoadStdProfileSettings;
