@@ -349,7 +349,16 @@ const std::vector<std::function<void()>>& SelfTestSteps() {
         Check(items.size() == 2 && EndsWith(items[0], "Gone.wzd") &&
                   EndsWith(items[1], "Sample.wzd") && items[1].compare(0, 3, "&2 ") == 0,
               "the recent-file menu lists both files, the newest first");
+        // Cancelled on the way to a recent file: the file stays in the list.
+        Draw(70, 10, 90, 30);
+        g_answers = {IDCANCEL};
+        Command(ID_FILE_MRU_FILE2);
+        CheckPrompts({"Save changes to Gone.wzd?"}, "opening a recent file asks to save");
+        Check(Title() == "Gone.wzd - Wizard" && Doc()->IsModified() && RecentFileItems() == items,
+              "answered Cancel, nothing changes and the recent-file list keeps the file");
+        g_answers = {IDNO};
         Command(ID_FILE_NEW);
+        CheckPrompts({"Save changes to Gone.wzd?"}, "File New asks to save the changes");
         ::DeleteFileA(PathOf("Gone.wzd"));
         Command(ID_FILE_MRU_FILE1);
         CheckPrompts({"Gone.wzd\nCannot find this file."},
