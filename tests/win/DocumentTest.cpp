@@ -306,6 +306,12 @@ TEST_F(DocumentTest, EveryCutOfAFileIsRefusedOnceAndLeavesNoHalfDocument) {
   CTestDocument* pDoc = New();
   for (size_t nLength = 0; nLength < whole.size(); ++nLength) {
     WriteWholeFile(path, whole.substr(0, nLength));
+    // Read by the document itself: refused, and emptied rather than half loaded.
+    pDoc->Fill("before", 4);
+    EXPECT_FALSE(pDoc->OnOpenDocument(path.c_str())) << nLength;
+    EXPECT_TRUE(pDoc->m_strName.IsEmpty() && pDoc->m_values.GetSize() == 0) << nLength;
+    EXPECT_EQ(PromptTexts().size(), 1u) << nLength;
+    // Through the application, into the document it replaces.
     pDoc->Fill("before", 4);
     pDoc->SetModifiedFlag(FALSE);
     EXPECT_EQ(Open(path), nullptr) << nLength;
