@@ -14,6 +14,8 @@
 #include "afx/base/AfxArchive.h"
 #include "afx/base/AfxColl.h"
 #include "afx/base/AfxNumberText.h"
+#include "afx/base/AfxCommandLine.h"
+#include "afx/base/AfxPathText.h"
 #include "frame/WorldGeometry.h"
 #include "amount/AmountText.h"
 #include "amount/AmountFields.h"
@@ -27,6 +29,9 @@
 #if defined(_WIN32)
 // _T and the TCHAR names; the framework is ANSI, so _T("x") is "x".
 #  include <tchar.h>
+// Headers the application wizard writes check that the framework's
+// windows are declared before them.
+#  define __AFXWIN_H__
 #  include "afx/app/AfxDiag.h"
 #  include "afx/app/AfxModule.h"
 #  include "afx/app/AfxSafeSave.h"
@@ -36,6 +41,7 @@
 #  include "afx/app/AfxRes.h"
 #  include "afx/app/AfxCmdTarget.h"
 #  include "afx/app/AfxApp.h"
+#  include "afx/app/AfxRecentFileList.h"
 #  include "afx/wnd/AfxWin.h"
 #  include "afx/wnd/AfxMenu.h"
 #  include "afx/ui/AfxFrame.h"
@@ -47,6 +53,9 @@
 #  include "afx/wnd/AfxWindowDC.h"
 #  include "afx/gdi/AfxPageDC.h"
 #  include "afx/ui/AfxView.h"
+#  include "afx/ui/AfxDoc.h"
+#  include "afx/ui/AfxDocTemplate.h"
+#  include "afx/ui/AfxFileDialog.h"
 #  include "amount/IsSibling.h"
 #  include "amount/AmountCommit.h"
 #  include "amount/AmountEdit.h"

@@ -12,6 +12,8 @@ endif()
 
 foreach(file IN ITEMS bin/varnel.dll bin/libstdc++-6.dll bin/libwinpthread-1.dll
         lib/libvarnel.dll.a include/varnel/Varnel.h include/varnel/afx/wnd/AfxWin.h
+        include/varnel/afx/res/afxres.h include/varnel/afx/res/afxres.rc
+        include/varnel/afx/res/afxprint.rc
         include/varnel/amount/AmountEdit.h include/varnel/ostrik/Ostrik.h
         lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake
         lib/cmake/Varnel/mingw-w64-x86_64.cmake lib/cmake/Varnel/mingw-w64-i686.cmake)

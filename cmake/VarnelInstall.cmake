@@ -48,6 +48,9 @@ install(DIRECTORY ${varnel_header_folders}
   FILES_MATCHING PATTERN "*.h"
   PATTERN "*Internal.h" EXCLUDE
   PATTERN "AfxModalOwner.h" EXCLUDE)
+# The standard resource scripts a host's .rc includes, beside afxres.h.
+install(FILES afx/res/afxres.rc afx/res/afxprint.rc
+  DESTINATION ${VARNEL_INSTALL_INCLUDEDIR}/afx/res)
 
 # The toolchain files a host builds with (the library exports C++ classes:
 # the same compiler and runtime on both sides), so that a host needs only

@@ -4,7 +4,9 @@
 #include "afx/app/AfxApp.h"
 
 #include "afx/app/AfxModule.h"
+#include "afx/app/AfxRecentFileList.h"
 #include "afx/app/AfxRes.h"
+#include "afx/base/AfxCommandLine.h"
 
 #include <algorithm>
 
@@ -52,15 +54,43 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+  for (CCmdTarget* pTemplate : m_templateList) delete pTemplate;
+  delete m_pRecentFileList;
   ReleasePrinter();
   if (g_pApp == this) g_pApp = m_pPrevApp;
+}
+
+void CWinApp::SetCurrentHandles() {
+  m_strExeName = ProgramName(m_hInstance);
+  m_pszExeName = m_strExeName;
+  if (m_pszAppName == nullptr) {
+    m_strDefaultAppName = m_strExeName;
+    if (!m_strDefaultAppName.LoadString(AFX_IDS_APP_TITLE)) m_strDefaultAppName = m_strExeName;
+    m_pszAppName = m_strDefaultAppName;
+  }
+  if (m_pszProfileName == nullptr) {
+    m_strProfileName = m_strExeName + ".INI";
+    m_pszProfileName = m_strProfileName;
+  }
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+  const std::vector<CString> args = AfxSplitCommandLine(m_lpCmdLine);
+  for (size_t i = 0; i < args.size(); ++i) {
+    const char* pszParam = args[i];
+    const BOOL bFlag = pszParam[0] == '-' || pszParam[0] == '/';
+    rCmdInfo.ParseParam(bFlag ? pszParam + 1 : pszParam, bFlag, i + 1 == args.size());
+  }
 }
 
 CWinApp* AfxGetApp() { return g_pApp; }
 
 CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
 
-int CWinApp::ExitInstance() { return static_cast<int>(m_nExitCode); }
+int CWinApp::ExitInstance() {
+  SaveStdProfileSettings();
+  return static_cast<int>(m_nExitCode);
+}
 
 void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 

@@ -3,17 +3,32 @@
 // lookup, string resources and formatted strings, and the message boxes
 // every prompt goes through. The members that run windows (the message
 // loop and idle time, DoMessageBox, the exception report, WinMain's body)
-// are defined with the windows, in afx/wnd/AfxAppLoop.cpp.
+// are defined with the windows, in afx/wnd/AfxAppLoop.cpp; those of
+// documents (templates, File New and Open, the recent files, the command
+// line's command) with the documents, in afx/ui/AfxAppDoc.cpp. Settings
+// and the recent-file list are kept here (afx/app/AfxProfile.cpp).
 #pragma once
 
 #include "afx/app/AfxCmdTarget.h"
+#include "afx/base/AfxColl.h"
 #include "afx/base/AfxString.h"
 
 #include <commdlg.h>
 
+#include <vector>
+
+// The system's name for ::GetFileTitleA would rename the framework's
+// members of that name (CFile's, CFileDialog's) in code that follows.
+#undef GetFileTitle
+
 class CWnd;
 class CDC;
 class CException;
+class CCmdUI;
+class CCommandLineInfo;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
 
 class VARNEL_API CWinApp : public CCmdTarget {
   DECLARE_DYNAMIC(CWinApp)
@@ -23,6 +38,7 @@ class VARNEL_API CWinApp : public CCmdTarget {
   // AFX_IDS_APP_TITLE, else by its program file (without the extension).
   // A second application object is the application until it goes.
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
+  // Deletes the document templates and the recent-file list.
   ~CWinApp() override;
 
   // The title of its message boxes, among others.
@@ -35,6 +51,7 @@ class VARNEL_API CWinApp : public CCmdTarget {
   CWnd* m_pMainWnd = nullptr;
 
   virtual BOOL InitInstance() { return TRUE; }
+  // Writes the recent-file list to the settings; returns the exit code.
   virtual int ExitInstance();
   // Pumps messages until WM_QUIT, calling OnIdle when the queue is empty;
   // returns ExitInstance's result.
@@ -67,6 +84,67 @@ class VARNEL_API CWinApp : public CCmdTarget {
   BOOL Enable3dControls() { return TRUE; }
   BOOL Enable3dControlsStatic() { return TRUE; }
 
+  // ---- documents ------------------------------------------------------------------
+  // The application owns the template from here on.
+  void AddDocTemplate(CDocTemplate* pTemplate);
+  POSITION GetFirstDocTemplatePosition() const;
+  CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+  // Opens the file with the template that suits it best (the document
+  // itself when the file is open already); null when the user cancelled
+  // or the file could not be opened (the user was told).
+  virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+  // Asks every modified document whether to save it; FALSE when the user
+  // cancelled or a save failed (nothing may be closed then).
+  virtual BOOL SaveAllModified();
+  void CloseAllDocuments(BOOL bEndSession);
+  int GetOpenDocumentCount() const;
+  // The Open or Save As dialog (bOpenFileDialog) for a file of
+  // pTemplate's kind (every template's when null), titled by the string
+  // nIDSTitle; fileName is the name proposed and, on OK, the name chosen.
+  BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                        CDocTemplate* pTemplate);
+  // Puts the file at the top of the recent-file list (when there is one).
+  virtual void AddToRecentFileList(LPCSTR lpszPathName);
+
+  // ---- the command line -----------------------------------------------------------
+  // Gives each argument of m_lpCmdLine to rCmdInfo.ParseParam ('/' or '-'
+  // before a flag is taken off).
+  void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+  // Carries the command out: a new document, or the file opened; FALSE
+  // when the program should end (it could not start, or it printed).
+  BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+  // ---- settings -------------------------------------------------------------------
+  // Keeps the settings in the registry, under
+  // HKEY_CURRENT_USER\Software\<lpszRegistryKey>\<application name>,
+  // rather than in the program's private .INI file.
+  void SetRegistryKey(LPCSTR lpszRegistryKey);
+  void SetRegistryKey(UINT nIDRegistryKey);
+  // The keys of the settings (created when missing); the caller closes
+  // them. Null without SetRegistryKey.
+  HKEY GetAppRegistryKey();
+  HKEY GetSectionKey(LPCSTR lpszSection);
+  UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
+  CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
+  BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
+  // A null lpszValue removes the entry; a null lpszEntry the whole section.
+  BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+  LPCSTR m_pszRegistryKey = nullptr;
+  LPCSTR m_pszProfileName = nullptr;
+  LPCSTR m_pszExeName = nullptr;
+
+  // ---- standard commands ------------------------------------------------------------
+  // Public so that a host's map can name them (ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)).
+  afx_msg void OnFileNew();
+  afx_msg void OnFileOpen();
+  // ID_APP_EXIT: closes the main window, which asks the documents first.
+  afx_msg void OnAppExit();
+  afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+  afx_msg BOOL OnOpenRecentFile(UINT nID);
+
+  // Sets the names the application goes by (AfxWinMain calls it).
+  void SetCurrentHandles();
+
   // ---- the printer. The application keeps the printer the user chose
   // and its settings (paper, orientation, copies) from one job and print
   // setup to the next: the default printer until the user picks another.
@@ -88,14 +166,27 @@ class VARNEL_API CWinApp : public CCmdTarget {
 
 
  protected:
+  // Reads the recent-file list (nMaxMRU files, 0 for none) from the
+  // settings; SaveStdProfileSettings writes it back.
+  void LoadStdProfileSettings(UINT nMaxMRU = 4);
+  void SaveStdProfileSettings();
+
   WPARAM m_nExitCode = 0;
+  CRecentFileList* m_pRecentFileList = nullptr;
   HGLOBAL m_hDevMode = nullptr;   // DEVMODE of the application's printer
   HGLOBAL m_hDevNames = nullptr;  // DEVNAMES of the application's printer
 
+  DECLARE_MESSAGE_MAP()
+
  private:
   void ReleasePrinter();
+
+  std::vector<CCmdTarget*> m_templateList;  // CDocTemplate objects, owned
   CString m_strDefaultAppName;  // m_pszAppName's text when none was given
   CWinApp* m_pPrevApp;          // the application object before this one
+  CString m_strRegistryKey;
+  CString m_strProfileName;
+  CString m_strExeName;
 };
 
 // A device context for the printer and settings of a print dialog's

@@ -20,11 +20,10 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     pHandlerInfo->pTarget = this;
     return TRUE;
   }
-  // The thunks of ID ranges read the ID, those of updates the CCmdUI. An
-  // update handler that called ContinueRouting leaves the update to the
-  // next target of the route (its thunk answers 0).
-  const LRESULT lResult = pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
-  return nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) ? lResult != 0 : TRUE;
+  // The thunks of ID ranges read the ID, those of updates the CCmdUI. A
+  // handler that declined the command (ON_COMMAND_EX) or called
+  // ContinueRouting in an update leaves it to the next target of the route.
+  return pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra)) != AFX_CONTINUE_ROUTING;
 }
 
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,

@@ -31,6 +31,11 @@ class CScrollBar;
 // handler is given the CCmdUI instead of carrying the command out.
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
+// What a command handler's thunk returns when the command is to go on to
+// the next target, as if this one had none (an ON_COMMAND_EX handler that
+// returned FALSE, an update handler that called ContinueRouting).
+constexpr LRESULT AFX_CONTINUE_ROUTING = -2;
+
 typedef LRESULT (*AFX_PMSG)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam);
 
 struct AFX_MSGMAP_ENTRY {
@@ -312,18 +317,25 @@ LRESULT AfxMsg_cmd_range(CCmdTarget* p, WPARAM wParam, LPARAM) {
   return 0;
 }
 
+// BOOL (UINT nID): a command whose handler may decline it (FALSE), letting
+// it go on to the next target.
+template <class T, auto pmf>
+LRESULT AfxMsg_cmd_ex(CCmdTarget* p, WPARAM wParam, LPARAM) {
+  BOOL (T::*f)(UINT) = pmf;
+  return (static_cast<T*>(p)->*f)(static_cast<UINT>(wParam)) ? 0 : AFX_CONTINUE_ROUTING;
+}
+
 // void (CCmdUI*): a command's user-interface update; the CCmdUI comes in
-// lParam. Answers 1 when the handler dealt with the update, 0 when it
-// called ContinueRouting (the next target of the route is asked then).
+// lParam. A handler that called ContinueRouting leaves the update to the
+// next target.
 template <class T, auto pmf>
 LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
   using CmdUIPtr = decltype(afx_detail::FirstArg(pmf));
   void (T::*f)(CmdUIPtr) = pmf;
-  const CmdUIPtr pCmdUI = reinterpret_cast<CmdUIPtr>(lParam);
-  (static_cast<T*>(p)->*f)(pCmdUI);
-  const bool bContinue = pCmdUI->m_bContinueRouting != FALSE;
+  const auto pCmdUI = reinterpret_cast<CmdUIPtr>(lParam);
   pCmdUI->m_bContinueRouting = FALSE;
-  return bContinue ? 0 : 1;
+  (static_cast<T*>(p)->*f)(pCmdUI);
+  return pCmdUI->m_bContinueRouting ? AFX_CONTINUE_ROUTING : 0;
 }
 
 // ---- entries ------------------------------------------------------------------------
@@ -396,6 +408,12 @@ LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
 // void fn(UINT nID) for every command from id to idLast.
 #define ON_COMMAND_RANGE(id, idLast, fn) \
   {WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), &AfxMsg_cmd_range<ThisClass, &ThisClass::fn>},
+// BOOL fn(UINT nID) for a command, or every command from id to idLast; a
+// handler that returns FALSE lets the command go on to the next target.
+#define ON_COMMAND_EX(id, fn) \
+  {WM_COMMAND, 0, (UINT)(id), (UINT)(id), &AfxMsg_cmd_ex<ThisClass, &ThisClass::fn>},
+#define ON_COMMAND_EX_RANGE(id, idLast, fn) \
+  {WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), &AfxMsg_cmd_ex<ThisClass, &ThisClass::fn>},
 // void fn(CCmdUI*): enables, checks or renames the menu item of a command
 // before its menu opens.
 #define ON_UPDATE_COMMAND_UI(id, fn) \

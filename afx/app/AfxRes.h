@@ -1,25 +1,10 @@
-// Resource IDs of the framework's own strings. Plain defines: the resource
-// compiler reads this file too.
+// Resource IDs the framework's code uses: the standard ones, from the
+// resource header a host's script includes as "afxres.h". Plain defines:
+// the resource compiler reads this file too.
 #pragma once
 
-// "Please enter an integer."
-#define AFX_IDP_PARSE_INT 0xF110
-// "Please enter a number."
-#define AFX_IDP_PARSE_REAL 0xF111
-// "Please enter an integer between %1 and %2."
-#define AFX_IDP_PARSE_INT_RANGE 0xF112
-// "Please enter a number between %1 and %2."
-#define AFX_IDP_PARSE_REAL_RANGE 0xF113
-// "Enter no more than %1 characters."
-#define AFX_IDP_PARSE_STRING_SIZE 0xF114
-// "An unsupported operation was attempted."
-#define AFX_IDP_NOT_SUPPORTED 0xF115
-// "Internal application error."
-#define AFX_IDP_INTERNAL_FAILURE 0xF116
+#include "afx/res/afxres.h"
+
+// The library's own prompts, beside the standard ones.
 // "No printer is installed. Install one, then print again."
-#define AFX_IDP_NO_PRINTER 0xF120
-// "The print job could not be started."
-#define AFX_IDP_FAILED_TO_START_PRINT 0xF121
-// The application's name (CWinApp::m_pszAppName when none is given), from
-// the host's string table.
-#define AFX_IDS_APP_TITLE 0xE000
+#define AFX_IDP_NO_PRINTER 0xF1C0

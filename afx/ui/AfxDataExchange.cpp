@@ -85,7 +85,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     // the system: told here; the data not yet exchanged stays as it was.
     const bool bNotSupported = e->IsKindOf(RUNTIME_CLASS(CNotSupportedException));
     e->Delete();
-    AfxMessageBox(bNotSupported ? AFX_IDP_NOT_SUPPORTED : AFX_IDP_INTERNAL_FAILURE,
+    AfxMessageBox(bNotSupported ? AFX_IDS_NOT_SUPPORTED_EXCEPTION : AFX_IDP_INTERNAL_FAILURE,
                   MB_ICONEXCLAMATION);
     return FALSE;
   }

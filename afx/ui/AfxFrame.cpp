@@ -1,6 +1,7 @@
 #include "afx/ui/AfxFrame.h"
 
 #include "afx/wnd/AfxMenu.h"
+#include "afx/ui/AfxDoc.h"
 #include "afx/ui/AfxView.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -9,6 +10,9 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CREATE()
+  ON_WM_CLOSE()
+  ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
+  ON_MESSAGE(WM_ENDSESSION, OnEndSession)
   ON_WM_SIZE()
   ON_WM_SETFOCUS()
   ON_WM_INITMENUPOPUP()
@@ -44,6 +48,10 @@ CString FrameClassWithIcon(HICON hIcon) {
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
   if (cs.lpszClass == nullptr && !m_strFrameClass.IsEmpty()) cs.lpszClass = m_strFrameClass;
+  // The frame styles are the frame's own, not the window's; a document's
+  // title goes first in the caption, as today's programs show it.
+  m_dwFrameStyle = static_cast<DWORD>(cs.style) & kFrameStyles;
+  if ((m_dwFrameStyle & FWS_ADDTOTITLE) != 0) m_dwFrameStyle |= FWS_PREFIXTITLE;
   cs.style &= ~static_cast<LONG>(kFrameStyles);
   return CWnd::PreCreateWindow(cs);
 }
@@ -222,4 +230,92 @@ CFrameWnd* CWnd::GetParentFrame() const {
     if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0) break;
   }
   return nullptr;
+}
+
+// ---- documents ---------------------------------------------------------------------------
+
+CDocument* CFrameWnd::GetActiveDocument() {
+  return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible) {
+  if (m_pViewActive == nullptr) {
+    CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST);
+    if (pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CView))) {
+      SetActiveView(static_cast<CView*>(pPane));
+    }
+  }
+  if (bMakeVisible) SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+  OnUpdateFrameTitle(TRUE);
+  if (!bMakeVisible) return;
+  // The main frame shows as the program was started, the first time.
+  int nCmdShow = -1;
+  CWinApp* pApp = AfxGetApp();
+  if (pApp != nullptr && pApp->m_pMainWnd == this) {
+    nCmdShow = pApp->m_nCmdShow;
+    pApp->m_nCmdShow = -1;
+  }
+  ActivateFrame(nCmdShow);
+}
+
+void CFrameWnd::ActivateFrame(int nCmdShow) {
+  if (nCmdShow == -1) {
+    if (!IsWindowVisible()) {
+      nCmdShow = SW_SHOWNORMAL;
+    } else if (::IsIconic(m_hWnd)) {
+      nCmdShow = SW_RESTORE;
+    }
+  }
+  if (nCmdShow != -1) ShowWindow(nCmdShow);
+  if (IsWindowVisible()) ::BringWindowToTop(m_hWnd);
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
+  if ((m_dwFrameStyle & FWS_ADDTOTITLE) == 0) return;
+  CDocument* pDocument = GetActiveDocument();
+  UpdateFrameTitleForDocument(bAddToTitle && pDocument != nullptr
+                                  ? static_cast<LPCSTR>(pDocument->GetTitle())
+                                  : nullptr);
+}
+
+void CFrameWnd::UpdateFrameTitleForDocument(LPCSTR lpszDocName) {
+  CString strText = m_strTitle;
+  if (lpszDocName != nullptr && *lpszDocName != '\0') {
+    strText = (m_dwFrameStyle & FWS_PREFIXTITLE) != 0
+                  ? CString(lpszDocName) + " - " + m_strTitle
+                  : m_strTitle + " - " + lpszDocName;
+  }
+  CString strOld;
+  GetWindowText(strOld);
+  if (strOld != strText) SetWindowText(strText);
+}
+
+// Closing the main frame asks every document before anything closes, then
+// closes them all (their frames with them); another frame asks its own.
+void CFrameWnd::OnClose() {
+  CWinApp* pApp = AfxGetApp();
+  CDocument* pDocument = GetActiveDocument();
+  const HWND hWnd = m_hWnd;
+  if (pApp != nullptr && pApp->m_pMainWnd == this) {
+    if (!pApp->SaveAllModified()) return;
+    pApp->CloseAllDocuments(FALSE);
+    if (!::IsWindow(hWnd)) return;  // closed with its document (and deleted)
+    pDocument = GetActiveDocument();
+  } else if (pDocument != nullptr && !pDocument->CanCloseFrame(this)) {
+    return;
+  }
+  if (pDocument != nullptr) pDocument->PreCloseFrame(this);
+  DestroyWindow();
+}
+
+LRESULT CFrameWnd::OnQueryEndSession(WPARAM, LPARAM) {
+  CWinApp* pApp = AfxGetApp();
+  if (pApp == nullptr || pApp->m_pMainWnd != this) return TRUE;
+  return pApp->SaveAllModified();
+}
+
+LRESULT CFrameWnd::OnEndSession(WPARAM wParam, LPARAM) {
+  CWinApp* pApp = AfxGetApp();
+  if (wParam != 0 && pApp != nullptr && pApp->m_pMainWnd == this) pApp->CloseAllDocuments(TRUE);
+  return 0;
 }

@@ -6,13 +6,21 @@
 // focus to the view, passes system-wide changes (settings, colours,
 // fonts, devices) on to its descendants, and deletes itself when its
 // window is gone.
+//
+// A frame made by a document template shows its document's title in the
+// caption ("Untitled - App", then the file's name: FWS_ADDTOTITLE), and
+// asks the document before it closes ("Save changes?"); closing the main
+// frame asks every document and, when none cancels, closes them all.
 #pragma once
 
+#include "afx/app/AfxRes.h"
 #include "afx/base/AfxGeometry.h"
 #include "afx/ui/AfxCmdUI.h"
 #include "afx/wnd/AfxWin.h"
 
 class CView;
+class CDocument;
+class CDocTemplate;
 
 // Frame styles (kept apart from the window's own style bits).
 #define FWS_ADDTOTITLE 0x00008000L
@@ -22,12 +30,11 @@ class CView;
 // The style of a view made to fill a frame.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
-// The first pane of a frame: the view's control ID.
-constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
-
 // What the frame's creation passes on to the view it makes.
 struct CCreateContext {
   CRuntimeClass* m_pNewViewClass = nullptr;  // the view class to create (DYNCREATE)
+  CDocument* m_pCurrentDoc = nullptr;        // the document the view shows
+  CDocTemplate* m_pNewDocTemplate = nullptr;  // the template making the frame
   CView* m_pLastView = nullptr;
   CFrameWnd* m_pCurrentFrame = nullptr;
 };
@@ -68,6 +75,21 @@ class VARNEL_API CFrameWnd : public CWnd {
                 AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
+  // The active view's document (null without one).
+  virtual CDocument* GetActiveDocument();
+  // Sends OnInitialUpdate to the views (making the first pane active when
+  // none is), shows the document's title, and with bMakeVisible shows the
+  // frame (the main frame as the program was started: m_nCmdShow).
+  void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+  // Shows and activates the frame; -1 restores or shows it as it was.
+  virtual void ActivateFrame(int nCmdShow = -1);
+  // The caption: the frame's title, with the active document's before it
+  // when the frame was made with FWS_ADDTOTITLE ("Untitled - App").
+  virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+  void UpdateFrameTitleForDocument(LPCSTR lpszDocName);
+  CString GetTitle() const { return m_strTitle; }
+  void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
+
   // Menu items whose command has no handler are greyed.
   BOOL m_bAutoMenuEnable = TRUE;
   HACCEL m_hAccelTable = nullptr;
@@ -79,6 +101,9 @@ class VARNEL_API CFrameWnd : public CWnd {
   void PostNcDestroy() override;
 
   afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+  afx_msg void OnClose();
+  afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnSetFocus(CWnd* pOldWnd);
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
@@ -92,4 +117,5 @@ class VARNEL_API CFrameWnd : public CWnd {
   friend class CView;
   CView* m_pViewActive = nullptr;
   CString m_strFrameClass;  // set by LoadFrame: the window class with the icon
+  DWORD m_dwFrameStyle = 0;  // the FWS_ styles it was made with
 };

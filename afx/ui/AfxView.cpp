@@ -1,6 +1,7 @@
 #include "afx/ui/AfxView.h"
 
 #include "afx/app/AfxRes.h"
+#include "afx/ui/AfxDoc.h"
 
 #include <commdlg.h>
 
@@ -9,6 +10,8 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
+  ON_WM_CREATE()
+  ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
   ON_WM_PAINT()
   ON_WM_MOUSEACTIVATE()
   ON_WM_DESTROY()
@@ -22,6 +25,34 @@ void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* pInfo) {
     pInfo->m_bContinuePrinting = FALSE;
   }
 }
+CView::~CView() {
+  if (m_pDocument != nullptr) m_pDocument->RemoveView(this);
+}
+
+int CView::OnCreate(LPCREATESTRUCTA lpCreateStruct) {
+  if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
+  // A view made for a document (by its frame, from a template) joins it.
+  auto* pContext = static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams);
+  if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr) {
+    pContext->m_pCurrentDoc->AddView(this);
+  }
+  return 0;
+}
+
+void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+
+void CView::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pHint*/) { Invalidate(TRUE); }
+
+LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM) {
+  OnInitialUpdate();
+  return 0;
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+  return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 
 BOOL CView::OnScroll(UINT /*nScrollCode*/, UINT /*nPos*/, BOOL /*bDoScroll*/) { return FALSE; }
 

@@ -3,6 +3,13 @@
 // OnPrepareDC and calls OnDraw, and printing runs the same drawing page by
 // page (OnFilePrint). A click gives the view the focus. Views are made
 // with new and delete themselves when their window is gone.
+//
+// A view made for a document (its creation context names one) is in the
+// document's list until it is destroyed: GetDocument gives the document,
+// OnInitialUpdate runs before the frame is first shown with it and each
+// time the document is new or opened again, and OnUpdate each time the
+// document calls UpdateAllViews. Commands the view does not handle go on
+// to its document.
 #pragma once
 
 #include "afx/ui/AfxFrame.h"
@@ -40,11 +47,23 @@ struct VARNEL_API CPrintInfo {
   HDC m_hPrinterDC = nullptr;  // from DoPreparePrinting; the job deletes it
 };
 
+// Sent by a frame to its views before it is first shown with a document.
+#define WM_INITIALUPDATE 0x0364
+
 class VARNEL_API CView : public CWnd {
   DECLARE_DYNAMIC(CView)
 
  public:
   CView() = default;
+  // Leaves its document's list (the document closes with its last view).
+  ~CView() override;
+
+  CDocument* GetDocument() const { return m_pDocument; }
+  // The document is new or freshly opened: the base calls OnUpdate.
+  virtual void OnInitialUpdate();
+  // The view's own handlers, then its document's.
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
+                AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
 
   // Draws the view on a prepared context.
   virtual void OnDraw(CDC* pDC) = 0;
@@ -82,6 +101,11 @@ class VARNEL_API CView : public CWnd {
   virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+  // The document changed (UpdateAllViews from pSender, with the hints):
+  // the base repaints the whole view.
+  virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+
+  CDocument* m_pDocument = nullptr;
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void PostNcDestroy() override;
@@ -89,12 +113,15 @@ class VARNEL_API CView : public CWnd {
   // distance asked.
   void SetScrolledBy(CSize sizeMoved);
 
+  afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
   afx_msg void OnPaint();
+  afx_msg LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
   afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
  private:
+  friend class CDocument;
   void PrintPages(CDC* pDC, CPrintInfo* pInfo);
 
   bool m_bScrolledSet = false;  // SetScrolledBy was called in this scroll

@@ -16,6 +16,7 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
   pApp->m_hPrevInstance = hPrevInstance;
   pApp->m_lpCmdLine = lpCmdLine;
   pApp->m_nCmdShow = nCmdShow;
+  pApp->SetCurrentHandles();
   if (!pApp->InitInstance()) {
     if (pApp->m_pMainWnd != nullptr) pApp->m_pMainWnd->DestroyWindow();
     return pApp->ExitInstance();

@@ -6,6 +6,11 @@ its own floor or of the floors below; afx/ never includes a module's header
 (amount/, view/, draw/...). The portable base includes no Windows header:
 only AfxTypes.h reaches <windows.h>, in its own platform branch.
 
+afx/res/ holds the standard resource header and scripts (afxres.h,
+afxres.rc, afxprint.rc), plain defines and resources below every floor:
+any floor may include them, and they include only each other, by the bare
+names a host's resource script uses.
+
 Usage: AfxFloorTest.py [SOURCE_ROOT]; exits 1 and names each offending
 include when the shape is broken.
 """
@@ -14,6 +19,7 @@ import re
 import sys
 
 FLOORS = ["base", "app", "gdi", "wnd", "ui"]  # from the bottom up
+RESOURCES = "afx/res"
 SOURCES = {".h", ".cpp", ".rc"}
 # The one base file that may include a Windows header (in its _WIN32 branch).
 BASE_PLATFORM_FILES = {"afx/base/AfxTypes.h"}
@@ -31,6 +37,8 @@ def floor_of(path):
 def check_file(root, path):
     """The problems of one file, as text lines."""
     problems = []
+    if path.startswith(RESOURCES + "/"):
+        return check_resource_file(root, path)
     own = floor_of(path)
     if own is None:
         return [f"{path}: not in a floor folder ({', '.join(FLOORS)})"]
@@ -42,6 +50,8 @@ def check_file(root, path):
         quoted, target = match.group(1) == '"', match.group(2)
         close = '"' if quoted else ">"
         where = f"{path}:{number}: #include {match.group(1)}{target}{close}"
+        if quoted and target.startswith(RESOURCES + "/"):
+            continue
         if quoted:
             target_floor = floor_of(target)
             if target_floor is None:
@@ -52,6 +62,17 @@ def check_file(root, path):
             # The C++ library's headers have no extension; a .h one here is
             # a platform header.
             problems.append(f"{where}: a platform header in the portable base")
+    return problems
+
+
+def check_resource_file(root, path):
+    """A resource file includes only its neighbours and the system's."""
+    problems = []
+    lines = (root / path).read_text(encoding="utf-8", errors="replace").splitlines()
+    for number, line in enumerate(lines, 1):
+        match = INCLUDE.match(line)
+        if match and match.group(1) == '"' and not (root / RESOURCES / match.group(2)).is_file():
+            problems.append(f"{path}:{number}: #include \"{match.group(2)}\": not beside it")
     return problems
 
 

@@ -27,6 +27,11 @@ class CTestApp : public CWinApp {
   }
   std::vector<RecordedPrompt> prompts;
   std::function<int(LPCSTR, UINT, UINT)> answer;
+
+  // The recent-file list and settings, which are the application's own.
+  using CWinApp::LoadStdProfileSettings;
+  using CWinApp::SaveStdProfileSettings;
+  CRecentFileList* RecentFiles() const { return m_pRecentFileList; }
 };
 
 CTestApp& TestApp();

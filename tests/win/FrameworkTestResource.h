@@ -23,3 +23,6 @@
 
 // A 3 x 2 bitmap: red, green, blue over white, black, grey.
 #define IDB_TEST_BITMAP 400
+
+// The document template of the document tests: its document string.
+#define IDR_TEST_DOCUMENT 500
