@@ -17,6 +17,17 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_SYSCOLORCHANGE()
   ON_MESSAGE(WM_DEVMODECHANGE, OnDevModeChange)
   ON_MESSAGE(WM_FONTCHANGE, OnFontChange)
+  ON_WM_MENUSELECT()
+  ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
+  ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+  ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 namespace {
@@ -129,13 +140,6 @@ void CFrameWnd::PostNcDestroy() { delete this; }
 void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) {
   m_pViewActive = pViewNew;
   RecalcLayout();
-}
-
-void CFrameWnd::RecalcLayout(BOOL) {
-  if (m_pViewActive == nullptr || !IsWindow() || !m_pViewActive->IsWindow()) return;
-  RECT client;
-  GetClientRect(&client);
-  m_pViewActive->MoveWindow(&client);
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {

@@ -246,8 +246,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return TRUE;
   }
   // The thunks of ID ranges read the ID, those of updates the CCmdUI.
-  pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra));
-  return TRUE;
+  return pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra)) != AFX_CONTINUE_ROUTING;
 }
 
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
