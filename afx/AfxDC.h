@@ -54,7 +54,8 @@ class VARNEL_API CDC : public CObject {
   BOOL DeleteDC();
   virtual int SaveDC();
   virtual BOOL RestoreDC(int nSavedDC);
-  int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
+  // Virtual so that a stand-in page can answer as the device it stands for.
+  virtual int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
 
   // ---- printing. The document and page calls are virtual so that a
   // stand-in page (a bitmap, a metafile) can take the printer's part.
@@ -93,7 +94,7 @@ class VARNEL_API CDC : public CObject {
   virtual int SelectClipRgn(CRgn* pRgn);
   // Combines the clipping region with pRgn by nMode (RGN_AND, RGN_OR,
   // RGN_XOR, RGN_DIFF, RGN_COPY).
-  int SelectClipRgn(CRgn* pRgn, int nMode);
+  virtual int SelectClipRgn(CRgn* pRgn, int nMode);
   int IntersectClipRect(int x1, int y1, int x2, int y2);
   int IntersectClipRect(LPCRECT lpRect);
   int ExcludeClipRect(int x1, int y1, int x2, int y2);

@@ -94,10 +94,11 @@ class VARNEL_API CFrameWnd : public CWnd {
   afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
 
   // ---- the status bar's message ----
-  // Shows the text in the status bar's first pane.
+  // Shows the text in the status bar's first pane, where it stays until a
+  // menu item's or a button's prompt or the idle message replaces it.
   void SetMessageText(LPCSTR lpszText);
-  // The command's prompt (its string up to the newline); AFX_IDS_IDLEMESSAGE
-  // shows "Ready".
+  // The same with a command's prompt (its string up to the newline);
+  // AFX_IDS_IDLEMESSAGE shows "Ready".
   void SetMessageText(UINT nID);
   // The prompt of a command: its string resource up to the first newline.
   virtual void GetMessageString(UINT nID, CString& rMessage) const;

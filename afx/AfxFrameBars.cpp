@@ -132,18 +132,28 @@ CWnd* CFrameWnd::GetMessageBar() {
   return hBar != nullptr ? CWnd::FromHandle(hBar) : nullptr;
 }
 
+namespace {
+
+void ShowMessage(CWnd* pBar, LPCSTR lpszText) {
+  if (pBar == nullptr) return;
+  pBar->SetWindowText(lpszText);
+  pBar->UpdateWindow();
+}
+
+}  // namespace
+
+// What is set here is what the bar should show until a menu item, a button
+// or the idle message takes its place: no update at idle time replaces it.
 void CFrameWnd::SetMessageText(LPCSTR lpszText) {
-  if (CWnd* pBar = GetMessageBar()) {
-    pBar->SetWindowText(lpszText);
-    pBar->UpdateWindow();
-  }
+  ShowMessage(GetMessageBar(), lpszText);
+  m_nIDTracking = m_nIDLastMessage = 0;
 }
 
 void CFrameWnd::SetMessageText(UINT nID) {
   CString message;
   GetMessageString(nID, message);
-  SetMessageText(message);
-  m_nIDLastMessage = nID;
+  ShowMessage(GetMessageBar(), message);
+  m_nIDTracking = m_nIDLastMessage = nID;
 }
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
@@ -157,13 +167,11 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam) {
   const UINT nIDLast = m_nIDLastMessage;
   const auto nID = static_cast<UINT>(wParam);
   if (lParam != 0) {
-    SetMessageText(reinterpret_cast<LPCSTR>(lParam));
-    m_nIDLastMessage = nID;
+    ShowMessage(GetMessageBar(), reinterpret_cast<LPCSTR>(lParam));
+    m_nIDTracking = m_nIDLastMessage = nID;
   } else {
     SetMessageText(nID);
   }
-  // What it shows is what it should show, until a menu or a bar says otherwise.
-  m_nIDTracking = m_nIDLastMessage;
   return static_cast<LRESULT>(nIDLast);
 }
 

@@ -66,7 +66,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
   pd.lStructSize = sizeof(pd);
   pd.hwndOwner = m_hWnd;
   pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION;
-  if (pInfo->m_bDirect) pd.Flags |= PD_RETURNDEFAULT;
+  if (pInfo->m_bDirect || pInfo->m_bPreview) pd.Flags |= PD_RETURNDEFAULT;
   pd.nMinPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMinPage(), 0xFFFF));
   pd.nMaxPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMaxPage(), 0xFFFF));
   pd.nFromPage = pd.nMinPage;

@@ -8,6 +8,8 @@
 #include "afx/AfxFrame.h"
 #include "afx/AfxWindowDC.h"
 
+class CPreviewView;
+
 // The print job's record.
 struct VARNEL_API CPrintInfo {
   BOOL m_bPreview = FALSE;           // drawing for print preview
@@ -33,6 +35,7 @@ struct VARNEL_API CPrintInfo {
 
  private:
   friend class CView;
+  friend class CPreviewView;
   UINT m_nMinPage = 1;
   UINT m_nMaxPage = 0xFFFF;
   UINT m_nFromPage = 0;
@@ -61,6 +64,12 @@ class VARNEL_API CView : public CWnd {
   // may end the job), StartPage, OnPrepareDC, OnPrint, EndPage; then
   // EndDoc (AbortDoc after a failure) and OnEndPrinting.
   afx_msg void OnFilePrint();
+  // The print preview command (map it with ON_COMMAND(ID_FILE_PRINT_PREVIEW,
+  // CView::OnFilePrintPreview)): the main frame shows the pages as they
+  // will print until the preview is closed (its Close button, Escape), and
+  // the view then is exactly as it was. Without a printer it says so and
+  // nothing changes.
+  afx_msg void OnFilePrintPreview();
 
  protected:
   // Sets the pages and calls DoPreparePrinting; FALSE cancels the job.
@@ -71,6 +80,17 @@ class VARNEL_API CView : public CWnd {
   virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+  // Opens print preview of pPrintView in the main frame: pPreviewViewClass
+  // (CPreviewView or a class derived from it) shows the pages, a bar from
+  // the dialog template nIDResource (the framework's own when the
+  // application has none) holds its buttons, and pState, which the preview
+  // then owns, keeps what the frame put aside. FALSE when the printing
+  // could not be prepared; nothing has changed then.
+  BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                      CPrintPreviewState* pState);
+  // Preview is closing: ends the printing (OnEndPrinting), gives the frame
+  // its menu, bars and view back and destroys the preview.
+  virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void PostNcDestroy() override;
@@ -81,5 +101,6 @@ class VARNEL_API CView : public CWnd {
   DECLARE_MESSAGE_MAP()
 
  private:
+  friend class CPreviewView;
   void PrintPages(CDC* pDC, CPrintInfo* pInfo);
 };
