@@ -41,10 +41,7 @@ CRect CControlBar::GetBorders() const {
   return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder);
 }
 
-CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-  // Without contents of its own a bar is only its borders, as long as the
-  // frame's side when stretched.
-  CSize size(m_cxLeftBorder + m_cxRightBorder, m_cyTopBorder + m_cyBottomBorder);
+CSize CControlBar::Stretched(CSize size, BOOL bStretch, BOOL bHorz) {
   if (bStretch) {
     if (bHorz) {
       size.cx = 32767;
@@ -53,6 +50,12 @@ CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     }
   }
   return size;
+}
+
+CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
+  // Without contents of its own a bar is only its borders.
+  return Stretched(CSize(m_cxLeftBorder + m_cxRightBorder, m_cyTopBorder + m_cyBottomBorder),
+                   bStretch, bHorz);
 }
 
 void CControlBar::ShowPrompt(UINT nID) {
@@ -125,8 +128,7 @@ BOOL CDialogBar::CreateIndirect(CWnd* pParentWnd, LPCDLGTEMPLATE lpTemplate, UIN
 }
 
 CSize CDialogBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-  if (!bStretch) return m_sizeDefault;
-  return bHorz ? CSize(32767, m_sizeDefault.cy) : CSize(m_sizeDefault.cx, 32767);
+  return Stretched(m_sizeDefault, bStretch, bHorz);
 }
 
 namespace {

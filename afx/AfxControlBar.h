@@ -80,6 +80,8 @@ class VARNEL_API CControlBar : public CWnd {
  protected:
   // Keeps the bar styles of dwStyle and returns the window styles.
   DWORD TakeBarStyle(DWORD dwStyle);
+  // A bar's size with its length made the whole side when bStretch.
+  static CSize Stretched(CSize size, BOOL bStretch, BOOL bHorz);
   // Shows a command's prompt in the frame's status bar (0: the idle message).
   void ShowPrompt(UINT nID);
 

@@ -222,8 +222,7 @@ CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   int borders[3] = {0, 0, 0};
   if (m_hWnd != nullptr) SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
   const int cy = tm.tmHeight + 2 * borders[1] + 4 + m_cyTopBorder + m_cyBottomBorder;
-  const int cxLength = bStretch ? 32767 : 0;
-  return bHorz ? CSize(cxLength, cy) : CSize(cy, cxLength);
+  return Stretched(bHorz ? CSize(0, cy) : CSize(cy, 0), bStretch, bHorz);
 }
 
 void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL /*bDisableIfNoHndler*/) {

@@ -275,16 +275,9 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     GetItemRect(0, &rcFirst);
     GetItemRect(m_nCount - 1, &rcLast);
   }
-  CSize size(rcLast.right + rcFirst.left + m_cxLeftBorder + m_cxRightBorder,
-             rcFirst.bottom + rcFirst.top + m_cyTopBorder + m_cyBottomBorder);
-  if (bStretch) {
-    if (bHorz) {
-      size.cx = 32767;
-    } else {
-      size.cy = 32767;
-    }
-  }
-  return size;
+  return Stretched(CSize(rcLast.right + rcFirst.left + m_cxLeftBorder + m_cxRightBorder,
+                         rcFirst.bottom + rcFirst.top + m_cyTopBorder + m_cyBottomBorder),
+                   bStretch, bHorz);
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
