@@ -6,7 +6,7 @@
 // (each default entry needs a `history` record as its item data).
 #pragma once
 
-#include "afx/AfxControls.h"
+#include "afx/ui/AfxControls.h"
 #include "amount/AmountCommit.h"
 #include "amount/AmountEdit.h"
 #include "amount/AmountHistory.h"

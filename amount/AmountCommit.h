@@ -4,7 +4,7 @@
 // field commits, and running the exchange for one control.
 #pragma once
 
-#include "afx/AfxDataExchange.h"
+#include "afx/ui/AfxDataExchange.h"
 #include "amount/AmountFields.h"
 
 // Sent to the dialog and then to the control: a commit stored a changed

@@ -1,9 +1,9 @@
 #include "amount/AmountEdit.h"
 
-#include "afx/AfxClipboard.h"
+#include "afx/wnd/AfxClipboard.h"
 #include "amount/IsSibling.h"
 
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 
 #include <cctype>
 

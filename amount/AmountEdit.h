@@ -6,7 +6,7 @@
 // (WM_AMOUNTCHANGED) or was refused (WM_AMOUNTINVALID).
 #pragma once
 
-#include "afx/AfxControls.h"
+#include "afx/ui/AfxControls.h"
 #include "amount/AmountCommit.h"
 
 class VARNEL_API CAmountEdit : public CEdit, public CAmountFields {

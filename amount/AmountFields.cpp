@@ -1,6 +1,6 @@
 #include "amount/AmountFields.h"
 
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 
 #include <cmath>
 #include <cstdint>

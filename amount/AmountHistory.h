@@ -7,7 +7,7 @@
 // can count what is alive.
 #pragma once
 
-#include "afx/AfxExport.h"
+#include "afx/base/AfxExport.h"
 
 struct history {
   double dAmount;

@@ -1,6 +1,6 @@
 #include "amount/AmountText.h"
 
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 
 #include <cctype>
 #include <cmath>

@@ -4,7 +4,7 @@
 // library's current numeric locale for the decimal separator.
 #pragma once
 
-#include "afx/AfxString.h"
+#include "afx/base/AfxString.h"
 
 // Units codes: what an amount value is.
 constexpr unsigned int UNITS_DISTANCE = 0;  // a distance in inches

@@ -1,6 +1,6 @@
 #include "amount/IsSibling.h"
 
-#include "afx/AfxPropertySheet.h"
+#include "afx/ui/AfxPropertySheet.h"
 
 bool IsSibling(CWnd* pWnd, CWnd* pOther) {
   CWnd* pParent = pWnd->GetParent();

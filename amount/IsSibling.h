@@ -3,7 +3,7 @@
 // the focus stays in their dialog.
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/wnd/AfxWin.h"
 
 // True when pOther is a descendant of pWnd's parent; on a property page,
 // also when pOther is a direct child of the sheet (its buttons and tab

@@ -7,7 +7,7 @@
 //
 //   amount_differential fuzz/corpus/amount [COUNT]    (COUNT: 1000000)
 #include "amount/AmountText.h"
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 #include "bench/AmountTextBaseline.h"
 
 #include <clocale>

@@ -11,7 +11,7 @@ if(NOT installed EQUAL 0)
 endif()
 
 foreach(file IN ITEMS bin/varnel.dll bin/libstdc++-6.dll bin/libwinpthread-1.dll
-        lib/libvarnel.dll.a include/varnel/Varnel.h include/varnel/afx
+        lib/libvarnel.dll.a include/varnel/Varnel.h include/varnel/afx/wnd/AfxWin.h
         include/varnel/amount/AmountEdit.h include/varnel/ostrik/Ostrik.h
         lib/cmake/Varnel/VarnelConfig.cmake lib/cmake/Varnel/VarnelConfigVersion.cmake
         lib/cmake/Varnel/mingw-w64-x86_64.cmake lib/cmake/Varnel/mingw-w64-i686.cmake)
@@ -24,6 +24,12 @@ endforeach()
 file(GLOB shared_includes RELATIVE ${PREFIX}/include ${PREFIX}/include/*)
 if(NOT shared_includes STREQUAL "varnel")
   message(FATAL_ERROR "the package puts ${shared_includes} in include/")
+endif()
+
+# Headers only the framework's own files include stay out of the package.
+file(GLOB_RECURSE internal_headers ${PREFIX}/include/*Internal.h)
+if(internal_headers)
+  message(FATAL_ERROR "the package holds internal headers: ${internal_headers}")
 endif()
 
 # A package that points back into the tree it was built from would work

@@ -27,7 +27,7 @@ install(TARGETS ${varnel_installed_targets} EXPORT VarnelTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # Headers keep the source tree's layout under include/varnel/: they include
-# each other from the root ("afx/AfxWin.h"), and a host's include path is
+# each other from the root ("afx/wnd/AfxWin.h"), and a host's include path is
 # include/varnel, so it writes #include "Varnel.h" while nothing of Varnel
 # sits in the prefix's shared include folder. Every folder the umbrella
 # header includes from is installed whole (its headers include helpers the
@@ -41,9 +41,13 @@ foreach(line IN LISTS varnel_umbrella_includes)
 endforeach()
 list(REMOVE_DUPLICATES varnel_header_folders)
 install(FILES Varnel.h DESTINATION ${VARNEL_INSTALL_INCLUDEDIR})
+# Headers only the framework's own files include (*Internal.h, the modal
+# owner) stay behind.
 install(DIRECTORY ${varnel_header_folders}
   DESTINATION ${VARNEL_INSTALL_INCLUDEDIR}
-  FILES_MATCHING PATTERN "*.h")
+  FILES_MATCHING PATTERN "*.h"
+  PATTERN "*Internal.h" EXCLUDE
+  PATTERN "AfxModalOwner.h" EXCLUDE)
 
 # The toolchain files a host builds with (the library exports C++ classes:
 # the same compiler and runtime on both sides), so that a host needs only

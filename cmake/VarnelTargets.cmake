@@ -13,7 +13,7 @@ function(varnel_sanitize target)
   endif()
 endfunction()
 
-# Headers are included from the root ("afx/AfxWin.h"): the source tree in
+# Headers are included from the root ("afx/wnd/AfxWin.h"): the source tree in
 # the build, the installed include folder for a host of the package.
 function(varnel_include_root target)
   target_include_directories(${target} PUBLIC

@@ -1,6 +1,6 @@
 #include "controls/ImageButton.h"
 
-#include "afx/AfxDC.h"
+#include "afx/gdi/AfxDC.h"
 
 #include <commctrl.h>
 

@@ -10,8 +10,8 @@
 // released at once, and the rest when the button is destroyed.
 #pragma once
 
-#include "afx/AfxControls.h"
-#include "afx/AfxGeometry.h"
+#include "afx/ui/AfxControls.h"
+#include "afx/base/AfxGeometry.h"
 #include "controls/ImageButtonLayout.h"
 
 class VARNEL_API CImageButton : public CButton {

@@ -4,7 +4,7 @@
 // and draws.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // The layout settings of a button. In automatic layout the image sits
 // nImageOffset from the item's left edge and the caption nTextOffset after

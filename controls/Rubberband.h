@@ -6,8 +6,8 @@
 // pointer leaves is scrolled through its OnScrollBy.
 #pragma once
 
-#include "afx/AfxArray.h"
-#include "afx/AfxView.h"
+#include "afx/base/AfxArray.h"
+#include "afx/ui/AfxView.h"
 #include "controls/RubberbandRules.h"
 
 class VARNEL_API CRubberband {

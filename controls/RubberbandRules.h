@@ -4,7 +4,7 @@
 // client area, and whether a new press continues from the anchor.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // Style flags of a tracker.
 constexpr UINT RBS_AXISSNAP = 0x0001;        // with the Shift constraint, axes too

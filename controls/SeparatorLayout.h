@@ -4,8 +4,8 @@
 // paints what these give.
 #pragma once
 
-#include "afx/AfxString.h"
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxString.h"
+#include "afx/base/AfxTypes.h"
 
 // The etched line as an outline of two pixels' thickness (the arguments of
 // a three-dimensional rectangle): a vertical line down the middle of a

@@ -1,6 +1,6 @@
 #include "controls/StaticSeparator.h"
 
-#include "afx/AfxWindowDC.h"
+#include "afx/wnd/AfxWindowDC.h"
 #include "controls/SeparatorLayout.h"
 
 static_assert(kSeparatorStyleCenter == SS_CENTER && kSeparatorStyleRight == SS_RIGHT &&

@@ -7,7 +7,7 @@
 // line runs through the middle.
 #pragma once
 
-#include "afx/AfxControls.h"
+#include "afx/ui/AfxControls.h"
 
 class VARNEL_API CStaticSeparator : public CStatic {
   DECLARE_DYNAMIC(CStaticSeparator)

@@ -7,8 +7,8 @@
 
 #if defined(_WIN32)
 
-#include "afx/AfxDC.h"
-#include "afx/AfxGdi.h"
+#include "afx/gdi/AfxDC.h"
+#include "afx/gdi/AfxGdi.h"
 
 // Opens a bracket on pDC, or nests one more level in the open bracket. The
 // outermost push records pDC's selected pen, brush, font and palette, its

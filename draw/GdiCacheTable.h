@@ -5,7 +5,7 @@
 // are the caller's (pointers to drawing objects in the library).
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 #include <cstdint>
 #include <memory>

@@ -5,7 +5,7 @@
 // context.
 #pragma once
 
-#include "afx/AfxArray.h"
+#include "afx/base/AfxArray.h"
 #include "draw/WorldMath.h"
 #include "frame/WorldGeometry.h"
 

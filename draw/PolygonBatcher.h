@@ -6,8 +6,8 @@
 // the batch. One batch per process.
 #pragma once
 
-#include "afx/AfxDC.h"
-#include "afx/AfxGdi.h"
+#include "afx/gdi/AfxDC.h"
+#include "afx/gdi/AfxGdi.h"
 #include "frame/WorldGeometry.h"
 
 // Starts a polygon whose points, plus `offset`, convert through pDC to

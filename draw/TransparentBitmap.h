@@ -3,8 +3,8 @@
 
 #if defined(_WIN32)
 
-#include "afx/AfxDC.h"
-#include "afx/AfxGdi.h"
+#include "afx/gdi/AfxDC.h"
+#include "afx/gdi/AfxGdi.h"
 
 // Draws the whole bitmap at its own size with its top-left corner at `at`
 // (logical coordinates of pDC), leaving the destination as it was wherever

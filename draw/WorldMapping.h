@@ -10,7 +10,7 @@
 // converted from world coordinates are clamped to +-16000.
 #pragma once
 
-#include "afx/AfxDC.h"
+#include "afx/gdi/AfxDC.h"
 
 // Moves to the next level (at most the fifth); it keeps what was last
 // stored in it.

@@ -3,7 +3,7 @@
 // yet asks the context only once (the polygon batcher). Not exported.
 #pragma once
 
-#include "afx/AfxDC.h"
+#include "afx/gdi/AfxDC.h"
 #include "draw/WorldMath.h"
 
 // What WPtoLP (bLogical true) or WPtoDP would use on pDC now: the context's

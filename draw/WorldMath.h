@@ -5,7 +5,7 @@
 // call these.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // The range systems outside the NT family can draw in: results converted
 // from world coordinates are clamped to it there.

@@ -1,6 +1,6 @@
 // The library entry of varnel.dll: registration with the framework, platform
 // detection, and the framework's record of the library.
-#include "afx/AfxModule.h"
+#include "afx/app/AfxModule.h"
 #include "frame/PlatformDetection.h"
 
 #include <new>

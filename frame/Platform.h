@@ -2,7 +2,7 @@
 // major version, and how many lines a wheel notch scrolls.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // True on the NT platform family. Set once at load; false before.
 extern VARNEL_API bool m_bWinNT;

@@ -3,7 +3,7 @@
 // is not NT, an old NT) without touching the globals.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 struct PlatformVersion {
   bool bWinNT;

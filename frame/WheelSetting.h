@@ -2,7 +2,7 @@
 // setting is read, and how the registry's text becomes a line count.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 #include <cstddef>
 

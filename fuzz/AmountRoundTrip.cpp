@@ -1,7 +1,7 @@
 #include "fuzz/AmountRoundTrip.h"
 
 #include "amount/AmountText.h"
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 
 #include <cmath>
 #include <cstring>

@@ -2,7 +2,7 @@
 // coordinates are whole world units in 32-bit signed integers, y upwards.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 #include <cstddef>
 #include <type_traits>

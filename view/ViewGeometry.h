@@ -9,7 +9,7 @@
 // coordinates are taken modulo 2^32, as 32-bit platform arithmetic does.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // Scale mode bits: the low two bits are the fit mode.
 enum : unsigned int {

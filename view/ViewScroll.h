@@ -4,7 +4,7 @@
 // scroll. Portable; CViewW does the platform steps.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 #include <vector>
 

@@ -10,8 +10,8 @@
 // through the world mapping (WPtoLP and kin) on the prepared context.
 #pragma once
 
-#include "afx/AfxArray.h"
-#include "afx/AfxView.h"
+#include "afx/base/AfxArray.h"
+#include "afx/ui/AfxView.h"
 #include "frame/WorldGeometry.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewScroll.h"

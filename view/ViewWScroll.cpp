@@ -2,7 +2,7 @@
 // positions, and the moving of the pixels already drawn.
 #include "view/ViewW.h"
 
-#include "afx/AfxControls.h"
+#include "afx/ui/AfxControls.h"
 #include "draw/WorldMapping.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // how far it scrolls. Portable; CViewW does the platform steps.
 #pragma once
 
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 // A dragged device rectangle zooms when its width or its height reaches
 // the system's drag threshold; a smaller one (or one drawn backwards) was

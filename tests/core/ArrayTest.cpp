@@ -1,8 +1,8 @@
 // CArray: the growth rule and the kept memory that the polygon batcher and
 // other callers rely on, and correct element lifetimes.
-#include "afx/AfxArray.h"
-#include "afx/AfxGeometry.h"
-#include "afx/AfxString.h"
+#include "afx/base/AfxArray.h"
+#include "afx/base/AfxGeometry.h"
+#include "afx/base/AfxString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "afx/AfxString.h"
+#include "afx/base/AfxString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "amount/AmountText.h"
-#include "amount/DecimalText.h"
+#include "afx/base/DecimalText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // CPoint, CSize and CRect: the rectangle rules callers depend on (empty,
 // exclusive right/bottom edges, intersection and union) and wrapping
 // arithmetic at the ends of the 32-bit range.
-#include "afx/AfxGeometry.h"
+#include "afx/base/AfxGeometry.h"
 
 #include <gtest/gtest.h>
 

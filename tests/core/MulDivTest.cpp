@@ -1,4 +1,4 @@
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The number text of entry fields; the dialog's refusals and prompts are
 // in tests/win/DataExchangeTest.cpp.
-#include "afx/AfxNumberText.h"
+#include "afx/base/AfxNumberText.h"
 
 #include <gtest/gtest.h>
 

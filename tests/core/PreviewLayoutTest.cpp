@@ -1,6 +1,6 @@
 // Print preview's geometry: the scale of each zoom state and where the
 // sheets lie, for a Letter page of a 300-dpi printer on a 96-dpi screen.
-#include "afx/AfxPreviewLayout.h"
+#include "afx/base/AfxPreviewLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "afx/AfxCore.h"
-#include "afx/AfxException.h"
+#include "afx/base/AfxCore.h"
+#include "afx/base/AfxException.h"
 
 #include <gtest/gtest.h>
 

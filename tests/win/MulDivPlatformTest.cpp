@@ -1,6 +1,6 @@
 // The portable MulDiv must agree with the platform's on every input: the
 // native build relies on it for the same results as the Windows build.
-#include "afx/AfxTypes.h"
+#include "afx/base/AfxTypes.h"
 
 #include <gtest/gtest.h>
 

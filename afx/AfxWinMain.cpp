@@ -1,8 +1,0 @@
-// The framework's program entry, linked into the host's executable from a
-// small static library: a host writes only its application object.
-#include "afx/AfxWin.h"
-
-extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
-                              int nCmdShow) {
-  return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
-}

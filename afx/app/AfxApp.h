@@ -1,0 +1,99 @@
+// The application: CWinApp, the object a host derives for its program,
+// and the services that need no window: the current application, resource
+// lookup, string resources and formatted strings, and the message boxes
+// every prompt goes through. The members that run windows (the message
+// loop and idle time, DoMessageBox, the exception report, WinMain's body)
+// are defined with the windows, in afx/wnd/AfxAppLoop.cpp.
+#pragma once
+
+#include "afx/app/AfxCmdTarget.h"
+#include "afx/base/AfxString.h"
+
+class CWnd;
+class CException;
+
+class VARNEL_API CWinApp : public CCmdTarget {
+  DECLARE_DYNAMIC(CWinApp)
+
+ public:
+  explicit CWinApp(LPCSTR lpszAppName = nullptr);
+  ~CWinApp() override;
+
+  LPCSTR m_pszAppName = nullptr;
+  HINSTANCE m_hInstance = nullptr;
+  HINSTANCE m_hPrevInstance = nullptr;
+  LPSTR m_lpCmdLine = nullptr;
+  int m_nCmdShow = SW_SHOWNORMAL;
+  // The main window: the application ends when it is destroyed.
+  CWnd* m_pMainWnd = nullptr;
+
+  virtual BOOL InitInstance() { return TRUE; }
+  virtual int ExitInstance();
+  // Pumps messages until WM_QUIT, calling OnIdle when the queue is empty;
+  // returns ExitInstance's result.
+  virtual int Run();
+  // Fetches one message (waiting for it), gives PreTranslateMessage its
+  // chance, then translates and dispatches it. FALSE on WM_QUIT.
+  virtual BOOL PumpMessage();
+  // Offers the message to the windows from its target up; TRUE eats it.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+  // Idle-time work: the first call of a quiet spell (lCount 0) has the
+  // main window and its bars bring their items and the status bar's
+  // message up to date (WM_IDLEUPDATECMDUI); every call releases the
+  // temporary window objects. TRUE asks for more idle time.
+  virtual BOOL OnIdle(LONG lCount);
+  // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
+  // string ID (or help context; 0 when the prompt was given as text).
+  virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+  // An exception that reached a window procedure: told to the user once
+  // (a CUserException has been told already); returns the message's
+  // result (-1 for WM_CREATE, which fails the creation; 0 otherwise).
+  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
+  // The same for an exception of another kind (what() when it has one).
+  virtual LRESULT ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg);
+
+  HICON LoadIcon(UINT nIDResource) const;
+  HICON LoadIcon(LPCSTR lpszResourceName) const;
+  HCURSOR LoadCursor(UINT nIDResource) const;
+  HCURSOR LoadCursor(LPCSTR lpszResourceName) const;
+  HICON LoadStandardIcon(LPCSTR lpszIconName) const;
+  HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const;
+  // The 3-D look is the system's own today; kept for hosts that ask.
+  BOOL Enable3dControls() { return TRUE; }
+  BOOL Enable3dControlsStatic() { return TRUE; }
+
+ protected:
+  WPARAM m_nExitCode = 0;
+};
+
+VARNEL_API CWinApp* AfxGetApp();
+// The application's main window (null without an application).
+VARNEL_API CWnd* AfxGetMainWnd();
+// The body of the framework's WinMain: InitInstance, then Run; returns the
+// exit code.
+VARNEL_API int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
+                          int nCmdShow);
+VARNEL_API HINSTANCE AfxGetInstanceHandle();
+// Where dialog templates and strings are looked up first: the application.
+VARNEL_API HINSTANCE AfxGetResourceHandle();
+// The module holding a resource: the application, else the first
+// registered extension library that has it (the application when none has).
+VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+// An icon, cursor or bitmap (uImageType IMAGE_...) from the module
+// AfxFindResourceHandle names, at its default size and shared with the
+// system's cache; null when there is none.
+VARNEL_API HANDLE AfxLoadImageResource(LPCSTR lpszName, LPCSTR lpszType, UINT uImageType);
+VARNEL_API void AfxPostQuitMessage(int nExitCode);
+
+// Shows a message box through the application's DoMessageBox.
+VARNEL_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same with a string resource; an nIDHelp of (UINT)-1 means nIDPrompt.
+VARNEL_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+// A string resource: the application's first, then the framework's own.
+VARNEL_API BOOL AfxLoadString(UINT nID, CString& rString);
+// String nIDS with %1 (and %2) replaced by the inserts.
+VARNEL_API void AfxFormatString1(CString& rString, UINT nIDS, LPCSTR lpsz1);
+VARNEL_API void AfxFormatString2(CString& rString, UINT nIDS, LPCSTR lpsz1, LPCSTR lpsz2);
+// The replacement itself, on a given format text.
+VARNEL_API CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString);

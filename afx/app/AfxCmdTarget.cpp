@@ -1,0 +1,38 @@
+// CCmdTarget's command routing and the message-map lookup shared by every
+// class with a map.
+#include "afx/app/AfxCmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
+const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
+  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+  static const AFX_MSGMAP map = {nullptr, &entries[0]};
+  return &map;
+}
+
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  const AFX_MSGMAP_ENTRY* pEntry =
+      AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, static_cast<UINT>(nCode), nID);
+  if (pEntry == nullptr) return FALSE;
+  if (pHandlerInfo != nullptr) {
+    pHandlerInfo->pTarget = this;
+    return TRUE;
+  }
+  // The thunks of ID ranges read the ID, those of updates the CCmdUI.
+  return pEntry->pfn(this, nID, reinterpret_cast<LPARAM>(pExtra)) != AFX_CONTINUE_ROUTING;
+}
+
+const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
+                                            UINT nID) {
+  for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != nullptr; ++p) {
+      if (p->nMessage == nMessage && p->nCode == nCode && p->nID <= nID && nID <= p->nLastID) {
+        return p;
+      }
+    }
+  }
+  return nullptr;
+}
+

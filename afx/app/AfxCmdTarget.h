@@ -1,0 +1,28 @@
+// CCmdTarget: the root of every class with a message map. Commands (menu
+// items, accelerators, control notifications) are routed to it through
+// OnCmdMsg, which looks them up in the class's map chain.
+#pragma once
+
+#include "afx/app/AfxMsgMap.h"
+
+// Filled by OnCmdMsg when it is asked only whether a handler exists.
+struct AFX_CMDHANDLERINFO {
+  CCmdTarget* pTarget = nullptr;
+};
+
+// The root of every class with a message map.
+class VARNEL_API CCmdTarget : public CObject {
+  DECLARE_DYNAMIC(CCmdTarget)
+
+ public:
+  // Runs the map's handler for a command (WM_COMMAND with nCode and nID;
+  // nCode CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra); FALSE when no
+  // entry handles it. With pHandlerInfo, only reports the handler's owner.
+  virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
+                        AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
+
+ protected:
+  static const AFX_MSGMAP* GetThisMessageMap();
+  virtual const AFX_MSGMAP* GetMessageMap() const;
+};
+

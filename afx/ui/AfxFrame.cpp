@@ -1,0 +1,224 @@
+#include "afx/ui/AfxFrame.h"
+
+#include "afx/wnd/AfxMenu.h"
+#include "afx/ui/AfxView.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+  ON_WM_CREATE()
+  ON_WM_SIZE()
+  ON_WM_SETFOCUS()
+  ON_WM_INITMENUPOPUP()
+  ON_WM_SETTINGCHANGE()
+  ON_WM_SYSCOLORCHANGE()
+  ON_MESSAGE(WM_DEVMODECHANGE, OnDevModeChange)
+  ON_MESSAGE(WM_FONTCHANGE, OnFontChange)
+  ON_WM_MENUSELECT()
+  ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
+  ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+  ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr DWORD kFrameStyles = FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS;
+
+// A window class per frame icon: the icon is the class's.
+CString FrameClassWithIcon(HICON hIcon) {
+  CString name;
+  name.Format("VarnelFrame:%p", static_cast<void*>(hIcon));
+  WNDCLASSA wc = {};
+  if (!::GetClassInfoA(AfxGetInstanceHandle(), name, &wc)) {
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hIcon = hIcon;
+    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    wc.lpszClassName = name;
+    ::RegisterClassA(&wc);
+  }
+  return name;
+}
+
+}  // namespace
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
+  if (cs.lpszClass == nullptr && !m_strFrameClass.IsEmpty()) cs.lpszClass = m_strFrameClass;
+  cs.style &= ~static_cast<LONG>(kFrameStyles);
+  return CWnd::PreCreateWindow(cs);
+}
+
+BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                       const RECT& rect, CWnd* pParentWnd, LPCSTR lpszMenuName, DWORD dwExStyle,
+                       CCreateContext* pContext) {
+  HMENU hMenu = nullptr;
+  if (lpszMenuName != nullptr) {
+    CMenu menu;
+    if (!menu.LoadMenu(lpszMenuName)) return FALSE;
+    hMenu = menu.Detach();  // the window's from here on
+  }
+  m_strTitle = lpszWindowName != nullptr ? lpszWindowName : "";
+  const HWND hParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
+  if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                rect.right - rect.left, rect.bottom - rect.top, hParent, hMenu, pContext)) {
+    if (hMenu != nullptr) ::DestroyMenu(hMenu);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
+  CString title;
+  if (AfxLoadString(nIDResource, title)) {
+    const int nNewline = title.Find('\n');
+    if (nNewline >= 0) title = title.Left(nNewline);
+  }
+  const LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
+  const auto hIcon =
+      static_cast<HICON>(AfxLoadImageResource(lpszResource, RT_GROUP_ICON, IMAGE_ICON));
+  m_strFrameClass = FrameClassWithIcon(hIcon);
+  const bool bHasMenu =
+      ::FindResourceA(AfxFindResourceHandle(lpszResource, RT_MENU), lpszResource, RT_MENU) !=
+      nullptr;
+  if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd,
+              bHasMenu ? lpszResource : nullptr, 0, pContext)) {
+    return FALSE;
+  }
+  LoadAccelTable(lpszResource);
+  return TRUE;
+}
+
+BOOL CFrameWnd::LoadAccelTable(LPCSTR lpszResourceName) {
+  const HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR);
+  m_hAccelTable = ::LoadAcceleratorsA(hInst, lpszResourceName);
+  return m_hAccelTable != nullptr;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCTA lpcs) {
+  if (CWnd::OnCreate(lpcs) == -1) return -1;
+  auto* pContext = static_cast<CCreateContext*>(lpcs->lpCreateParams);
+  if (!OnCreateClient(lpcs, pContext)) return -1;
+  RecalcLayout();
+  return 0;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCTA, CCreateContext* pContext) {
+  if (pContext == nullptr || pContext->m_pNewViewClass == nullptr) return TRUE;
+  return CreateView(pContext) != nullptr;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
+  CRuntimeClass* pClass = pContext->m_pNewViewClass;
+  if (pClass == nullptr || !pClass->IsDerivedFrom(RUNTIME_CLASS(CView))) return nullptr;
+  CObject* pObject = pClass->CreateObject();
+  if (pObject == nullptr) return nullptr;
+  auto* pView = static_cast<CView*>(pObject);
+  if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID,
+                     pContext)) {
+    delete pView;  // its window never existed, so it cannot delete itself
+    return nullptr;
+  }
+  SetActiveView(pView);
+  return pView;
+}
+
+void CFrameWnd::PostNcDestroy() { delete this; }
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) {
+  m_pViewActive = pViewNew;
+  RecalcLayout();
+}
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy) {
+  CWnd::OnSize(nType, cx, cy);
+  if (nType != SIZE_MINIMIZED) RecalcLayout();
+}
+
+void CFrameWnd::OnSetFocus(CWnd* pOldWnd) {
+  if (m_pViewActive != nullptr && m_pViewActive->IsWindow()) {
+    m_pViewActive->SetFocus();
+  } else {
+    CWnd::OnSetFocus(pOldWnd);
+  }
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  if (m_pViewActive != nullptr && m_pViewActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
+    return TRUE;
+  }
+  if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+  CWinApp* pApp = AfxGetApp();
+  return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
+  if (m_hAccelTable != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+      ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg)) {
+    return TRUE;
+  }
+  return CWnd::PreTranslateMessage(pMsg);
+}
+
+void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
+  CWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+  if (bSysMenu || pPopupMenu == nullptr) return;
+  CCmdUI state;
+  state.m_pMenu = pPopupMenu;
+  state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
+  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+    state.m_nID = pPopupMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
+    // Separators and nested popups have no command of their own.
+    if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) continue;
+    // The system's commands (SC_...) are not the host's to grey.
+    state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
+  }
+}
+
+void CFrameWnd::OnSettingChange(UINT uFlags, LPCSTR lpszSection) {
+  CWnd::OnSettingChange(uFlags, lpszSection);
+  SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE,
+                           TRUE);
+}
+
+void CFrameWnd::OnSysColorChange() {
+  CWnd::OnSysColorChange();
+  SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
+}
+
+LRESULT CFrameWnd::OnDevModeChange(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default();
+  SendMessageToDescendants(WM_DEVMODECHANGE, wParam, lParam, TRUE, TRUE);
+  return result;
+}
+
+LRESULT CFrameWnd::OnFontChange(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default();
+  SendMessageToDescendants(WM_FONTCHANGE, wParam, lParam, TRUE, TRUE);
+  return result;
+}
+
+// ---- CWnd's frame ----------------------------------------------------------------
+
+CFrameWnd* CWnd::GetParentFrame() const {
+  if (m_hWnd == nullptr) return nullptr;
+  for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+      return static_cast<CFrameWnd*>(pWnd);
+    }
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0) break;
+  }
+  return nullptr;
+}

@@ -1,0 +1,144 @@
+#include "afx/ui/AfxView.h"
+
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CView, CWnd)
+
+BEGIN_MESSAGE_MAP(CView, CWnd)
+  ON_WM_PAINT()
+  ON_WM_MOUSEACTIVATE()
+  ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+
+BOOL CView::OnScroll(UINT /*nScrollCode*/, UINT /*nPos*/, BOOL /*bDoScroll*/) { return FALSE; }
+
+BOOL CView::OnScrollBy(CSize /*sizeScroll*/, BOOL /*bDoScroll*/) { return FALSE; }
+
+BOOL CView::PreCreateWindow(CREATESTRUCTA& cs) {
+  // A view is a child that draws everything itself, its children excluded;
+  // a bordered view gets the sunken client edge of today's windows.
+  cs.style |= WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  if ((cs.style & WS_BORDER) != 0) {
+    cs.style &= ~static_cast<LONG>(WS_BORDER);
+    cs.dwExStyle |= WS_EX_CLIENTEDGE;
+  }
+  return CWnd::PreCreateWindow(cs);
+}
+
+void CView::PostNcDestroy() { delete this; }
+
+void CView::OnPaint() {
+  CPaintDC dc(this);
+  OnPrepareDC(&dc, nullptr);
+  OnDraw(&dc);
+}
+
+int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
+  const int nResult = CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+  if (nResult == MA_NOACTIVATE || nResult == MA_NOACTIVATEANDEAT) return nResult;
+  CFrameWnd* pFrame = GetParentFrame();
+  if (pFrame != nullptr && pFrame->GetActiveView() != this) pFrame->SetActiveView(this);
+  // The focus comes to the view unless one of its own children has it.
+  const HWND hWndFocus = ::GetFocus();
+  if (hWndFocus != m_hWnd && !::IsChild(m_hWnd, hWndFocus)) SetFocus();
+  return nResult;
+}
+
+void CView::OnDestroy() {
+  CFrameWnd* pFrame = GetParentFrame();
+  if (pFrame != nullptr && pFrame->m_pViewActive == this) pFrame->m_pViewActive = nullptr;
+  CWnd::OnDestroy();
+}
+
+// ---- printing -----------------------------------------------------------------------
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
+  if (pInfo->m_pTargetDC != nullptr) return pInfo->m_pTargetDC->GetSafeHdc() != nullptr;
+  PRINTDLGA pd = {};
+  pd.lStructSize = sizeof(pd);
+  pd.hwndOwner = m_hWnd;
+  pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION;
+  if (pInfo->m_bDirect || pInfo->m_bPreview) pd.Flags |= PD_RETURNDEFAULT;
+  pd.nMinPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMinPage(), 0xFFFF));
+  pd.nMaxPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMaxPage(), 0xFFFF));
+  pd.nFromPage = pd.nMinPage;
+  pd.nToPage = pd.nMaxPage;
+  if (pd.nMinPage >= pd.nMaxPage) pd.Flags |= PD_NOPAGENUMS;
+  const BOOL bOk = ::PrintDlgA(&pd) && pd.hDC != nullptr;
+  if (pd.hDevMode != nullptr) ::GlobalFree(pd.hDevMode);
+  if (pd.hDevNames != nullptr) ::GlobalFree(pd.hDevNames);
+  if (!bOk) return FALSE;
+  if ((pd.Flags & PD_PAGENUMS) != 0) {
+    pInfo->m_nFromPage = pd.nFromPage;
+    pInfo->m_nToPage = pd.nToPage;
+  }
+  pInfo->m_hPrinterDC = pd.hDC;
+  return TRUE;
+}
+
+void CView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo* /*pInfo*/) { OnDraw(pDC); }
+
+void CView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+
+void CView::OnFilePrint() {
+  CPrintInfo info;
+  if (!OnPreparePrinting(&info)) return;
+  if (info.m_pTargetDC != nullptr) {
+    PrintPages(info.m_pTargetDC, &info);
+    return;
+  }
+  if (info.m_hPrinterDC == nullptr) return;
+  CDC dcPrint;  // owns the printer's context from here on
+  dcPrint.Attach(info.m_hPrinterDC);
+  PrintPages(&dcPrint, &info);
+}
+
+void CView::PrintPages(CDC* pDC, CPrintInfo* pInfo) {
+  const BOOL bWasPrinting = pDC->m_bPrinting;
+  pDC->m_bPrinting = TRUE;
+  OnBeginPrinting(pDC, pInfo);
+
+  CString title;
+  CWnd* pFrame = GetParentFrame();
+  (pFrame != nullptr ? pFrame : this)->GetWindowText(title);
+  DOCINFOA docInfo = {};
+  docInfo.cbSize = sizeof(docInfo);
+  docInfo.lpszDocName = title.IsEmpty() ? "Document" : static_cast<LPCSTR>(title);
+
+  const bool bStarted = pDC->StartDoc(&docInfo) > 0;
+  if (!bStarted) AfxMessageBox("The print job could not be started.", MB_ICONEXCLAMATION);
+  bool bError = !bStarted;
+  for (pInfo->m_nCurPage = pInfo->GetFromPage();
+       !bError && pInfo->m_nCurPage <= pInfo->GetToPage(); ++pInfo->m_nCurPage) {
+    // The first preparation decides whether the page is printed at all and
+    // sets the mapping the usable area is given in; the second sets the
+    // page's context up after StartPage, which may reset it.
+    OnPrepareDC(pDC, pInfo);
+    if (!pInfo->m_bContinuePrinting) break;
+    pInfo->m_rectDraw.SetRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
+    pDC->DPtoLP(&pInfo->m_rectDraw);
+    if (pDC->StartPage() <= 0) {
+      bError = true;
+      break;
+    }
+    OnPrepareDC(pDC, pInfo);
+    OnPrint(pDC, pInfo);
+    if (pDC->EndPage() <= 0) bError = true;
+  }
+  if (bStarted && !bError) {
+    pDC->EndDoc();
+  } else if (bStarted) {
+    pDC->AbortDoc();
+  }
+  OnEndPrinting(pDC, pInfo);
+  pDC->m_bPrinting = bWasPrinting;
+}

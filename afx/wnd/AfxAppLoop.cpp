@@ -1,0 +1,102 @@
+// CWinApp's members that run windows: WinMain's body, the message loop and
+// idle time, the message box every prompt ends in, and the report of an
+// exception that reached a window procedure.
+#include "afx/wnd/AfxWin.h"
+
+#include "afx/base/AfxException.h"
+#include "afx/gdi/AfxDC.h"
+#include "afx/gdi/AfxGdi.h"
+#include "afx/wnd/AfxMenu.h"
+#include "afx/wnd/AfxWndInternal.h"
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+  CWinApp* pApp = AfxGetApp();
+  if (pApp == nullptr) return -1;
+  pApp->m_hInstance = hInstance;
+  pApp->m_hPrevInstance = hPrevInstance;
+  pApp->m_lpCmdLine = lpCmdLine;
+  pApp->m_nCmdShow = nCmdShow;
+  if (!pApp->InitInstance()) {
+    if (pApp->m_pMainWnd != nullptr) pApp->m_pMainWnd->DestroyWindow();
+    return pApp->ExitInstance();
+  }
+  return pApp->Run();
+}
+
+BOOL CWinApp::PumpMessage() {
+  MSG msg;
+  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    m_nExitCode = msg.wParam;
+    return FALSE;
+  }
+  if (!PreTranslateMessage(&msg)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return TRUE;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
+  const HWND hWndStop = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
+  return CWnd::WalkPreTranslateTree(hWndStop, pMsg);
+}
+
+int CWinApp::Run() {
+  for (;;) {
+    MSG msg;
+    LONG lIdleCount = 0;
+    while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(lIdleCount++)) {
+    }
+    if (!PumpMessage()) return ExitInstance();
+  }
+}
+
+void AfxDeleteTempMap() {
+  AfxDeleteTempWnds();
+  CDC::DeleteTempMap();
+  CGdiObject::DeleteTempMap();
+  CMenu::DeleteTempMap();
+}
+
+BOOL CWinApp::OnIdle(LONG lCount) {
+  // The first idle call of a quiet spell brings the main window's bars
+  // and status message up to date.
+  CWnd* pMainWnd = m_pMainWnd;
+  if (lCount <= 0 && pMainWnd != nullptr && pMainWnd->IsWindow() && pMainWnd->IsWindowVisible()) {
+    pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+  }
+  AfxDeleteTempMap();
+  return FALSE;
+}
+
+int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
+  HWND hWndOwner = ::GetActiveWindow();
+  if (hWndOwner == nullptr && m_pMainWnd != nullptr) hWndOwner = m_pMainWnd->m_hWnd;
+  return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
+}
+
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+  // A user exception was told by whoever threw it.
+  if (e != nullptr && e->IsKindOf(RUNTIME_CLASS(CUserException))) {
+    return AfxResultAfterException(*pMsg);
+  }
+  return ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
+}
+
+LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {
+  // One prompt at a time: the message box pumps messages, and a handler
+  // that throws again must not stack prompts on top of each other.
+  static bool bReporting = false;
+  if (!bReporting) {
+    bReporting = true;
+    CString text("An unexpected error stopped the last operation.");
+    if (lpszWhat != nullptr && *lpszWhat != '\0') {
+      text += "\n\n";
+      text += lpszWhat;
+    }
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+    bReporting = false;
+  }
+  return AfxResultAfterException(*pMsg);
+}

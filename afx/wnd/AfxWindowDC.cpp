@@ -1,0 +1,32 @@
+#include "afx/wnd/AfxWindowDC.h"
+
+#include "afx/base/AfxException.h"
+
+namespace {
+HWND SafeHwnd(CWnd* pWnd) { return pWnd != nullptr ? pWnd->m_hWnd : nullptr; }
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+IMPLEMENT_DYNAMIC(CWindowDC, CDC)
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd)) {
+  if (!Attach(::GetDC(m_hWnd))) AfxThrowResourceException();
+}
+
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd)) {
+  if (!Attach(::GetWindowDC(m_hWnd))) AfxThrowResourceException();
+}
+
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps(), m_hWnd(SafeHwnd(pWnd)) {
+  if (!Attach(::BeginPaint(m_hWnd, &m_ps))) AfxThrowResourceException();
+}
+
+CPaintDC::~CPaintDC() {
+  Detach();
+  ::EndPaint(m_hWnd, &m_ps);
+}
