@@ -160,7 +160,11 @@ void CRubberband::AutoScroll(CPoint& point) {
   const CSize scroll = AutoScrollAmount(client, point);
   if (scroll.cx == 0 && scroll.cy == 0) return;
   DrawRubberband(TRUE);
-  if (!static_cast<CView*>(m_pWnd)->OnScrollBy(scroll, TRUE)) return;
+  // The view may move its content by less than asked (at the end of its
+  // range) or by other than asked (to its own steps): the anchor follows
+  // the content by what it really moved.
+  CSize moved;
+  if (!static_cast<CView*>(m_pWnd)->ScrollContentBy(scroll, &moved)) return;
   m_pWnd->UpdateWindow();
   MSG msg;
   if ((std::abs(scroll.cy) > 3 || std::abs(scroll.cx) > 3) &&
@@ -171,8 +175,8 @@ void CRubberband::AutoScroll(CPoint& point) {
     m_pWnd->ClientToScreen(&screen);
     ::SetCursorPos(screen.x, screen.y);
   }
-  m_ptStart -= scroll;
-  point -= scroll;
+  m_ptStart -= moved;
+  point -= scroll;  // back onto the edge the pointer left by
 }
 
 void CRubberband::DrawRubberband(int bRemove) {

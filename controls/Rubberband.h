@@ -3,7 +3,9 @@
 // pumps the thread's messages itself, draws the band by inverting pixels
 // on the window's client area (drawing it again removes it), and returns
 // when the user finishes or cancels. With RBS_AUTOSCROLL a view that the
-// pointer leaves is scrolled through its OnScrollBy.
+// pointer leaves is scrolled through its OnScrollBy (CView::ScrollContentBy);
+// the anchor moves with the content by the distance the view reports it
+// really moved, and the band's end stays on the edge the pointer left by.
 #pragma once
 
 #include "afx/base/AfxArray.h"

@@ -10,7 +10,8 @@
 // (logical coordinates of pDC), leaving the destination as it was wherever
 // the bitmap has the colour `transparent`. Draws nothing, silently, when the
 // bitmap cannot be read or the system refuses the image list. The bitmap
-// itself is left unchanged.
+// itself is left unchanged. On a printer, which cannot draw through a
+// mask, the bitmap is copied through a clipping region of its other pixels.
 VARNEL_API void DrawTransparent(CDC* pDC, CBitmap* pBitmap, COLORREF transparent, tagPOINT at);
 
 #endif  // _WIN32

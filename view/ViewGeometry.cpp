@@ -1,5 +1,6 @@
 #include "view/ViewGeometry.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -18,6 +19,12 @@ LONG WorldWidth(const tagRECT& rc) { return AfxWrapSub(rc.right, rc.left); }
 LONG WorldHeight(const tagRECT& rc) { return AfxWrapSub(rc.top, rc.bottom); }
 tagSIZE DeviceSize(const tagRECT& rc) {
   return tagSIZE{AfxWrapSub(rc.right, rc.left), AfxWrapSub(rc.bottom, rc.top)};
+}
+
+bool IsUsableWorldRect(const tagRECT& rc) {
+  const int64_t w = int64_t{rc.right} - rc.left;
+  const int64_t h = int64_t{rc.top} - rc.bottom;
+  return w >= INT32_MIN && w <= INT32_MAX && h >= INT32_MIN && h <= INT32_MAX;
 }
 
 tagRECT ViewFromClient(const tagRECT& client, const tagRECT& border) {
@@ -51,12 +58,17 @@ void FitRectToView(tagRECT& rc, unsigned int fit, bool keepOrigin, tagSIZE viewS
   fit &= SCALE_FIT_MASK;
   const double rx = static_cast<double>(w) / viewSize.cx;
   const double ry = static_cast<double>(h) / viewSize.cy;
-  if (fit == SCALE_FIT_WIDTH || (fit == SCALE_FIT_BOTH && rx > ry)) {
-    const LONG h2 = MulDiv(w, viewSize.cy, viewSize.cx);
+  const LONG h2 = MulDiv(w, viewSize.cy, viewSize.cx);
+  const LONG w2 = MulDiv(h, viewSize.cx, viewSize.cy);
+  // Rounded proportions compare unequal both ways: a fitted rectangle would
+  // otherwise grow by a unit each time it is fitted again.
+  const bool bFitted = h2 == h || w2 == w;
+  if (fit == SCALE_FIT_BOTH && bFitted) {
+    // already the view's proportions
+  } else if (fit == SCALE_FIT_WIDTH || (fit == SCALE_FIT_BOTH && rx > ry)) {
     if (!keepOrigin) r.bottom = AfxWrapSub(cy, h2 / 2);
     r.top = AfxWrapAdd(r.bottom, h2);
   } else if (fit == SCALE_FIT_HEIGHT || (fit == SCALE_FIT_BOTH && ry > rx)) {
-    const LONG w2 = MulDiv(h, viewSize.cx, viewSize.cy);
     if (!keepOrigin) r.left = AfxWrapSub(cx, w2 / 2);
     r.right = AfxWrapAdd(r.left, w2);
   }
@@ -92,19 +104,46 @@ bool ShiftIntoRange(tagRECT& rc, const tagRECT& max) {
   return vertical || horizontal;
 }
 
-tagRECT WindowKeepingScale(const tagRECT& window, tagSIZE viewSize, tagSIZE prevView) {
+namespace {
+
+bool SameSize(tagSIZE a, tagSIZE b) { return a.cx == b.cx && a.cy == b.cy; }
+
+// A dimension of the window at the scale: MulDiv(world, view now, view
+// then); one the scale has no pixels for stays as it is.
+LONG ScaledDimension(LONG current, LONG world, LONG view, LONG scaleView) {
+  return scaleView > 0 ? MulDiv(world, view, scaleView) : current;
+}
+
+tagSIZE SizeAtScale(tagSIZE current, tagSIZE viewSize, const ViewScale& scale) {
+  return tagSIZE{ScaledDimension(current.cx, scale.world.cx, viewSize.cx, scale.view.cx),
+                 ScaledDimension(current.cy, scale.world.cy, viewSize.cy, scale.view.cy)};
+}
+
+}  // namespace
+
+ViewScale ScaleToKeep(const ViewScale& kept, tagSIZE windowSize, tagSIZE prevView) {
+  if (SameSize(SizeAtScale(windowSize, prevView, kept), windowSize)) return kept;
+  return ViewScale{windowSize, prevView};
+}
+
+tagRECT WindowKeepingScale(const tagRECT& window, tagSIZE viewSize, const ViewScale& scale) {
+  const tagSIZE size =
+      SizeAtScale(tagSIZE{WorldWidth(window), WorldHeight(window)}, viewSize, scale);
   tagRECT r = window;
-  const LONG w2 = MulDiv(WorldWidth(window), viewSize.cx, prevView.cx);
-  const LONG h2 = MulDiv(WorldHeight(window), viewSize.cy, prevView.cy);
-  if (viewSize.cy == prevView.cy && prevView.cx != 0 && viewSize.cx != prevView.cx) {
-    r.right = AfxWrapAdd(r.left, w2);
-  } else if (viewSize.cx == prevView.cx && prevView.cy != 0 && viewSize.cy != prevView.cy) {
-    r.top = AfxWrapAdd(r.bottom, h2);
-  } else {
-    r.right = AfxWrapAdd(r.left, w2);
-    r.top = AfxWrapAdd(r.bottom, h2);
-  }
+  r.right = AfxWrapAdd(r.left, size.cx);
+  r.top = AfxWrapAdd(r.bottom, size.cy);
   return r;
+}
+
+FitPasses::Next FitPasses::After(tagSIZE before, tagSIZE after) {
+  if (SameSize(before, after)) return Next::Done;
+  if (m_nSeen < kKept) m_seen[m_nSeen++] = before;
+  for (int i = 0; i < m_nSeen; ++i) {
+    if (SameSize(m_seen[i], after)) return Next::Flipping;
+  }
+  // A view whose size keeps changing without repeating counts as flipping
+  // too: the fit has had its passes.
+  return m_nSeen >= kMaxFitPasses ? Next::Flipping : Next::Again;
 }
 
 ScrollSizes ComputeScrollSizes(tagSIZE page, tagSIZE line, tagSIZE windowSize, tagSIZE viewSize) {
@@ -169,6 +208,17 @@ ViewMapping MappingForView(const tagRECT& view, const tagRECT& window) {
   m.worldOrg = {window.left, window.bottom};
   m.worldExt = {WorldWidth(window), WorldHeight(window)};
   return m;
+}
+
+tagSIZE DeviceRangeFloor(tagSIZE maxSize, tagSIZE viewSize) {
+  // maxSize * view / window <= range, so window >= maxSize * view / range,
+  // rounded up; the products fit in 64 bits.
+  auto floor = [](LONG max, LONG view) -> LONG {
+    if (max <= 0 || view <= 0) return 1;
+    const int64_t n = int64_t{max} * view;
+    return static_cast<LONG>(std::max<int64_t>(1, (n + kViewDeviceRange - 1) / kViewDeviceRange));
+  };
+  return tagSIZE{floor(maxSize.cx, viewSize.cx), floor(maxSize.cy, viewSize.cy)};
 }
 
 int DocumentPageCount(const tagRECT& doc, int widthPx, int heightPx, tagRECT* pFirstPage) {

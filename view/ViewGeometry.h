@@ -6,7 +6,9 @@
 //
 // World rectangles have y upwards (top >= bottom, width right - left,
 // height top - bottom); device rectangles y downwards. Differences of
-// coordinates are taken modulo 2^32, as 32-bit platform arithmetic does.
+// coordinates are taken modulo 2^32, as 32-bit platform arithmetic does:
+// the view refuses windows whose width or height does not fit in 32 bits
+// (IsUsableWorldRect).
 #pragma once
 
 #include "afx/base/AfxTypes.h"
@@ -22,20 +24,33 @@ enum : unsigned int {
 };
 
 // The fit operations stop after this many passes even when the view's size
-// keeps changing (scroll bars that appear and disappear in turn): each pass
-// can only show or hide a bar, so a settling view needs far fewer.
+// keeps changing: each pass can only show or hide a bar, so a settling view
+// needs far fewer.
 constexpr int kMaxFitPasses = 5;
+
+// How far from the view a device coordinate may lie: the 27 bits GDI draws
+// in on the NT family. Zooming stops before the maximum window would reach
+// beyond it.
+constexpr LONG kViewDeviceRange = (1 << 27) - 1;
 
 VARNEL_API LONG WorldWidth(const tagRECT& rc);   // right - left
 VARNEL_API LONG WorldHeight(const tagRECT& rc);  // top - bottom
 VARNEL_API tagSIZE DeviceSize(const tagRECT& rc);  // (right - left, bottom - top)
+
+// Whether a world rectangle's width and height, taken exactly, fit in 32
+// signed bits (at most 2^31 - 1 either way): the view's arithmetic on
+// differences holds only for such rectangles.
+VARNEL_API bool IsUsableWorldRect(const tagRECT& rc);
 
 // The client rectangle less the four border margins.
 VARNEL_API tagRECT ViewFromClient(const tagRECT& client, const tagRECT& border);
 
 // Brings rc up to the minimum size and, for fit modes 1 to 3 (fit & 3), to
 // the proportions of a view of viewSize pixels. keepOrigin keeps left and
-// bottom; otherwise the original centre is kept.
+// bottom; otherwise the original centre is kept. Fit mode 3 leaves a
+// rectangle that already has the proportions (one dimension is what the
+// other gives) as it is, so that fitting a fitted rectangle again changes
+// nothing.
 VARNEL_API void FitRectToView(tagRECT& rc, unsigned int fit, bool keepOrigin, tagSIZE viewSize,
                               tagSIZE minSize);
 
@@ -43,9 +58,39 @@ VARNEL_API void FitRectToView(tagRECT& rc, unsigned int fit, bool keepOrigin, ta
 // true when any coordinate changed.
 VARNEL_API bool ShiftIntoRange(tagRECT& rc, const tagRECT& max);
 
-// The window that keeps the scale of `window` shown in a view of prevView
-// pixels now that the view has viewSize pixels; the origin corner stays.
-VARNEL_API tagRECT WindowKeepingScale(const tagRECT& window, tagSIZE viewSize, tagSIZE prevView);
+// The scale a resize keeps: a window size shown across a view size. It is
+// kept as this ratio rather than as the last window rounded to whole units,
+// so that it survives any sequence of sizes.
+struct ViewScale {
+  tagSIZE world;
+  tagSIZE view;
+};
+
+// The scale to keep for a window of windowSize shown in a view of prevView
+// pixels: `kept` while it still gives that window there, else the window's
+// own.
+VARNEL_API ViewScale ScaleToKeep(const ViewScale& kept, tagSIZE windowSize, tagSIZE prevView);
+
+// The window at `scale` in a view of viewSize pixels, its origin corner
+// (left, bottom) kept. A dimension the scale has no pixels for stays.
+VARNEL_API tagRECT WindowKeepingScale(const tagRECT& window, tagSIZE viewSize,
+                                      const ViewScale& scale);
+
+// The passes of a fit: each shows a window fitted to the view's size and
+// may show or hide a bar, which changes that size. The fit is done when the
+// size holds still; a size seen before means the bars flip back and forth
+// and no window of this fit will settle.
+class VARNEL_API FitPasses {
+ public:
+  enum class Next { Done, Again, Flipping };
+  // After a pass that began with the view at `before` and ended at `after`.
+  Next After(tagSIZE before, tagSIZE after);
+
+ private:
+  static constexpr int kKept = 8;
+  tagSIZE m_seen[kKept] = {};
+  int m_nSeen = 0;
+};
 
 // Page and line distances in world units and in pixels.
 struct ScrollSizes {
@@ -92,6 +137,11 @@ struct ViewMapping {
 };
 
 VARNEL_API ViewMapping MappingForView(const tagRECT& view, const tagRECT& window);
+
+// The smallest window size at which a maximum window of maxSize, shown in
+// a view of viewSize pixels, stays within kViewDeviceRange pixels (at least
+// one unit).
+VARNEL_API tagSIZE DeviceRangeFloor(tagSIZE maxSize, tagSIZE viewSize);
 
 // How many pages of a device's proportions (widthPx x heightPx printable
 // pixels) a world document needs, pages running left to right at full

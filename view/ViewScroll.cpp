@@ -1,6 +1,7 @@
 #include "view/ViewScroll.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -64,7 +65,65 @@ AxisPlan PlanAxis(LONG d, LONG lineDev, LONG pageDev) {
   return AxisPlan{steps, step, d - steps * step};
 }
 
+// a / b rounded to the nearest integer, halves away from zero (b > 0),
+// like MulDiv; the quotient of any two values below 2^63.
+int64_t RoundDiv(int64_t a, int64_t b) {
+  int64_t q = a / b;
+  const int64_t r = a % b;
+  if (2 * std::llabs(r) >= b) q += a < 0 ? -1 : 1;
+  return q;
+}
+
+LONG Clamp32(int64_t v) { return static_cast<LONG>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+// One axis of the canvas: world coordinates at `view` pixels for `world`
+// units, both positive and within 31 bits (a window the view accepts).
+struct CanvasAxis {
+  int64_t world;
+  int64_t view;
+  bool Usable() const { return world > 0 && world <= INT32_MAX && view > 0; }
+  // The canvas pixel of a world coordinate.
+  int64_t Pixel(LONG a) const { return RoundDiv(int64_t{a} * view, world); }
+  // a moved by the whole units nearest to d pixels. The window keeps where
+  // it lies between pixels: a picture moved by whole pixels is then drawn
+  // alike, and shapes keep their rounding.
+  LONG Moved(LONG a, LONG d) const { return Clamp32(a + RoundDiv(int64_t{d} * world, view)); }
+};
+
+CanvasAxis XAxis(const tagRECT& window, tagSIZE viewSize) {
+  return CanvasAxis{int64_t{window.right} - window.left, viewSize.cx};
+}
+CanvasAxis YAxis(const tagRECT& window, tagSIZE viewSize) {
+  return CanvasAxis{int64_t{window.top} - window.bottom, viewSize.cy};
+}
+
 }  // namespace
+
+tagRECT WindowScrolledBy(const tagRECT& window, tagSIZE viewSize, tagSIZE pixels) {
+  tagRECT rc = window;
+  const CanvasAxis x = XAxis(window, viewSize);
+  if (pixels.cx != 0 && x.Usable()) {
+    rc.left = x.Moved(window.left, pixels.cx);
+    rc.right = AfxWrapAdd(rc.left, AfxWrapSub(window.right, window.left));
+  }
+  // Device y grows downwards: the picture moving up is the window's
+  // bottom moving down the canvas.
+  const CanvasAxis y = YAxis(window, viewSize);
+  if (pixels.cy != 0 && y.Usable()) {
+    rc.bottom = y.Moved(window.bottom, AfxWrapNeg(pixels.cy));
+    rc.top = AfxWrapAdd(rc.bottom, AfxWrapSub(window.top, window.bottom));
+  }
+  return rc;
+}
+
+tagSIZE PixelsBetween(const tagRECT& from, const tagRECT& to, tagSIZE viewSize) {
+  tagSIZE d{0, 0};
+  const CanvasAxis x = XAxis(from, viewSize);
+  if (x.Usable()) d.cx = Clamp32(x.Pixel(to.left) - x.Pixel(from.left));
+  const CanvasAxis y = YAxis(from, viewSize);
+  if (y.Usable()) d.cy = Clamp32(y.Pixel(from.bottom) - y.Pixel(to.bottom));
+  return d;
+}
 
 tagSIZE ScrollCodeDistance(unsigned int nCodes, int nPos, tagSIZE line, tagSIZE page,
                            const tagRECT& window, const tagRECT& max) {

@@ -24,6 +24,26 @@ VARNEL_API tagSIZE ScrollCodeDistance(unsigned int nCodes, int nPos, tagSIZE lin
 // world units; y is negated, device y growing downwards.
 VARNEL_API tagSIZE WorldToPixelDistance(tagSIZE world, tagSIZE viewSize, tagSIZE windowSize);
 
+// Scrolling keeps the pixels it moves and the window in step. Picture the
+// world drawn on an unbounded canvas at the window's scale: the view's
+// edge sits on the canvas at the window's left (x) or bottom (y) times
+// pixels per world unit, rounded to a pixel. A scroll moves the window by
+// whole world units and the pixels on screen by the difference of those
+// canvas positions, so whatever was drawn for an earlier window lies within
+// a pixel of where a full repaint puts it, after any sequence of scrolls.
+
+// The window a scroll by `pixels` asks for (a positive x moves the picture
+// left, the window right; a positive y moves it up, the window down): on
+// each axis, moved by the whole world units nearest to the distance. An
+// axis whose window or view has no size does not move.
+VARNEL_API tagRECT WindowScrolledBy(const tagRECT& window, tagSIZE viewSize, tagSIZE pixels);
+
+// The whole pixels the picture moves when the window goes from `from` to
+// `to` (of the same size) in a view of viewSize: the difference of their
+// canvas positions, signed like the distance of WindowScrolledBy, held to
+// 32 bits.
+VARNEL_API tagSIZE PixelsBetween(const tagRECT& from, const tagRECT& to, tagSIZE viewSize);
+
 // The (left, top) corner a scroll to `target` may reach with a window of
 // this size inside the maximum window.
 VARNEL_API tagPOINT ClampScrollTarget(tagPOINT target, const tagRECT& window,

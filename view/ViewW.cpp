@@ -1,5 +1,6 @@
 #include "view/ViewW.h"
 
+#include "afx/app/AfxDiag.h"
 #include "draw/WorldMapping.h"
 #include "frame/WorldGeometry.h"
 
@@ -15,7 +16,40 @@ namespace {
 // isotropic one leaves the extents alone, and exactly everywhere else.
 constexpr int kViewMapMode = MM_ANISOTROPIC;
 
-bool SameSize(const tagSIZE& a, const tagSIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+// A bar update goes round again while the window changes under it (a
+// host's resize handling that sets a window); this many rounds at most.
+constexpr int kMaxBarPasses = 3;
+// Resizes handled inside the bar updates of resizes, at most: the kept
+// scale and the refits only ever take bars away or only ever add them, so
+// two or three suffice.
+constexpr int kMaxResizeDepth = 4;
+
+// Counts a fit loop under way for as long as it runs.
+class FitScope {
+ public:
+  explicit FitScope(int& nFitting) : m_n(nFitting) { ++m_n; }
+  ~FitScope() { --m_n; }
+  FitScope(const FitScope&) = delete;
+  FitScope& operator=(const FitScope&) = delete;
+
+ private:
+  int& m_n;
+};
+
+// Shows the windows `make` gives for the view's size until that size holds
+// still (true), or until the bars are seen flipping back and forth
+// (false). Through the view's SetWindow, so that an override takes part,
+// with the default page and line sizes.
+template <class Make>
+bool ShowUntilStill(CViewW& view, Make make) {
+  FitPasses passes;
+  for (;;) {
+    const tagSIZE before = view.GetViewSize();
+    view.SetWindow(make(before), true, tagSIZE{0, 0}, tagSIZE{0, 0});
+    const FitPasses::Next next = passes.After(before, view.GetViewSize());
+    if (next != FitPasses::Next::Again) return next == FitPasses::Next::Done;
+  }
+}
 
 }  // namespace
 
@@ -39,6 +73,7 @@ CViewW::CViewW() {
   m_rcViewPrev = m_rcView;  // so that keeping the scale before any resize keeps it
   m_rcClient = m_rcView;
   m_rcViewBorder = tagRECT{0, 0, 0, 0};
+  m_scaleKept = ViewScale{GetWindowSize(), GetViewSize()};
 }
 
 CViewW::~CViewW() { m_aZoomStack.RemoveAll(); }
@@ -65,12 +100,18 @@ void CViewW::GetViewBorder(tagRECT* pRect) { *pRect = m_rcViewBorder; }
 
 void CViewW::SetWindow(const tagRECT& rcWindow, bool bRedraw, const tagSIZE& sizePage,
                        const tagSIZE& sizeLine) {
+  ASSERT(IsUsableWorldRect(rcWindow));
+  if (!IsUsableWorldRect(rcWindow)) return;
   tagRECT rc;
   CopyRectW(&rc, &rcWindow);
+  if (m_bPrinting) {
+    // A page's window as the host gives it: the last page keeps its place
+    // on the paper even where it runs past the document.
+    m_rcWindow = rc;
+    return;
+  }
   CheckRange(rc);
   m_rcWindow = rc;
-  if (m_bPrinting) return;
-
   SetScrollSizes(sizePage, sizeLine);
   UpdateBars();
   if (bRedraw && m_hWnd != nullptr) {  // a null handle would repaint every window
@@ -84,6 +125,8 @@ void CViewW::GetWindow(tagRECT* pRect) { *pRect = m_rcWindow; }
 tagSIZE CViewW::GetWindowSize() { return tagSIZE{WorldWidth(m_rcWindow), WorldHeight(m_rcWindow)}; }
 
 void CViewW::SetWindowMax(const tagRECT& rcMax, bool bUpdateBars) {
+  ASSERT(IsUsableWorldRect(rcMax));
+  if (!IsUsableWorldRect(rcMax)) return;
   CopyRectW(&m_rcWindowMax, &rcMax);
   if (bUpdateBars) UpdateBars();
 }
@@ -113,35 +156,54 @@ void CViewW::AdjustRectToFit(tagRECT* pRect, unsigned int nFit, bool bKeepOrigin
   FitRectToView(*pRect, nFit, bKeepOrigin, GetViewSize(), m_sizeWindowMin);
 }
 
-// Showing or hiding a scroll bar inside SetWindow resizes the view (the
-// resize handler runs at once, nested); the fit is then repeated for the
-// new view size until it holds still, a bounded number of times.
+// Showing or hiding a scroll bar inside SetWindow resizes the view; the
+// fit is repeated for the new view size until it holds still. Where it
+// never does, the bars flip: fit width, say, needs the vertical bar in the
+// wider view and not in the narrower one. The maximum window fitted both
+// ways needs no bar in any view, so it settles, and every part of the
+// maximum window is then in sight.
 void CViewW::SetWindowToFit(unsigned int nFit) {
-  nFit &= SCALE_FIT_MASK;
-  for (int pass = 0; pass < kMaxFitPasses; ++pass) {
-    tagRECT rc;
-    CopyRectW(&rc, &m_rcWindowMax);
-    if (nFit != SCALE_FIT_NONE) AdjustRectToFit(&rc, nFit, true);
-    const tagSIZE before = GetViewSize();
-    SetWindow(rc, true, sizeDefault, sizeDefault);
-    if (SameSize(before, GetViewSize())) return;
-  }
+  const FitScope fitting(m_nFitting);
+  auto fitted = [this](unsigned int fit) {
+    return [this, fit](tagSIZE) {
+      tagRECT rc;
+      CopyRectW(&rc, &m_rcWindowMax);
+      if (fit != SCALE_FIT_NONE) AdjustRectToFit(&rc, fit, true);
+      return rc;
+    };
+  };
+  if (ShowUntilStill(*this, fitted(nFit & SCALE_FIT_MASK))) return;
+  ShowUntilStill(*this, fitted(SCALE_FIT_BOTH));
 }
 
-// As SetWindowToFit; each pass refits the rectangle the previous pass left.
 void CViewW::SetScaleToWindow(tagRECT* pRect, bool bKeepOrigin) {
-  tagRECT rc;
-  CopyRectW(&rc, pRect);
-  for (int pass = 0; pass < kMaxFitPasses; ++pass) {
-    AdjustRectToFit(&rc, SCALE_FIT_BOTH, bKeepOrigin);
-    const tagSIZE before = GetViewSize();
-    SetWindow(rc, true, sizeDefault, sizeDefault);
-    if (SameSize(before, GetViewSize())) return;
-  }
+  ShowFitted(*pRect, bKeepOrigin, m_sizeWindowMin);
 }
 
+// Each pass fits the request to the view as it now is: a window fitted to
+// the view narrowed by bars would otherwise stay once they are gone (and a
+// zoom out would not return to the window it recorded). Should that flip
+// the bars back and forth, the window shown is grown instead: fitting both
+// ways only grows, so bars can only go.
+void CViewW::ShowFitted(const tagRECT& rcRequest, bool bKeepOrigin, tagSIZE minSize) {
+  const FitScope fitting(m_nFitting);
+  tagRECT request;
+  CopyRectW(&request, &rcRequest);
+  tagRECT shown = request;  // the window last shown
+  auto fitted = [&](const tagRECT& from, tagSIZE view) {
+    shown = from;
+    FitRectToView(shown, SCALE_FIT_BOTH, bKeepOrigin, view, minSize);
+    return shown;
+  };
+  if (ShowUntilStill(*this, [&](tagSIZE view) { return fitted(request, view); })) return;
+  ShowUntilStill(*this, [&](tagSIZE view) { return fitted(shown, view); });
+}
+
+// The scale is kept as a ratio while resizes follow one another; any other
+// change of the window or view starts from the window as it is shown.
 void CViewW::SetWindowToScale() {
-  const tagRECT rc = WindowKeepingScale(m_rcWindow, GetViewSize(), DeviceSize(m_rcViewPrev));
+  m_scaleKept = ScaleToKeep(m_scaleKept, GetWindowSize(), DeviceSize(m_rcViewPrev));
+  const tagRECT rc = WindowKeepingScale(m_rcWindow, GetViewSize(), m_scaleKept);
   SetWindow(rc, true, sizeDefault, sizeDefault);
 }
 
@@ -157,16 +219,31 @@ void CViewW::SetScrollSizes(const tagSIZE& sizePage, const tagSIZE& sizeLine) {
   m_sizeLineDev = s.lineDev;
 }
 
-// Showing or hiding a bar changes the client area: the resize handler runs
-// inside ApplyBar and may set the window again, whose own bar update then
-// returns at once (m_bUpdatingBars); the vertical values are taken after
-// the horizontal bar is done, from the window as it then is.
+// Showing or hiding a bar changes the client area, and the resize handler
+// runs inside ApplyBar: it only notes the new view, and the resize is
+// handled once both bars are set (EndBarUpdate), so that each bar's values
+// belong to the window they are set for. The window that handling leaves
+// has its bars set in turn.
 void CViewW::UpdateBars() {
   if (m_bPrinting || m_bUpdatingBars) return;
   m_bUpdatingBars = true;
-  if (m_bHorzBar) ApplyBar(SB_HORZ, HorzBarValues(m_rcWindow, m_rcWindowMax));
-  if (m_bVertBar) ApplyBar(SB_VERT, VertBarValues(m_rcWindow, m_rcWindowMax));
+  for (int pass = 0; pass < kMaxBarPasses; ++pass) {
+    const tagRECT before = m_rcWindow;
+    if (m_bHorzBar) ApplyBar(SB_HORZ, HorzBarValues(m_rcWindow, m_rcWindowMax));
+    if (m_bVertBar) ApplyBar(SB_VERT, VertBarValues(m_rcWindow, m_rcWindowMax));
+    if (::EqualRect(&before, &m_rcWindow)) break;
+  }
+  EndBarUpdate();
+}
+
+void CViewW::EndBarUpdate() {
   m_bUpdatingBars = false;
+  if (!m_bResizePending) return;
+  m_bResizePending = false;
+  if (m_nResizeDepth >= kMaxResizeDepth) return;
+  ++m_nResizeDepth;
+  ApplyResizeAction();
+  --m_nResizeDepth;
 }
 
 void CViewW::ApplyBar(int nBar, const BarValues& values) {
@@ -198,7 +275,7 @@ void CViewW::SetScrollPosW(int nBar, LONG nPos, bool bRedraw) {
     info.nPos = -ScrollUnits(nPos);
     SetScrollInfo(SB_VERT, &info, bRedraw);
   }
-  m_bUpdatingBars = false;
+  EndBarUpdate();
 }
 
 // ---- device contexts and printing ----------------------------------------------
@@ -248,9 +325,13 @@ void CViewW::RestoreViewAndWindow() {
   m_rcWindowMax = m_rcWindowMaxSave;
 }
 
+// The pages have the proportions of the area the view will show them in:
+// the printable area less the border, whose margins need not be in the
+// page's proportions.
 int CViewW::GetDocumentPages(CDC* pDC, tagRECT& rcDoc, tagRECT* pPage) {
-  return DocumentPageCount(rcDoc, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES),
-                           pPage);
+  const tagRECT rcPrintable{0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)};
+  const tagSIZE size = DeviceSize(ViewFromClient(rcPrintable, m_rcViewBorder));
+  return DocumentPageCount(rcDoc, size.cx, size.cy, pPage);
 }
 
 void CViewW::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
@@ -273,16 +354,27 @@ BOOL CViewW::PreCreateWindow(CREATESTRUCTA& cs) {
 
 // ---- resize ----------------------------------------------------------------------
 
-// Also runs nested inside UpdateBars, when a bar shown or hidden changes
-// the client area; the bar guard keeps the nested SetWindow off the bars.
+// Also runs inside UpdateBars, when a bar shown or hidden changes the
+// client area: the view follows at once, and the window once the bars are
+// set (m_rcViewPrev stays the view before the first such resize). Inside a
+// fit, the fit refits for the new view itself.
 void CViewW::OnSize(UINT nType, int cx, int cy) {
   CView::OnSize(nType, cx, cy);
   const tagRECT rcClient{0, 0, cx, cy};
   const tagSIZE view = DeviceSize(ViewFromClient(rcClient, m_rcViewBorder));
   if (view.cx <= 0 || view.cy <= 0) return;  // nothing left inside the border
 
-  m_rcViewPrev = m_rcView;
+  if (!m_bResizePending) m_rcViewPrev = m_rcView;
   SetView(rcClient);
+  if (m_nFitting > 0) return;
+  if (m_bUpdatingBars) {
+    m_bResizePending = true;
+    return;
+  }
+  ApplyResizeAction();
+}
+
+void CViewW::ApplyResizeAction() {
   switch (ChooseResizeAction(IsZoomed(), m_nScaleMode)) {
     case ResizeAction::KeepScale:
       SetWindowToScale();

@@ -8,6 +8,25 @@
 //
 // A host derives from it and supplies OnDraw, drawing in world coordinates
 // through the world mapping (WPtoLP and kin) on the prepared context.
+//
+// The usable coordinate range: world coordinates are any 32-bit signed
+// values, but the window's and the maximum window's width and height
+// (right - left, top - bottom) must fit in 32 signed bits, at most
+// 2^31 - 1 units: the view computes them in 32 bits. SetWindow and
+// SetWindowMax refuse a rectangle beyond that (an assertion in debug
+// builds; the view is left unchanged). Zooming in stops at the minimum
+// window size, and before a scale at which the maximum window would reach
+// more than 2^27 - 1 pixels from the view (kViewDeviceRange: the range GDI
+// draws in on the NT family). Conversions between world units and pixels
+// take their products in 64 bits.
+//
+// The prepared context uses the anisotropic mapping mode with equal window
+// and viewport extents, where the view's original rules name the isotropic
+// one: the isotropic mode adjusts the viewport extent to the device's
+// proportions in millimetres, which are not its pixels' on many devices
+// (Wine's screen, printers with unequal resolutions), and would move the
+// window's corners off the view's by a pixel or more. With equal extents
+// both modes map alike wherever the isotropic one leaves them alone.
 #pragma once
 
 #include "afx/base/AfxArray.h"
@@ -38,14 +57,21 @@ class VARNEL_API CViewW : public CView {
   // ---- the window, the maximum window and the minimum size (world) ----
   // Sets the window, shifted inside the maximum window; outside printing it
   // also sets the scroll sizes (sizeDefault or zero members for the
-  // defaults) and the bars, and with bRedraw repaints the whole view.
+  // defaults) and the bars, and with bRedraw repaints the whole view. When
+  // showing or hiding a bar resizes the view, the resize is handled (a
+  // refit, or the kept scale) once both bars are set, and the bars then
+  // follow the window it leaves. While printing the window is taken as
+  // given: a page's window is not pulled back inside the maximum window.
+  // Refuses a rectangle whose width or height does not fit in 32 signed
+  // bits.
   virtual void SetWindow(const tagRECT& rcWindow, bool bRedraw = true,
                          const tagSIZE& sizePage = sizeDefault,
                          const tagSIZE& sizeLine = sizeDefault);
   void GetWindow(tagRECT* pRect);
   tagSIZE GetWindowSize();
   // The current window is neither tested nor moved; bUpdateBars brings the
-  // bars up to date.
+  // bars up to date. Refuses a rectangle whose width or height does not
+  // fit in 32 signed bits.
   void SetWindowMax(const tagRECT& rcMax, bool bUpdateBars);
   void GetWindowMax(tagRECT* pRect);
   tagSIZE GetWindowMaxSize();
@@ -61,11 +87,20 @@ class VARNEL_API CViewW : public CView {
   // In place: up to the minimum size and, for fit modes 1 to 3, to the
   // view's proportions; bKeepOrigin keeps left and bottom, else the centre.
   void AdjustRectToFit(tagRECT* pRect, unsigned int nFit, bool bKeepOrigin);
-  // Shows the maximum window fitted with nFit.
+  // Shows the maximum window fitted with nFit, refitted while bars shown or
+  // hidden change the view. When no window of this fit can settle (a bar
+  // it needs in the view without the bar is not needed in the view with
+  // it), shows the maximum window fitted both ways, which needs no bars:
+  // the bars always end matching the window, and all of the maximum window
+  // can be reached.
   void SetWindowToFit(unsigned int nFit);
-  // Shows the rectangle fitted both ways.
+  // Shows the rectangle fitted both ways, fitted afresh for the view as it
+  // is once bars have appeared or gone (if that never settles, the window
+  // shown last is grown instead).
   void SetScaleToWindow(tagRECT* pRect, bool bKeepOrigin);
-  // After a resize: keeps world units per pixel, origin corner fixed.
+  // After a resize: keeps world units per pixel, origin corner fixed. The
+  // scale is kept as the ratio of the window and view it was set with, so
+  // that any sequence of sizes keeps it.
   void SetWindowToScale();
   // True while the zoom stack holds an entry.
   bool IsZoomed();
@@ -73,15 +108,22 @@ class VARNEL_API CViewW : public CView {
   // ---- zoom and centring ----
   // Each zoom in records the window it leaves (while the stack holds fewer
   // than the zoom levels); zooming out returns to recorded windows.
+  // Zooming in never goes below the minimum window size, nor to a scale at
+  // which the maximum window would leave the device range.
   // Shows a dragged device rectangle, fitted both ways; a drag below the
   // system's drag threshold in both dimensions is a click and does nothing.
   void ZoomIn(tagRECT* pRect, bool bKeepOrigin);
-  // Back to the window recorded last, fitted.
+  // Back to the window recorded last, refitted to the view's proportions
+  // only as far as they need (the minimum size does not apply: the window
+  // was shown before). A round trip returns to the window it left.
   void ZoomOut(bool bKeepOrigin);
   // Back to the window recorded first; the stack is emptied.
   void ZoomOutToTop(bool bKeepOrigin);
   // Centres the window on a device (or world) point and multiplies its size
-  // by dFactor (below 1 zooms in); no fitting and no minimum size.
+  // by dFactor (below 1 zooms in); no fitting. A zoom in stops at the
+  // minimum window size: the factor is cut so that the nearer dimension
+  // lands on it, and a window already there is left alone (nothing is
+  // recorded).
   void CenterOnPoint(tagPOINT pt, double dFactor);
   void CenterOnPointW(tagPOINT pt, double dFactor);
   // Entries already recorded stay when the count is lowered.
@@ -103,7 +145,11 @@ class VARNEL_API CViewW : public CView {
   BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;
   // A world distance, through pixels.
   int OnScrollByW(CSizeW sizeScroll, int bDoScroll);
-  // A pixel distance, limited to whole pixels inside the maximum window.
+  // A pixel distance: the window moves by whole world units, limited to the
+  // maximum window, and the pixels on screen by what that move is in whole
+  // pixels (see WindowScrolledBy), so that after any sequence of scrolls a
+  // full repaint changes at most a pixel at an edge. The distance the
+  // pixels moved is reported through SetScrolledBy (ScrollContentBy).
   BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
   // Scrolls the window's (left, top) corner to a world point.
   void ScrollToPositionW(CPointW pt);
@@ -119,8 +165,10 @@ class VARNEL_API CViewW : public CView {
   void SetDCViewAndWindow(CDC* pDC);
   void SaveViewAndWindow();
   void RestoreViewAndWindow();
-  // Pages of the device's proportions a world document needs (left to
-  // right, full height); the first page's world rectangle into pPage.
+  // Pages of the proportions of the device's printable area inside the
+  // view border a world document needs (left to right, full height); the
+  // first page's world rectangle into pPage. Set the page's border (device
+  // pixels) first, after OnBeginPrinting has set the screen's aside.
   int GetDocumentPages(CDC* pDC, tagRECT& rcDoc, tagRECT* pPage);
   // Records the scroll styles as the bars the view manages.
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -133,11 +181,14 @@ class VARNEL_API CViewW : public CView {
   afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   // Ctrl zooms in (away from the user) or out, once a notification; Shift
-  // scrolls vertically, no key horizontally. False only when the view
-  // scrolls in no direction and Ctrl is not held.
+  // scrolls vertically, no key horizontally, by the lines a notch of the
+  // wheel setting. Parts of a notch (high-resolution wheels, touchpads) add
+  // up until they make a line, or a notch for a zoom or the page setting.
+  // False only when the view scrolls in no direction and Ctrl is not held.
   afx_msg int OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   // A tilt wheel or sideways swipe: scrolls horizontally, right for a
-  // positive distance.
+  // positive distance, by the characters a notch of the system setting, in
+  // lines; passed on to the parent when the view cannot scroll that way.
   afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, CPoint pt);
   // Reads the wheel setting afresh.
   afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
@@ -175,16 +226,27 @@ class VARNEL_API CViewW : public CView {
   tagPOINT m_ptBrushOrg = {0, 0};
 
  private:
-  // Range, page and position of each managed bar, shown or hidden.
+  // Range, page and position of each managed bar, shown or hidden; a
+  // resize they cause is handled once they are set.
   void UpdateBars();
+  // Ends a bar update, then handles a resize it caused.
+  void EndBarUpdate();
+  // What a resize does with the window (ChooseResizeAction).
+  void ApplyResizeAction();
+  // Shows rc fitted both ways with minSize as the minimum (SetScaleToWindow).
+  void ShowFitted(const tagRECT& rc, bool bKeepOrigin, tagSIZE minSize);
+  // The smallest window a zoom in may show.
+  tagSIZE ZoomFloor();
+  // CenterOnPointW; false when the zoom was refused.
+  bool ZoomAround(tagPOINT pt, double dFactor);
   void ApplyBar(int nBar, const BarValues& values);
   // Moves the client pixels by -size and the brush origin with them.
   void ShiftWindow(CSize size);
   // Whether the view scrolls in this direction (SB_HORZ, SB_VERT).
   bool IsDirectionAvailable(int nBar) const;
-  // The world rectangle the view shows when offset by a pixel distance.
-  tagRECT ViewOffsetToWorld(CDC* pDC, CSize offset);
-  void ScrollSmoothly(CDC* pDC, CSize size);
+  // Moves the window to target in small repainted steps, the pixels by
+  // `size` in all.
+  void ScrollSmoothly(const tagRECT& target, CSize size);
   // The scroll position a scroll-bar message means: the bar's 32-bit
   // tracking position for the thumb codes, else the message's.
   int MessagePosition(int nBar, UINT nSBCode, UINT nPos);
@@ -194,4 +256,12 @@ class VARNEL_API CViewW : public CView {
   void ZoomInAtCursor(CPoint ptScreen);
   // A wheel's pixel distance, repainted at once when the view moved.
   void ScrollByWheel(CSize size);
+
+  ViewScale m_scaleKept;        // the scale a keep-scale resize keeps
+  int m_nFitting = 0;           // fit loops under way: they refit for resizes
+  bool m_bResizePending = false;  // a bar update resized the view
+  int m_nResizeDepth = 0;       // resizes handled inside resizes' bar updates
+  WheelAccumulator m_wheel;     // parts of notches of the vertical wheel
+  WheelAction m_wheelAction = WheelAction::Nothing;  // what they were for
+  WheelAccumulator m_hwheel;    // and of the tilt wheel
 };

@@ -3,7 +3,6 @@
 #include "view/ViewW.h"
 
 #include "afx/ui/AfxControls.h"
-#include "draw/WorldMapping.h"
 
 namespace {
 
@@ -57,51 +56,44 @@ int CViewW::OnScrollByW(CSizeW sizeScroll, int bDoScroll) {
   return OnScrollBy(CSize(px), bDoScroll);
 }
 
-tagRECT CViewW::ViewOffsetToWorld(CDC* pDC, CSize offset) {
-  CRect rc(m_rcView);
-  rc.OffsetRect(offset.cx, offset.cy);
-  tagRECT world;
-  DPtoWP(pDC, &rc, &world);
-  return world;
-}
-
 BOOL CViewW::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
   CSize d = sizeScroll;
   if (!IsDirectionAvailable(SB_VERT)) d.cy = 0;
   if (!IsDirectionAvailable(SB_HORZ)) d.cx = 0;
   if (d.cx == 0 && d.cy == 0) return FALSE;
 
-  CClientDC dc(this);
-  OnPrepareDC(&dc, nullptr);
-  tagRECT target = ViewOffsetToWorld(&dc, d);
-  if (CheckRange(target)) {
-    // Back through pixels: the shift stays a whole number of pixels and
-    // the window stays inside the maximum window.
-    tagRECT shifted;
-    WPtoDP(&dc, &target, &shifted);
-    d = CSize(AfxWrapSub(shifted.left, m_rcView.left), AfxWrapSub(shifted.top, m_rcView.top));
-    target = ViewOffsetToWorld(&dc, d);
-  }
-  if (d.cx == 0 && d.cy == 0) return FALSE;
+  // The window moves by whole units and the pixels by what that move is in
+  // whole pixels on the canvas: the two stay in step, scroll after scroll,
+  // also where the maximum window cuts the move short.
+  tagRECT target = WindowScrolledBy(m_rcWindow, GetViewSize(), d);
+  CheckRange(target);
+  if (::EqualRect(&target, &m_rcWindow)) return FALSE;
   if (!bDoScroll) return TRUE;
 
-  if (m_bSmoothScroll && IsSmoothDistance(d, m_sizePageDev)) {
-    ScrollSmoothly(&dc, d);
+  const CSize moved(PixelsBetween(m_rcWindow, target, GetViewSize()));
+  if (m_bSmoothScroll && IsSmoothDistance(moved, m_sizePageDev)) {
+    ScrollSmoothly(target, moved);
   } else {
-    ShiftWindow(d);
+    ShiftWindow(moved);
   }
-  // The target computed once: rounding in the steps does not accumulate.
   SetWindow(target, false, sizeDefault, sizeDefault);
+  SetScrolledBy(moved);
   return TRUE;
 }
 
 // Each step shows its part of the way at once; the remainder is left to
-// the ordinary paint.
-void CViewW::ScrollSmoothly(CDC* pDC, CSize size) {
+// the ordinary paint. The steps' windows lie on the canvas between start
+// and target, and each moves the pixels by its own canvas distance, so
+// that they add up to the whole move.
+void CViewW::ScrollSmoothly(const tagRECT& target, CSize size) {
+  const tagRECT start = m_rcWindow;
+  CSize done(0, 0);
   for (const SmoothMove& move : PlanSmoothScroll(size, m_sizeLineDev, m_sizePageDev)) {
-    OnPrepareDC(pDC, nullptr);
-    SetWindow(ViewOffsetToWorld(pDC, move.d), false, sizeDefault, sizeDefault);
-    ShiftWindow(move.d);
+    done += CSize(move.d);
+    const tagRECT from = m_rcWindow;
+    const tagRECT to = done == size ? target : WindowScrolledBy(start, GetViewSize(), done);
+    SetWindow(to, false, sizeDefault, sizeDefault);
+    ShiftWindow(CSize(PixelsBetween(from, m_rcWindow, GetViewSize())));
     if (move.bRepaint) UpdateWindow();
   }
 }

@@ -2,6 +2,7 @@
 
 #include "view/ViewGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -43,6 +44,25 @@ tagRECT WindowCenteredOn(tagPOINT pt, tagSIZE windowSize, double f) {
   return rc;
 }
 
+bool ZoomedSizeAboveFloor(tagSIZE windowSize, double f, tagSIZE floor, tagSIZE* pSize) {
+  if (std::isnan(f)) return false;
+  tagSIZE size{ScaleWindowDimension(windowSize.cx, f), ScaleWindowDimension(windowSize.cy, f)};
+  if (f >= 1.0 || (size.cx >= floor.cx && size.cy >= floor.cy)) {
+    *pSize = size;  // zooming out, or staying above the floor
+    return true;
+  }
+  if (windowSize.cx <= 0 || windowSize.cy <= 0) return false;
+  const double g = std::max(static_cast<double>(floor.cx) / windowSize.cx,
+                            static_cast<double>(floor.cy) / windowSize.cy);
+  if (!(g < 1.0)) return false;
+  // The product may fall a unit short of the floor it was aimed at.
+  size.cx = std::max(ScaleWindowDimension(windowSize.cx, g), floor.cx);
+  size.cy = std::max(ScaleWindowDimension(windowSize.cy, g), floor.cy);
+  if (size.cx >= windowSize.cx && size.cy >= windowSize.cy) return false;
+  *pSize = size;
+  return true;
+}
+
 WheelAction ChooseWheelAction(unsigned int nFlags, int z, bool bHorzAvailable,
                               bool bVertAvailable) {
   if ((nFlags & kKeyControl) != 0) return z > 0 ? WheelAction::ZoomIn : WheelAction::ZoomOut;
@@ -52,11 +72,23 @@ WheelAction ChooseWheelAction(unsigned int nFlags, int z, bool bHorzAvailable,
   return WheelAction::Nothing;
 }
 
-LONG WheelScrollDistance(int z, unsigned int nLines, LONG lineDev, LONG pageDev) {
-  // The line count is handed to MulDiv as the signed number of its bits.
-  const int t = MulDiv(-z, static_cast<int>(nLines), 120);
-  if (t == -1 || nLines == kWheelPageScroll) return z > 0 ? AfxWrapNeg(pageDev) : pageDev;
-  const int64_t d = int64_t{t} * lineDev;
+int64_t WheelAccumulator::Add(int z, unsigned int nSteps) {
+  const bool bTurned = (z > 0 && m_nParts < 0) || (z < 0 && m_nParts > 0);
+  if (bTurned || nSteps != m_nSteps) m_nParts = 0;
+  m_nSteps = nSteps;
+  // z * nSteps: at most 2^15 * 2^32, kept well inside 64 bits.
+  m_nParts += int64_t{z} * (nSteps == kWheelPageScroll ? 1 : int64_t{nSteps});
+  const int64_t steps = m_nParts / 120;
+  m_nParts -= steps * 120;
+  return steps;
+}
+
+LONG WheelScrollDistance(int64_t steps, bool bPages, LONG lineDev, LONG pageDev) {
+  if (steps == 0) return 0;
+  if (bPages || steps > kLongMax || steps < kLongMin) {
+    return steps > 0 ? pageDev : AfxWrapNeg(pageDev);
+  }
+  const int64_t d = steps * lineDev;
   if (d >= pageDev) return pageDev;
   return static_cast<LONG>(d < kLongMin ? kLongMin : d);
 }

@@ -33,6 +33,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+  ReleasePrinter();
   if (g_pApp == this) g_pApp = nullptr;
 }
 

@@ -9,7 +9,10 @@
 #include "afx/app/AfxCmdTarget.h"
 #include "afx/base/AfxString.h"
 
+#include <commdlg.h>
+
 class CWnd;
+class CDC;
 class CException;
 
 class VARNEL_API CWinApp : public CCmdTarget {
@@ -62,9 +65,38 @@ class VARNEL_API CWinApp : public CCmdTarget {
   BOOL Enable3dControls() { return TRUE; }
   BOOL Enable3dControlsStatic() { return TRUE; }
 
+  // ---- the printer. The application keeps the printer the user chose
+  // and its settings (paper, orientation, copies) from one job and print
+  // setup to the next: the default printer until the user picks another.
+  // Gives pPrintDlg the application's printer (its hDevMode and hDevNames,
+  // which stay the application's), taking the default printer's the first
+  // time; FALSE when there is no printer.
+  BOOL GetPrinterDeviceDefaults(PRINTDLGA* pPrintDlg);
+  // Shows the print dialog, or the print setup dialog when pPrintDlg's
+  // flags say PD_PRINTSETUP, on the application's printer, and keeps what
+  // the user chose. IDOK or IDCANCEL.
+  virtual INT_PTR DoPrintDialog(PRINTDLGA* pPrintDlg);
+  // Makes the printer and settings of these handles the application's
+  // (which then owns them), freeing the previous ones when bFreeOld.
+  void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+  // A device context on the application's printer; FALSE when there is none.
+  BOOL CreatePrinterDC(CDC& dc);
+  // The File > Print Setup command (map ID_FILE_PRINT_SETUP to it).
+  afx_msg void OnFilePrintSetup();
+
+
  protected:
   WPARAM m_nExitCode = 0;
+  HGLOBAL m_hDevMode = nullptr;   // DEVMODE of the application's printer
+  HGLOBAL m_hDevNames = nullptr;  // DEVNAMES of the application's printer
+
+ private:
+  void ReleasePrinter();
 };
+
+// A device context for the printer and settings of a print dialog's
+// handles; null when they name none.
+VARNEL_API HDC AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode);
 
 VARNEL_API CWinApp* AfxGetApp();
 // The application's main window (null without an application).

@@ -12,6 +12,10 @@
 #define AFX_IDP_PARSE_REAL_RANGE 0xF113
 // "Enter no more than %1 characters."
 #define AFX_IDP_PARSE_STRING_SIZE 0xF114
+// "No printer is installed. Install one, then print again."
+#define AFX_IDP_NO_PRINTER 0xF120
+// "The print job could not be started."
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF121
 
 // ---- the standard command, indicator and window IDs of bars and print
 // preview. Each is defined only where the standard resource header has

@@ -65,7 +65,12 @@ class VARNEL_API CDC : public CObject {
   virtual int StartPage() { return ::StartPage(m_hDC); }
   virtual int EndPage() { return ::EndPage(m_hDC); }
   virtual int EndDoc() { return ::EndDoc(m_hDC); }
-  virtual int AbortDoc() { return ::AbortDoc(m_hDC); }
+  // Abandons the job; the context is no longer printing (the print loop
+  // then stops without ending the job).
+  virtual int AbortDoc() {
+    m_bPrinting = FALSE;
+    return ::AbortDoc(m_hDC);
+  }
 
   // ---- mapping: setters change both handles, getters ask the attribute one
   virtual int SetMapMode(int nMapMode);

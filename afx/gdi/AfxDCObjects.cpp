@@ -94,18 +94,22 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
 }
 
 BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC) {
-  HDC hDC = pDC != nullptr && pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : ::GetDC(nullptr);
-  // Tenths of a point to device pixels (720 tenths to the inch), then to
-  // the context's logical units as a distance: the difference of two
-  // converted points, so that the window origin drops out. The height is
-  // negative: the character height, not the cell height, is meant.
-  POINT pt = {0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), lpLogFont->lfHeight, 720)};
+  const bool bOwnDC = pDC == nullptr || pDC->m_hAttribDC == nullptr;
+  HDC hDC = bOwnDC ? ::GetDC(nullptr) : pDC->m_hAttribDC;
+  // Tenths of a point to device pixels (720 tenths to the inch), at the
+  // resolution the context answers with (a stand-in page answers as its
+  // printer), then to the context's logical units as a distance: the
+  // difference of two converted points, so that the window origin drops
+  // out. The height is negative: the character height, not the cell
+  // height, is meant.
+  const int nDpiY = bOwnDC ? ::GetDeviceCaps(hDC, LOGPIXELSY) : pDC->GetDeviceCaps(LOGPIXELSY);
+  POINT pt = {0, ::MulDiv(nDpiY, lpLogFont->lfHeight, 720)};
   POINT ptOrg = {0, 0};
   ::DPtoLP(hDC, &pt, 1);
   ::DPtoLP(hDC, &ptOrg, 1);
   LOGFONTA logFont = *lpLogFont;
   logFont.lfHeight = -std::abs(pt.y - ptOrg.y);
-  if (pDC == nullptr || pDC->m_hAttribDC == nullptr) ::ReleaseDC(nullptr, hDC);
+  if (bOwnDC) ::ReleaseDC(nullptr, hDC);
   return CreateFontIndirect(&logFont);
 }
 

@@ -6,7 +6,7 @@ IMPLEMENT_DYNAMIC(CPageDC, CDC)
 
 CPageDC::CPageDC() {
   CreateCompatibleDC(nullptr);
-  CreatePage(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
+  CreatePage(::GetDeviceCaps(m_hAttribDC, HORZRES), ::GetDeviceCaps(m_hAttribDC, VERTRES));
 }
 
 CPageDC::CPageDC(int cx, int cy) {
@@ -14,7 +14,24 @@ CPageDC::CPageDC(int cx, int cy) {
   CreatePage(cx, cy);
 }
 
+CPageDC::CPageDC(CDC* pLike, int nDpi) {
+  CreateCompatibleDC(nullptr);
+  const int nLikeX = pLike->GetDeviceCaps(LOGPIXELSX);
+  const int nLikeY = pLike->GetDeviceCaps(LOGPIXELSY);
+  const auto x = [&](int nIndex) { return ::MulDiv(pLike->GetDeviceCaps(nIndex), nDpi, nLikeX); };
+  const auto y = [&](int nIndex) { return ::MulDiv(pLike->GetDeviceCaps(nIndex), nDpi, nLikeY); };
+  CreatePage(x(HORZRES), y(VERTRES));
+  m_nDpiX = m_nDpiY = nDpi;
+  m_sizePaper = CSize(x(PHYSICALWIDTH), y(PHYSICALHEIGHT));
+  m_ptOffset = CPoint(x(PHYSICALOFFSETX), y(PHYSICALOFFSETY));
+}
+
 void CPageDC::CreatePage(int cx, int cy) {
+  // Until told otherwise, the page is a sheet of the memory context's
+  // resolution with no margins.
+  m_nDpiX = ::GetDeviceCaps(m_hAttribDC, LOGPIXELSX);
+  m_nDpiY = ::GetDeviceCaps(m_hAttribDC, LOGPIXELSY);
+  m_sizePaper = CSize(cx, cy);
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = cx;
@@ -43,6 +60,22 @@ COLORREF CPageDC::GetPagePixel(size_t nPage, int x, int y) const {
   return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
 
+int CPageDC::GetDeviceCaps(int nIndex) const {
+  switch (nIndex) {
+    case HORZRES: return m_cx;
+    case VERTRES: return m_cy;
+    case LOGPIXELSX: return m_nDpiX;
+    case LOGPIXELSY: return m_nDpiY;
+    case HORZSIZE: return m_nDpiX > 0 ? ::MulDiv(m_cx, 254, m_nDpiX * 10) : 0;
+    case VERTSIZE: return m_nDpiY > 0 ? ::MulDiv(m_cy, 254, m_nDpiY * 10) : 0;
+    case PHYSICALWIDTH: return m_sizePaper.cx;
+    case PHYSICALHEIGHT: return m_sizePaper.cy;
+    case PHYSICALOFFSETX: return m_ptOffset.x;
+    case PHYSICALOFFSETY: return m_ptOffset.y;
+    default: return CDC::GetDeviceCaps(nIndex);
+  }
+}
+
 int CPageDC::StartDoc(LPDOCINFOA) { return ++m_nDocsStarted; }
 
 int CPageDC::StartPage() {
@@ -63,4 +96,7 @@ int CPageDC::EndPage() {
 
 int CPageDC::EndDoc() { return ++m_nDocsEnded; }
 
-int CPageDC::AbortDoc() { return ++m_nDocsAborted; }
+int CPageDC::AbortDoc() {
+  m_bPrinting = FALSE;
+  return ++m_nDocsAborted;
+}

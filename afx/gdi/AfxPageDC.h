@@ -1,9 +1,10 @@
 // CPageDC: a page-sized bitmap standing in for a printer, so that the
 // framework's print loop can print without one (set it as
 // CPrintInfo::m_pTargetDC): a memory context over a 32-bit top-down DIB
-// section. Each page starts white; each page that ends is kept, and shown
-// to OnPageDone, which may end the job as failed (a file that could not be
-// written, say).
+// section of the page's printable area, which answers GetDeviceCaps as
+// the page's device. Each page starts white; each page that ends is kept,
+// and shown to OnPageDone, which may end the job as failed (a file that
+// could not be written, say).
 #pragma once
 
 #include "afx/gdi/AfxDC.h"
@@ -17,7 +18,17 @@ class VARNEL_API CPageDC : public CDC {
   // A page of the printable area a memory context reports (the screen's).
   CPageDC();
   CPageDC(int cx, int cy);
+  // The page of pLike (a printer's context): its paper, printable area and
+  // offsets at nDpi pixels to the inch, as a picture of that printer's
+  // page at that resolution shows them.
+  CPageDC(CDC* pLike, int nDpi);
   ~CPageDC() override;
+
+  // The page's printable size (HORZRES, VERTRES) and size in millimetres
+  // (HORZSIZE, VERTSIZE), resolution (LOGPIXELSX, LOGPIXELSY), paper
+  // (PHYSICALWIDTH, PHYSICALHEIGHT) and offsets of the printable area
+  // (PHYSICALOFFSETX, PHYSICALOFFSETY); anything else as the memory context.
+  int GetDeviceCaps(int nIndex) const override;
 
   int GetPageWidth() const { return m_cx; }
   int GetPageHeight() const { return m_cy; }
@@ -44,6 +55,11 @@ class VARNEL_API CPageDC : public CDC {
   void CreatePage(int cx, int cy);
   int m_cx = 0;
   int m_cy = 0;
+  // The device the page stands for: resolution, paper, offsets.
+  int m_nDpiX = 0;
+  int m_nDpiY = 0;
+  CSize m_sizePaper;
+  CPoint m_ptOffset;
   DWORD* m_pBits = nullptr;
   HBITMAP m_hBitmap = nullptr;
   HGDIOBJ m_hOld = nullptr;

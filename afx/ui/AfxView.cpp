@@ -1,5 +1,6 @@
 #include "afx/ui/AfxView.h"
 
+#include "afx/app/AfxRes.h"
 
 #include <commdlg.h>
 
@@ -18,6 +19,19 @@ void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
 BOOL CView::OnScroll(UINT /*nScrollCode*/, UINT /*nPos*/, BOOL /*bDoScroll*/) { return FALSE; }
 
 BOOL CView::OnScrollBy(CSize /*sizeScroll*/, BOOL /*bDoScroll*/) { return FALSE; }
+
+BOOL CView::ScrollContentBy(CSize sizeScroll, CSize* pMoved) {
+  m_bScrolledSet = false;
+  const BOOL bScrolled = OnScrollBy(sizeScroll, TRUE);
+  *pMoved = !bScrolled ? CSize(0, 0) : m_bScrolledSet ? m_sizeScrolled : sizeScroll;
+  m_bScrolledSet = false;
+  return bScrolled;
+}
+
+void CView::SetScrolledBy(CSize sizeMoved) {
+  m_bScrolledSet = true;
+  m_sizeScrolled = sizeMoved;
+}
 
 BOOL CView::PreCreateWindow(CREATESTRUCTA& cs) {
   // A view is a child that draws everything itself, its children excluded;
@@ -61,23 +75,37 @@ BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInf
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
   if (pInfo->m_pTargetDC != nullptr) return pInfo->m_pTargetDC->GetSafeHdc() != nullptr;
+  CWinApp* pApp = AfxGetApp();
+  if (pApp == nullptr) return FALSE;
   PRINTDLGA pd = {};
   pd.lStructSize = sizeof(pd);
-  pd.hwndOwner = m_hWnd;
-  pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION;
-  if (pInfo->m_bDirect || pInfo->m_bPreview) pd.Flags |= PD_RETURNDEFAULT;
-  pd.nMinPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMinPage(), 0xFFFF));
-  pd.nMaxPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMaxPage(), 0xFFFF));
-  pd.nFromPage = pd.nMinPage;
-  pd.nToPage = pd.nMaxPage;
-  if (pd.nMinPage >= pd.nMaxPage) pd.Flags |= PD_NOPAGENUMS;
-  const BOOL bOk = ::PrintDlgA(&pd) && pd.hDC != nullptr;
-  if (pd.hDevMode != nullptr) ::GlobalFree(pd.hDevMode);
-  if (pd.hDevNames != nullptr) ::GlobalFree(pd.hDevNames);
-  if (!bOk) return FALSE;
-  if ((pd.Flags & PD_PAGENUMS) != 0) {
-    pInfo->m_nFromPage = pd.nFromPage;
-    pInfo->m_nToPage = pd.nToPage;
+  if (pInfo->m_bDirect || pInfo->m_bPreview) {
+    // The application's printer as it stands, without asking (preview
+    // shows the pages for the printer print setup chose).
+    if (!pApp->GetPrinterDeviceDefaults(&pd)) {
+      AfxMessageBox(AFX_IDP_NO_PRINTER, MB_ICONEXCLAMATION);
+      return FALSE;
+    }
+    pd.hDC = AfxCreateDC(pd.hDevNames, pd.hDevMode);
+  } else {
+    pd.hwndOwner = m_hWnd;
+    // The driver makes the copies the user asks for (the settings carry
+    // them), so the job prints each page once.
+    pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION;
+    pd.nMinPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMinPage(), 0xFFFF));
+    pd.nMaxPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMaxPage(), 0xFFFF));
+    pd.nFromPage = pd.nMinPage;
+    pd.nToPage = pd.nMaxPage;
+    if (pd.nMinPage >= pd.nMaxPage) pd.Flags |= PD_NOPAGENUMS;
+    if (pApp->DoPrintDialog(&pd) != IDOK) return FALSE;
+    if ((pd.Flags & PD_PAGENUMS) != 0) {
+      pInfo->m_nFromPage = pd.nFromPage;
+      pInfo->m_nToPage = pd.nToPage;
+    }
+  }
+  if (pd.hDC == nullptr) {
+    AfxMessageBox(AFX_IDP_FAILED_TO_START_PRINT, MB_ICONEXCLAMATION);
+    return FALSE;
   }
   pInfo->m_hPrinterDC = pd.hDC;
   return TRUE;
@@ -115,7 +143,7 @@ void CView::PrintPages(CDC* pDC, CPrintInfo* pInfo) {
   docInfo.lpszDocName = title.IsEmpty() ? "Document" : static_cast<LPCSTR>(title);
 
   const bool bStarted = pDC->StartDoc(&docInfo) > 0;
-  if (!bStarted) AfxMessageBox("The print job could not be started.", MB_ICONEXCLAMATION);
+  if (!bStarted) AfxMessageBox(AFX_IDP_FAILED_TO_START_PRINT, MB_ICONEXCLAMATION);
   bool bError = !bStarted;
   for (pInfo->m_nCurPage = pInfo->GetFromPage();
        !bError && pInfo->m_nCurPage <= pInfo->GetToPage(); ++pInfo->m_nCurPage) {
@@ -132,12 +160,19 @@ void CView::PrintPages(CDC* pDC, CPrintInfo* pInfo) {
     }
     OnPrepareDC(pDC, pInfo);
     OnPrint(pDC, pInfo);
+    // A host that abandoned the job (AbortDoc) ended it: ending it again
+    // would print what was abandoned (some drivers refuse to abort and
+    // print at EndDoc), so nothing more is sent.
+    if (!pDC->m_bPrinting) break;
     if (pDC->EndPage() <= 0) bError = true;
   }
-  if (bStarted && !bError) {
-    pDC->EndDoc();
-  } else if (bStarted) {
-    pDC->AbortDoc();
+  const bool bAbandoned = !pDC->m_bPrinting;
+  if (bStarted && !bAbandoned) {
+    if (bError) {
+      pDC->AbortDoc();
+    } else {
+      pDC->EndDoc();
+    }
   }
   OnEndPrinting(pDC, pInfo);
   pDC->m_bPrinting = bWasPrinting;

@@ -13,7 +13,7 @@ class CPreviewView;
 // The print job's record.
 struct VARNEL_API CPrintInfo {
   BOOL m_bPreview = FALSE;           // drawing for print preview
-  BOOL m_bDirect = FALSE;            // the default printer, without the print dialog
+  BOOL m_bDirect = FALSE;            // the application's printer, without the print dialog
   BOOL m_bContinuePrinting = TRUE;   // cleared by OnPrepareDC to end the job early
   UINT m_nCurPage = 1;               // the page being drawn
   UINT m_nNumPreviewPages = 1;
@@ -55,14 +55,22 @@ class VARNEL_API CView : public CWnd {
   // outside printing. The base does nothing.
   virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
   // Scrolling slots a scrolling view fills in; the base scrolls nothing
-  // and says so (FALSE).
+  // and says so (FALSE). OnScrollBy returns whether the content moved (or,
+  // without bDoScroll, would move); a view that moves it by other than the
+  // pixel distance asked (cut at the end of its range, rounded to its own
+  // steps) says how far with SetScrolledBy before it returns.
   virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);
   virtual BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE);
+  // Scrolls through OnScrollBy and returns its result; *pMoved receives
+  // the pixel distance the content really moved: what the view said with
+  // SetScrolledBy, else the distance asked, and (0, 0) when nothing moved.
+  BOOL ScrollContentBy(CSize sizeScroll, CSize* pMoved);
 
   // The print command (map it with ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)):
   // OnPreparePrinting; OnBeginPrinting; for each page OnPrepareDC (which
   // may end the job), StartPage, OnPrepareDC, OnPrint, EndPage; then
-  // EndDoc (AbortDoc after a failure) and OnEndPrinting.
+  // EndDoc (AbortDoc after a failure) and OnEndPrinting. A job the host
+  // abandons (AbortDoc on the context) stops there and is not ended.
   afx_msg void OnFilePrint();
   // The print preview command (map it with ON_COMMAND(ID_FILE_PRINT_PREVIEW,
   // CView::OnFilePrintPreview)): the main frame shows the pages as they
@@ -75,7 +83,9 @@ class VARNEL_API CView : public CWnd {
   // Sets the pages and calls DoPreparePrinting; FALSE cancels the job.
   virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
   // Finds the device to print on: the host's m_pTargetDC, else the
-  // default printer (m_bDirect) or the one the print dialog returns.
+  // application's printer (m_bDirect: the default one until the user chose
+  // another) or the one the print dialog returns, with the pages chosen
+  // there. Without a printer it says so and returns FALSE.
   BOOL DoPreparePrinting(CPrintInfo* pInfo);
   virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
   virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
@@ -94,6 +104,9 @@ class VARNEL_API CView : public CWnd {
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void PostNcDestroy() override;
+  // For OnScrollBy: the content moved by sizeMoved pixels, not by the
+  // distance asked.
+  void SetScrolledBy(CSize sizeMoved);
 
   afx_msg void OnPaint();
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
@@ -103,4 +116,7 @@ class VARNEL_API CView : public CWnd {
  private:
   friend class CPreviewView;
   void PrintPages(CDC* pDC, CPrintInfo* pInfo);
+
+  bool m_bScrolledSet = false;  // SetScrolledBy was called in this scroll
+  CSize m_sizeScrolled;
 };

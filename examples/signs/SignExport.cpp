@@ -3,13 +3,18 @@
 // bitmap that writes every finished page as a PNG file.
 #include "Signs.h"
 
+#include <memory>
+
 namespace {
 
-// The framework's stand-in page (a page-sized bitmap of the printable area
-// a memory context reports) that writes each page it ends as a PNG file.
+// The framework's stand-in page that writes each page it ends as a PNG
+// file: the application printer's page at the screen's resolution, or the
+// printable area a memory context reports when there is no printer.
 class CPngPageDC : public CPageDC {
  public:
   explicit CPngPageDC(std::string dir) : m_dir(std::move(dir)) {}
+  CPngPageDC(std::string dir, CDC* pPrinter, int nDpi)
+      : CPageDC(pPrinter, nDpi), m_dir(std::move(dir)) {}
 
   std::vector<PixelImage> m_saved;
 
@@ -34,11 +39,18 @@ class CPngPageDC : public CPageDC {
 
 int CSignView::ExportPages(const std::string& dir) {
   ::CreateDirectoryA(dir.c_str(), nullptr);  // fails harmlessly when it exists
-  CPngPageDC page(dir);
-  m_pPrintTarget = &page;
+  CDC printer;
+  CClientDC screen(this);
+  const std::unique_ptr<CPngPageDC> page =
+      AfxGetApp()->CreatePrinterDC(printer)
+          ? std::make_unique<CPngPageDC>(dir, &printer, screen.GetDeviceCaps(LOGPIXELSX))
+          : std::make_unique<CPngPageDC>(dir);
+  m_nExportDpi = page->GetDeviceCaps(LOGPIXELSX);
+  m_ptExportOffset = {page->GetDeviceCaps(PHYSICALOFFSETX), page->GetDeviceCaps(PHYSICALOFFSETY)};
+  m_pPrintTarget = page.get();
   OnFilePrint();
   m_pPrintTarget = nullptr;
-  m_exportedPages = std::move(page.m_saved);
+  m_exportedPages = std::move(page->m_saved);
   return static_cast<int>(m_exportedPages.size());
 }
 

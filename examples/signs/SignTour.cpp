@@ -1,11 +1,16 @@
 // The scripted tour: a timer walks through the steps below the way a
 // user's actions arrive (typing into the dialog, the wheel, a drag, a
-// click, the menu, a resize, a scroll bar, an export). Each step acts on
+// click, the menu, a resize, a scroll bar, print setup, an export, a
+// print on the test printer compared with the export). Each step acts on
 // one tick and checks on the next, once the messages it posted have been
 // handled; it prints one line with what it checked and saves a picture.
 #include "Signs.h"
 
+#include "../DemoPrintout.h"
+
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <functional>
 #include <sys/stat.h>
@@ -179,6 +184,61 @@ int CountMismatches(const PixelImage& a, const PixelImage& b) {
 }
 
 HWND Dialog() { return ::GetLastActivePopup(g_pFrame->m_hWnd); }
+
+// Where the test printer writes its jobs (a Unix path), from the
+// environment the tour is run in; empty when there is no test printer.
+std::string PrinterFolder() {
+  const char* dir = std::getenv("VARNEL_TEST_PRINTER_DIR");
+  return dir != nullptr ? dir : "";
+}
+
+std::string FrameTitle() {
+  char title[256] = {};
+  ::GetWindowTextA(g_pFrame->m_hWnd, title, sizeof title);
+  return title;
+}
+
+// Removes the tour's earlier printout from the test printer's folder.
+void ForgetPrintout() {
+  const std::string job = PrinterFolder() + "/" + JobFileTitle(FrameTitle());
+  ::DeleteFileA(WindowsPathOf(job + ".pdf").c_str());
+}
+
+// The printed pages against the exported ones: each printed page (the
+// whole sheet) is saved as print-N.png and compared with its exported
+// page (the printable area, at its offset on the sheet).
+void CheckPrintout(const std::vector<PixelImage>& printed) {
+  const std::vector<PixelImage>& exported = View()->m_exportedPages;
+  Expect(printed.size() == exported.size(),
+         std::to_string(printed.size()) + " PDF pages for the " + std::to_string(exported.size()) +
+             " exported, at " + std::to_string(View()->m_nExportDpi) + " dpi");
+  const POINT offset = View()->m_ptExportOffset;
+  // The badge's outline and letter are the sign's only black: a badge
+  // printed through its mask, which a printer cannot do, shows a black
+  // square of a thousand pixels or more.
+  if (printed.size() == 2 && exported.size() == 2) {
+    const int nPrinted = printed[1].Count(RGB(0, 0, 0)), nExported = exported[1].Count(RGB(0, 0, 0));
+    Expect(nPrinted < nExported + 200,
+           "the badge printed without its mask colour's square (" + std::to_string(nPrinted) +
+               " black pixels printed, " + std::to_string(nExported) + " exported)");
+  }
+  for (size_t i = 0; i < printed.size() && i < exported.size(); ++i) {
+    char path[MAX_PATH];
+    std::snprintf(path, sizeof path, "%s\\print-%u.png", g_dir.c_str(), static_cast<unsigned>(i + 1));
+    const bool bSaved = SavePng(printed[i], path);
+    const PageComparison c = ComparePages(printed[i], exported[i], offset, {});
+    // The stars' and letters' 1-pixel outlines over their fills come out a
+    // pixel apart from the two rasterisers; where a star is a few pixels
+    // wide, one may cover its fill that the other shows: those pixels find
+    // their colour further away.
+    const int nArea = exported[i].width * exported[i].height;
+    Expect(bSaved && c.nBeyondAPixel < nArea / 100 && c.nMarginInk == 0,
+           "page " + std::to_string(i + 1) + ": " + std::to_string(c.nDiffering) + " of " +
+               std::to_string(nArea) + " pixels differ, " + std::to_string(c.nBeyondAPixel) +
+               " of them by more than a pixel (the worst by " + std::to_string(c.nWorstOffset) +
+               "), " + std::to_string(c.nMarginInk) + " printed in the margins");
+  }
+}
 
 CRect g_rcBefore;  // the window before a step's action
 double g_dScaleBefore = 0;
@@ -396,6 +456,29 @@ const std::vector<TourStep>& Steps() {
                 "the scrolled picture is the repainted one, edges within a pixel (" +
                     std::to_string(nMismatches) + " pixels otherwise)");
        }},
+      {"print-setup",
+       [] { g_pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT_SETUP); },
+       [] {
+         // The dialog's modal loop runs this tick: Letter, landscape, OK.
+         const HWND hDlg = Dialog();
+         Expect(hDlg != g_pFrame->m_hWnd, "File > Print Setup opened its dialog");
+         const bool bPaper = PickInCombo(::GetDlgItem(hDlg, kPrintSetupPaper), "Letter", &PressKey);
+         ::SendMessageA(::GetDlgItem(hDlg, kLandscape), BM_CLICK, 0, 0);
+         PumpPending();
+         Picture(hDlg, "print-setup");
+         ::SendMessageA(::GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0);
+         Expect(bPaper, "chose Letter, landscape, then OK");
+       }},
+      {"landscape", [] {},
+       [] {
+         tagRECT page;
+         const int nPages = View()->DocumentPages(&page);
+         Expect(nPages == 2 && page.right - page.left > page.top - page.bottom,
+                "the sign's pages are landscape now: " + std::to_string(nPages) + " of " +
+                    Describe(CRect(page)));
+         const PixelImage image = Picture(g_pFrame->m_hWnd, "landscape");
+         Expect(image.Count(kPageFrame) > 100, "their frames shown");
+       }},
       {"export",
        [] {
          g_rcBefore = View()->Window();
@@ -422,6 +505,36 @@ const std::vector<TourStep>& Steps() {
                     pages[1].Count(grey) == 0 && pages[1].Count(surround) == 0,
                 "each page shows its part of the sign");
          Expect(App()->m_prompts.size() == g_nPromptsBefore + 1, "and said so");
+         Expect(View()->Window() == g_rcBefore, "the screen's window came back after printing");
+       }},
+      {"print",
+       [] {
+         g_nPromptsBefore = App()->m_prompts.size();
+         g_rcBefore = View()->Window();
+         if (!PrinterFolder().empty()) ForgetPrintout();
+         g_pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT);
+       },
+       [] {
+         // The print dialog's modal loop runs this tick: the default
+         // printer is chosen; OK.
+         const HWND hDlg = Dialog();
+         char printer[128] = {};
+         ::GetWindowTextA(::GetDlgItem(hDlg, kPrintPrinters), printer, sizeof printer);
+         Expect(hDlg != g_pFrame->m_hWnd, std::string("File > Print opened its dialog on ") +
+                                              printer);
+         Picture(hDlg, "print");
+         ::SendMessageA(::GetDlgItem(hDlg, IDOK), BM_CLICK, 0, 0);
+       }},
+      {"printed", [] {},
+       [] {
+         const std::string folder = PrinterFolder();
+         Expect(App()->m_prompts.size() == g_nPromptsBefore, "printed without a complaint");
+         if (folder.empty()) {
+           Expect(true, "no test printer here: nothing to compare");
+           return;
+         }
+         const std::string job = folder + "/" + JobFileTitle(FrameTitle());
+         CheckPrintout(RasterisePdf(job + ".pdf", View()->m_nExportDpi, job + "-printed"));
          Expect(View()->Window() == g_rcBefore, "the screen's window came back after printing");
        }},
       {"close", [] { g_pFrame->PostMessage(WM_CLOSE); }, [] {}},

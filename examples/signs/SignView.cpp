@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CSignView, CViewW)
   ON_WM_RBUTTONDOWN()
   ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
   ON_COMMAND(ID_FILE_EXPORT, OnFileExport)
+  ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
   ON_COMMAND(ID_VIEW_ZOOM_IN, OnViewZoomIn)
   ON_COMMAND(ID_VIEW_ZOOM_OUT, OnViewZoomOut)
   ON_COMMAND(ID_VIEW_ZOOM_ALL, OnViewZoomAll)
@@ -101,6 +102,7 @@ int CSignView::OnCreate(LPCREATESTRUCTA lpcs) {
   dc.SelectObject(pOld);
 
   SetScaleMode(SCALE_FIT_BOTH | SCALE_KEEP_SCALE);
+  MeasurePage();
   ApplySettings(m_settings);
   return 0;
 }
@@ -127,11 +129,19 @@ void CSignView::ApplySettings(const SignSettings& settings) {
   Invalidate();
 }
 
+void CSignView::MeasurePage() {
+  CDC printer;
+  if (AfxGetApp()->CreatePrinterDC(printer)) {
+    m_sizePrintable = {printer.GetDeviceCaps(HORZRES), printer.GetDeviceCaps(VERTRES)};
+    return;
+  }
+  CDC screen;
+  screen.CreateCompatibleDC(nullptr);
+  m_sizePrintable = {screen.GetDeviceCaps(HORZRES), screen.GetDeviceCaps(VERTRES)};
+}
+
 int CSignView::DocumentPages(tagRECT* pFirstPage) {
-  // The export's pages: a memory context's printable area (the screen's).
-  CDC dc;
-  dc.CreateCompatibleDC(nullptr);
-  return GetDocumentPages(&dc, m_layout.board, pFirstPage);
+  return DocumentPageCount(m_layout.board, m_sizePrintable.cx, m_sizePrintable.cy, pFirstPage);
 }
 
 // ---- drawing -------------------------------------------------------------------------
@@ -197,10 +207,30 @@ void CSignView::DrawPageFrames(CDC* pDC) {
   }
 }
 
+// The badge is as large on paper as on the screen: on a device of another
+// resolution (a printer) a copy scaled to it is drawn.
 void CSignView::DrawBadge(CDC* pDC) {
   const tagPOINT at = WorldToDevice(pDC, m_layout.badge);
   CDeviceSpace device(pDC);
-  DrawTransparent(pDC, &m_badge, kBadgeMask, at);
+  CClientDC screen(this);
+  const int nSize = MulDiv(kBadgeSize, pDC->GetDeviceCaps(LOGPIXELSX),
+                           screen.GetDeviceCaps(LOGPIXELSX));
+  if (nSize == kBadgeSize) {
+    DrawTransparent(pDC, &m_badge, kBadgeMask, at);
+    return;
+  }
+  CDC from, to;
+  from.CreateCompatibleDC(&screen);
+  to.CreateCompatibleDC(&screen);
+  CBitmap scaled;
+  scaled.CreateCompatibleBitmap(&screen, nSize, nSize);
+  CBitmap* pOldFrom = from.SelectObject(&m_badge);
+  CBitmap* pOldTo = to.SelectObject(&scaled);
+  ::SetStretchBltMode(to.m_hDC, COLORONCOLOR);  // the mask colour stays pure
+  to.StretchBlt(0, 0, nSize, nSize, &from, 0, 0, kBadgeSize, kBadgeSize, SRCCOPY);
+  from.SelectObject(pOldFrom);
+  to.SelectObject(pOldTo);
+  DrawTransparent(pDC, &scaled, kBadgeMask, at);
 }
 
 // ---- mouse ---------------------------------------------------------------------------
@@ -244,6 +274,13 @@ void CSignView::OnViewFit(UINT nID) {
 void CSignView::OnUpdateViewFit(CCmdUI* pCmdUI) {
   const unsigned int nFit = SCALE_FIT_WIDTH + (pCmdUI->m_nID - ID_VIEW_FIT_WIDTH);
   pCmdUI->SetRadio((m_nScaleMode & SCALE_FIT_MASK) == nFit);
+}
+
+// Print setup changes the paper and so the pages the sign prints on.
+void CSignView::OnFilePrintSetup() {
+  AfxGetApp()->OnFilePrintSetup();
+  MeasurePage();
+  ApplySettings(m_settings);
 }
 
 void CSignView::OnViewSmooth() { SetSmoothScroll(!m_bSmoothScroll); }

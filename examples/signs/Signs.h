@@ -86,8 +86,15 @@ class CSignView : public CViewW {
   std::string m_strExportDir = ".";
   std::vector<PixelImage> m_exportedPages;  // the latest export's pictures
 
-  // The pages of the export device over the sign, and the first one.
+  // The pages the sign prints on over the sign, and the first one: the
+  // application printer's printable area (the screen's when there is no
+  // printer), measured again after print setup.
   int DocumentPages(tagRECT* pFirstPage);
+  void MeasurePage();
+  // The exported pages stand for the printer's at the screen's resolution:
+  // their resolution and their offset on the sheet.
+  int m_nExportDpi = 0;
+  tagPOINT m_ptExportOffset = {};
 
   // For the tour: the view's state.
   CRect Window() { CRect rc; GetWindow(&rc); return rc; }
@@ -116,6 +123,7 @@ class CSignView : public CViewW {
   afx_msg void OnViewSmooth();
   afx_msg void OnUpdateViewSmooth(CCmdUI* pCmdUI);
   afx_msg void OnFileExport();
+  afx_msg void OnFilePrintSetup();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -127,6 +135,7 @@ class CSignView : public CViewW {
   SignLayout m_layout = {};
   CBitmap m_badge;
   CDC* m_pPrintTarget = nullptr;  // the export's page while it prints
+  tagSIZE m_sizePrintable = {};     // the printable area of a page, in its device's pixels
   int m_nPrintPages = 0;
   tagRECT m_rcFirstPage = {};
 };

@@ -54,6 +54,27 @@ TEST(ViewGeometry, FitsRectanglesToTheViewAndTheMinimumSize) {
     FitRectToView(r, c.fit, c.keepOrigin, kView, kMin);
     EXPECT_TRUE(RectIs(r, c.out)) << "fit " << c.fit << " keepOrigin " << c.keepOrigin;
   }
+  // A rectangle fitted once stays as it is when fitted both ways again,
+  // whichever way its proportions round (a zoom out returns to it).
+  const struct {
+    tagRECT rc;
+    unsigned int fit;
+    tagSIZE view;
+  } fitted[] = {
+      {{0, 11000, 16000, 0}, 1, {788, 550}},  // height 11168: 16000.69 back
+      {{0, 10000, 10000, 0}, 2, {383, 300}},
+      {{-71, 4321, 6543, -2}, 1, {333, 331}},
+      {{5, 98765, 123, 4}, 2, {640, 97}},
+  };
+  for (const auto& f : fitted) {
+    tagRECT once = f.rc;
+    FitRectToView(once, f.fit, true, f.view, {0, 0});
+    for (bool keepOrigin : {true, false}) {
+      tagRECT again = once;
+      FitRectToView(again, 3, keepOrigin, f.view, {0, 0});
+      EXPECT_TRUE(RectIs(again, once));
+    }
+  }
   // Fit both only ever grows: a wide rectangle gains height.
   tagRECT wide{0, 1000, 40000, 0};
   FitRectToView(wide, 3, true, kView, {0, 0});
@@ -98,14 +119,92 @@ TEST(ViewGeometry, KeepsTheScaleWhenTheViewChangesSize) {
       {{400, 150}, {400, 300}, {0, 5000, 10000, 0}},    // height only
       {{200, 600}, {400, 300}, {0, 20000, 5000, 0}},    // both
       {{400, 300}, {400, 300}, {0, 10000, 10000, 0}},   // unchanged
-      {{800, 300}, {0, 300}, {0, 10000, -1, 0}},        // no previous width: MulDiv's -1
+      {{800, 300}, {0, 300}, {0, 10000, 10000, 0}},     // no previous width: the width stays
   };
   for (const Case& c : cases) {
-    EXPECT_TRUE(RectIs(WindowKeepingScale(window, c.view, c.prev), c.out));
+    const ViewScale scale = ScaleToKeep({{1, 1}, {1, 1}}, {10000, 10000}, c.prev);
+    EXPECT_TRUE(RectIs(WindowKeepingScale(window, c.view, scale), c.out));
   }
   const tagRECT moved{-300, 700, 9700, -9300};
-  EXPECT_TRUE(RectIs(WindowKeepingScale(moved, {800, 300}, {400, 300}), {-300, 700, 19700, -9300}))
+  EXPECT_TRUE(RectIs(WindowKeepingScale(moved, {800, 300}, {{10000, 10000}, {400, 300}}),
+                     {-300, 700, 19700, -9300}))
       << "the origin corner stays";
+}
+
+// A live resize: one size after another, each keeping the scale of the
+// window the one before left. The rounding of each step must not add up.
+TEST(ViewGeometry, TheKeptScaleSurvivesAnySequenceOfSizes) {
+  struct Case {
+    tagSIZE world;  // the window shown in an 800 x 600 view
+    const char* scale;
+  };
+  const Case cases[] = {
+      {{100, 75}, "8 pixels a unit"},
+      {{480, 360}, "0.6 units a pixel"},
+      {{243, 182}, "3.3 pixels a unit"},
+      {{296, 222}, "0.37 units a pixel"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.scale);
+    tagRECT window{-7, c.world.cy - 3, c.world.cx - 7, -3};
+    ViewScale kept{{1, 1}, {1, 1}};  // anything: the first resize replaces it
+    tagSIZE prev{800, 600};
+    auto resize = [&](tagSIZE view) {
+      kept = ScaleToKeep(kept, {WorldWidth(window), WorldHeight(window)}, prev);
+      window = WindowKeepingScale(window, view, kept);
+      prev = view;
+    };
+    for (LONG w = 801; w <= 1600; ++w) resize({w, 600});
+    EXPECT_EQ(WorldWidth(window), 2 * c.world.cx) << "twice the pixels, twice the units";
+    EXPECT_EQ(WorldHeight(window), c.world.cy);
+    for (LONG w = 1599; w >= 1; --w) resize({w, 600 - (1600 - w) % 7});  // a pane narrowed away
+    resize({800, 600});
+    EXPECT_TRUE(RectIs(window, {-7, c.world.cy - 3, c.world.cx - 7, -3}))
+        << "back to the window it started from";
+  }
+  // The kept scale stays while it gives the window shown; any other
+  // change of the window starts from the window as shown.
+  const ViewScale kept{{100, 75}, {800, 600}};
+  EXPECT_EQ(ScaleToKeep(kept, {113, 75}, {900, 600}).world.cx, 100) << "112.5 shown as 113";
+  EXPECT_EQ(ScaleToKeep(kept, {113, 75}, {900, 600}).view.cx, 800);
+  const ViewScale zoomed = ScaleToKeep(kept, {50, 38}, {900, 600});
+  EXPECT_EQ(zoomed.world.cx, 50);
+  EXPECT_EQ(zoomed.view.cx, 900);
+}
+
+// The passes of a fit end when the view holds still, and give up when its
+// size comes back to one seen before.
+TEST(ViewGeometry, FitPassesSettleOrSeeTheBarsFlip) {
+  using Next = FitPasses::Next;
+  FitPasses settling;
+  EXPECT_EQ(settling.After({400, 300}, {383, 300}), Next::Again);
+  EXPECT_EQ(settling.After({383, 300}, {383, 283}), Next::Again);
+  EXPECT_EQ(settling.After({383, 283}, {383, 283}), Next::Done);
+  FitPasses flipping;
+  EXPECT_EQ(flipping.After({400, 300}, {383, 300}), Next::Again);
+  EXPECT_EQ(flipping.After({383, 300}, {400, 300}), Next::Flipping);
+  FitPasses wandering;
+  for (LONG w = 400; w > 400 - kMaxFitPasses + 1; --w) {
+    EXPECT_EQ(wandering.After({w, 300}, {w - 1, 300}), Next::Again);
+  }
+  EXPECT_EQ(wandering.After({300, 300}, {299, 300}), Next::Flipping) << "out of passes";
+}
+
+TEST(ViewGeometry, UsableRectanglesAndTheDeviceRange) {
+  EXPECT_TRUE(IsUsableWorldRect({INT_MIN / 2, 100, INT_MAX / 2, -100}));
+  EXPECT_TRUE(IsUsableWorldRect({-1, 0, INT_MAX - 1, 0}));
+  EXPECT_FALSE(IsUsableWorldRect({-2, 0, INT_MAX - 1, 0})) << "2^31 wide: wraps to -2^31";
+  EXPECT_FALSE(IsUsableWorldRect({0, INT_MAX, 0, -2}));
+  EXPECT_FALSE(IsUsableWorldRect({INT_MAX, 0, INT_MIN, 0}));
+  EXPECT_TRUE(IsUsableWorldRect({10, 0, 0, 10})) << "reversed, yet representable";
+
+  // The maximum window's pixels stay within 2^27 - 1 of the view.
+  const tagSIZE floor = DeviceRangeFloor({2000000000, 7840}, {783, 550});
+  EXPECT_EQ(floor.cx, 11668);  // 2e9 * 783 / (2^27 - 1), rounded up
+  EXPECT_EQ(floor.cy, 1);
+  EXPECT_LE(int64_t{2000000000} * 783 / floor.cx, kViewDeviceRange);
+  EXPECT_GT(int64_t{2000000000} * 783 / (floor.cx - 1), kViewDeviceRange);
+  EXPECT_EQ(DeviceRangeFloor({0, -5}, {0, 100}).cy, 1);
 }
 
 // Sizes and values as flat lists, compared whole.

@@ -1,8 +1,12 @@
 #include "view/ViewScroll.h"
 
+#include "view/ViewGeometry.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -61,6 +65,107 @@ TEST(ViewScroll, WorldDistancesInPixelsAndScrollTargets) {
     EXPECT_EQ(p.x, c.out.x);
     EXPECT_EQ(p.y, c.out.y);
   }
+}
+
+// Where the world mapping puts a world point: x = view left + MulDiv(x -
+// window left, view width, window width), y = view bottom - MulDiv(y -
+// window bottom, view height, window height). Here relative to the view's
+// left and bottom edges.
+LONG DrawnX(LONG x, const tagRECT& window, tagSIZE view) {
+  return MulDiv(x - window.left, view.cx, window.right - window.left);
+}
+LONG DrawnY(LONG y, const tagRECT& window, tagSIZE view) {
+  return -MulDiv(y - window.bottom, view.cy, window.top - window.bottom);
+}
+
+// Scroll after scroll, whatever was drawn for any earlier window and then
+// moved with the pixels lies within a pixel of where a full repaint for the
+// final window draws it: at scales that are not whole pixels a unit, near
+// the maximum window's edges and in both directions.
+TEST(ViewScroll, ThePixelsMovedStayInStepWithTheWindow) {
+  const struct {
+    tagRECT window;
+    tagSIZE view;
+    const char* scale;
+  } cases[] = {
+      {{1000, 1061, 1061, 1000}, {201, 201}, "3.3 pixels a unit"},
+      {{-5000, 111, -4926, 0}, {200, 300}, "0.37 units a pixel"},
+      {{7, 5007, 4607, 7}, {383, 283}, "12 units a pixel across, 17.7 down"},
+      {{0, 3, 3, 0}, {10, 10}, "3.33 pixels a unit"},
+  };
+  const tagSIZE requests[] = {{5, 0},  {5, 0},   {-2, 3}, {1, -1}, {41, 7},
+                              {-3, 0}, {0, -17}, {2, 2},  {7, 5},  {-1, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scale);
+    const LONG margin = 150;  // units of room around the window: moves get cut
+    const tagRECT max{c.window.left - margin, c.window.top + margin, c.window.right + margin,
+                      c.window.bottom - margin};
+    std::vector<tagRECT> windows{c.window};
+    std::vector<tagSIZE> shifts;  // the pixels each scroll moved
+    tagRECT window = c.window;
+    int nCut = 0;
+    for (int i = 0; i < 400; ++i) {
+      // Runs one way, then the other, into the edges of the maximum window.
+      const tagSIZE base = requests[i % 10];
+      const int sign = (i / 60) % 2 == 0 ? 1 : -1;
+      const tagSIZE d{sign * base.cx * (1 + i % 3), sign * base.cy};
+      tagRECT target = WindowScrolledBy(window, c.view, d);
+      if (ShiftIntoRange(target, max)) ++nCut;
+      shifts.push_back(PixelsBetween(window, target, c.view));
+      window = target;
+      windows.push_back(window);
+    }
+    EXPECT_GT(nCut, 5) << "moves cut at the edges";
+    for (size_t k = 0; k < windows.size(); k += 37) {
+      int64_t sx = 0, sy = 0;
+      for (size_t j = k; j < shifts.size(); ++j) {
+        sx += shifts[j].cx;
+        sy += shifts[j].cy;
+      }
+      for (LONG x = max.left - 100; x <= max.right + 100; x += 1 + (max.right - max.left) / 300) {
+        const int64_t moved = DrawnX(x, windows[k], c.view) - sx;
+        ASSERT_LE(std::llabs(moved - DrawnX(x, window, c.view)), 1) << "x " << x << " from " << k;
+      }
+      for (LONG y = max.bottom - 100; y <= max.top + 100; y += 1 + (max.top - max.bottom) / 300) {
+        const int64_t moved = DrawnY(y, windows[k], c.view) - sy;
+        ASSERT_LE(std::llabs(moved - DrawnY(y, window, c.view)), 1) << "y " << y << " from " << k;
+      }
+    }
+  }
+}
+
+TEST(ViewScroll, ScrolledWindowsAndTheirPixels) {
+  // 3.3 pixels a unit: a window moves by whole units, so five pixels asked
+  // move 1.5 units, rounded to 2, which are 6.6 pixels: 7 on this canvas.
+  const tagRECT window{0, 91, 61, 0};  // 201 x 300 pixels
+  const tagSIZE view{201, 300};
+  tagRECT moved = WindowScrolledBy(window, view, {5, 0});
+  EXPECT_EQ(moved.left, 2);
+  EXPECT_EQ(moved.right, 63);
+  EXPECT_EQ(PixelsBetween(window, moved, view).cx, 7);
+  EXPECT_EQ(moved.top, 91) << "no distance down: the window stays";
+  EXPECT_EQ(WindowScrolledBy(window, view, {1, 0}).left, 0) << "under half a unit: no move";
+  // Down 10 pixels: the window's bottom 3 units lower, 9.9 pixels: 10.
+  moved = WindowScrolledBy(window, view, {0, 10});
+  EXPECT_EQ(moved.bottom, -3);
+  EXPECT_EQ(moved.top, 88);
+  EXPECT_EQ(PixelsBetween(window, moved, view).cy, 10);
+  EXPECT_EQ(PixelsBetween(moved, window, view).cy, -10);
+
+  // Ten units a pixel: a pixel is ten units.
+  const tagRECT fine{-5000, 10000, 0, 5000};
+  moved = WindowScrolledBy(fine, {500, 500}, {-120, 30});
+  EXPECT_EQ(moved.left, -6200);
+  EXPECT_EQ(moved.bottom, 4700);
+  // A window without width or a view without pixels does not move that way.
+  EXPECT_EQ(WindowScrolledBy({5, 10, 5, 0}, view, {50, 50}).left, 5);
+  EXPECT_EQ(WindowScrolledBy(window, {0, 300}, {50, 0}).left, 0);
+  EXPECT_EQ(PixelsBetween({5, 10, 5, 0}, {9, 10, 9, 0}, view).cx, 0);
+  // Far coordinates stay inside 64 bits and come back held to 32.
+  moved = WindowScrolledBy({INT_MAX - 10, 10, INT_MAX, 0}, {1000, 1000}, {INT_MAX, 0});
+  EXPECT_EQ(moved.left, INT_MAX);
+  EXPECT_EQ(PixelsBetween({INT_MIN, 1, INT_MIN + 1, 0}, {INT_MAX - 1, 1, INT_MAX, 0}, view).cx,
+            INT_MAX);
 }
 
 TEST(ViewScroll, BrushOriginFollowsThePictureModuloEight) {

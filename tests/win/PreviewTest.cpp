@@ -17,22 +17,6 @@ const COLORREF kBadgeMask = RGB(255, 0, 255);
 
 COLORREF PageColor(UINT nPage) { return RGB(30 * nPage, 160 - 30 * nPage, 200); }
 
-// A page standing in for a printer of its size, at the screen's resolution.
-class CStandInPage : public CPageDC {
- public:
-  CStandInPage(int cx, int cy) : CPageDC(cx, cy) {}
-  int GetDeviceCaps(int nIndex) const override {
-    switch (nIndex) {
-      case HORZRES:
-      case PHYSICALWIDTH: return GetPageWidth();
-      case VERTRES:
-      case PHYSICALHEIGHT: return GetPageHeight();
-      case PHYSICALOFFSETX:
-      case PHYSICALOFFSETY: return 0;
-      default: return CPageDC::GetDeviceCaps(nIndex);
-    }
-  }
-};
 
 // A world document of pages side by side, printed as the sign demo prints:
 // while printing, the view is the page and the window the page's part of
@@ -210,7 +194,7 @@ int DifferingPixels(const CPageDC& printed, size_t k, const Capture& shown, CPoi
 class PreviewTest : public ::testing::Test {
  protected:
   void Open(int cxPage, int cyPage, int cxFrame = 800, int cyFrame = 600) {
-    printer = std::make_unique<CStandInPage>(cxPage, cyPage);
+    printer = std::make_unique<CPageDC>(cxPage, cyPage);
     frame = CBarsFrame::Make(RUNTIME_CLASS(CPreviewHostView), cxFrame, cyFrame);
     ASSERT_NE(frame, nullptr);
     host = static_cast<CPreviewHostView*>(frame->GetActiveView());
@@ -234,7 +218,7 @@ class PreviewTest : public ::testing::Test {
     return pBar != nullptr ? pBar->GetDlgItem(static_cast<int>(nID)) : nullptr;
   }
 
-  std::unique_ptr<CStandInPage> printer;
+  std::unique_ptr<CPageDC> printer;
   CBarsFrame* frame = nullptr;
   CPreviewHostView* host = nullptr;
 };

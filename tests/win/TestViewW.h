@@ -7,6 +7,8 @@
 
 #include "FrameworkTestApp.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <vector>
 
@@ -39,6 +41,8 @@ class CTestViewW : public CViewW {
 
   // A recorded zoom without zooming: the resize then counts as zoomed.
   void PushZoom() { m_aZoomStack.Add(m_rcWindow); }
+  int ZoomCount() const { return static_cast<int>(m_aZoomStack.GetSize()); }
+  CRect LastZoom() const { return CRect(m_aZoomStack[m_aZoomStack.GetSize() - 1]); }
   void SetBrushOrigin(POINT pt) { m_ptBrushOrg = pt; }
 
   CRect View() { CRect rc; GetView(&rc); return rc; }
@@ -72,9 +76,27 @@ struct ViewInFrame {
   CTestViewW* view;
 };
 ViewInFrame MakeViewInFrame(int cx, int cy, DWORD dwViewStyle,
-                            CTestViewW* pView = new CTestViewW);
+                            CTestViewW* pView = new CTestViewW,
+                            CFrameWnd* pFrame = new CFrameWnd);
 // Resizes the frame's client area (the view follows it).
 void ResizeFrame(const ViewInFrame& vf, int cx, int cy);
+
+// Each managed bar shows what the arithmetic gives for the view's window
+// and maximum window, or is hidden with it, and the view follows the
+// client area.
+::testing::AssertionResult BarsMatchTheWindow(CTestViewW& view);
+// Every part of the maximum window can be brought into sight: on each axis
+// the window spans the maximum window, or that axis's bar is shown.
+::testing::AssertionResult EveryPartReachable(CTestViewW& view);
+
+// The view's client pixels, copied out at once.
+std::vector<COLORREF> ClientPixels(CWnd& wnd);
+// Pixels of `after` that are found neither at the same place in `before`
+// nor one pixel beside, above or below it: what a repaint changed beyond
+// moving an edge by a pixel. The outermost pixels are left out: an edge
+// there may move to a neighbour outside the picture.
+int ChangedBeyondEdges(const std::vector<COLORREF>& after, const std::vector<COLORREF>& before,
+                       int width);
 
 // Whether the window shows its own scroll bar nBar.
 bool BarVisible(const CWnd& wnd, int nBar);

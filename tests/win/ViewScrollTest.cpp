@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);
@@ -198,21 +201,150 @@ CPoint WorldAt(CTestViewW* view, CPoint client) {
   return client;
 }
 
+// A band pressed at (100, 100) and dragged to 41 pixels past the view's
+// right edge, then cancelled; point and rect as the tracker left them.
+CRubberband DragPastTheRightEdge(CTestViewW* view, CPoint* pPoint, CRect* pRect) {
+  view->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(540, 100));
+  view->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  CRubberband band(view, RBS_RECT | RBS_AUTOSCROLL);
+  UINT nFlags = 0;
+  *pPoint = CPoint(100, 100);
+  band.DoRubberband(nFlags, *pPoint, pRect);
+  return band;
+}
+
 }  // namespace
 
 // A band dragged past the view's right edge scrolls the view, and its
 // anchor stays on the world point it was pressed on.
 TEST_F(ViewScrollTest, ARubberBandPastTheEdgeScrollsAndKeepsItsAnchorOnTheWorld) {
   const CPoint anchorWorld = WorldAt(view, CPoint(100, 100));
-  view->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(540, 100));
-  view->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
-  CRubberband band(view, RBS_RECT | RBS_AUTOSCROLL);
-  UINT nFlags = 0;
-  CPoint point(100, 100);
+  CPoint point;
   CRect rect;
-  band.DoRubberband(nFlags, point, &rect);
+  const CRubberband band = DragPastTheRightEdge(view, &point, &rect);
   EXPECT_EQ(view->Window(), CRect(410, 10000, 5410, 5000)) << "41 pixels of 10 units";
   const CPoint anchorNow = WorldAt(view, band.m_ptStart);
   EXPECT_EQ(anchorNow, anchorWorld);
   EXPECT_EQ(point, CPoint(499, 100)) << "the band ends at the view's edge";
 }
+
+// The same where only about 20 pixels are left to scroll, at 12.3 units a
+// pixel: the anchor moves with the content by what the view really
+// scrolled, and stays on its world point.
+TEST_F(ViewScrollTest, ACutAutoScrollKeepsTheAnchorOnItsWorldPoint) {
+  view->SetWindowMax(CRect(-1000, 10000, 5400, 0), false);
+  view->SetWindow(CRect(-1000, 10000, 5150, 3850), true, {0, 0}, {0, 0});
+  ASSERT_EQ(view->View(), CRect(0, 0, 500, 500));
+  const CPoint anchorWorld = WorldAt(view, CPoint(100, 100));
+  CPoint point;
+  CRect rect;
+  const CRubberband band = DragPastTheRightEdge(view, &point, &rect);
+  EXPECT_EQ(view->Window().right, 5400) << "cut at the maximum window";
+  const LONG scrolled = 100 - band.m_ptStart.x;
+  EXPECT_GT(scrolled, 15);
+  EXPECT_LT(scrolled, 25);
+  const CPoint anchorNow = WorldAt(view, band.m_ptStart);
+  const double pixel = 6150.0 / 500;
+  EXPECT_LE(std::abs(anchorNow.x - anchorWorld.x), pixel);
+  EXPECT_LE(std::abs(anchorNow.y - anchorWorld.y), pixel);
+  EXPECT_EQ(point, CPoint(499, 100)) << "the band ends at the view's edge";
+  EXPECT_EQ(rect, CRect(band.m_ptStart.x, 100, 499, 100));
+}
+
+namespace {
+
+// A view of odd size showing a checkerboard at a scale that is not a whole
+// number of pixels a unit, both bars up: after each sequence of scrolls
+// the picture on screen must be what a full repaint draws, but for edges
+// moved by a pixel.
+class ScrollSeamTest : public ::testing::TestWithParam<int> {
+ protected:
+  struct Scale {
+    LONG units;  // across the 201 x 151 pixel view
+    LONG cell;   // the checkerboard's squares, world units
+    const char* name;
+  };
+  static constexpr Scale kScales[] = {{61, 7, "3.3 pixels a unit"},
+                                      {74, 9, "0.37 units a pixel"},
+                                      {2473, 250, "12.3 units a pixel"}};
+
+  void SetUp() override {
+    const Scale& scale = kScales[GetParam()];
+    const int cx = 201 + ::GetSystemMetrics(SM_CXVSCROLL);
+    const int cy = 151 + ::GetSystemMetrics(SM_CYHSCROLL);
+    vf = MakeViewInFrame(cx, cy, WS_HSCROLL | WS_VSCROLL);
+    view = vf.view;
+    const LONG w = scale.units, h = MulDiv(scale.units, 151, 201);
+    window = CRect(-w, h, 0, 0);
+    max = CRect(-3 * w, 3 * h, 2 * w, -2 * h);
+    for (LONG x = max.left; x < max.right; x += scale.cell) {
+      for (LONG y = max.bottom; y < max.top; y += scale.cell) {
+        if (((x - max.left) / scale.cell + (y - max.bottom) / scale.cell) % 2 == 0) continue;
+        view->fills.push_back({CRect(x, y + scale.cell, x + scale.cell, y), RGB(20, 90, 200)});
+      }
+    }
+    view->SetWindowMax(max, false);
+    view->SetWindow(window, true, {0, 0}, {0, 0});
+    PumpPending();
+    ASSERT_EQ(view->View(), CRect(0, 0, 201, 151));
+  }
+  void TearDown() override {
+    vf.frame->DestroyWindow();
+    PumpPending();
+  }
+  // What a full repaint changes beyond moving an edge by a pixel.
+  int RepaintChanges() {
+    view->UpdateWindow();
+    const std::vector<COLORREF> scrolled = ClientPixels(*view);
+    view->Invalidate();
+    view->UpdateWindow();
+    return ChangedBeyondEdges(scrolled, ClientPixels(*view), view->Client().Width());
+  }
+  void Wheel(WPARAM keys, short z) {
+    CPoint pt(50, 50);
+    view->ClientToScreen(&pt);
+    view->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(z)), MAKELPARAM(pt.x, pt.y));
+  }
+
+  ViewInFrame vf{nullptr, nullptr};
+  CTestViewW* view = nullptr;
+  CRect window, max;
+};
+
+TEST_P(ScrollSeamTest, AfterAnySequenceOfScrollsARepaintChangesOnlyEdges) {
+  SCOPED_TRACE(kScales[GetParam()].name);
+  for (int i = 0; i < 40; ++i) {
+    view->OnScrollBy(CSize(5, 0));
+    view->UpdateWindow();
+  }
+  EXPECT_EQ(RepaintChanges(), 0) << "forty scrolls of five pixels";
+
+  const CSize ticks[] = {{1, 1}, {2, -3}, {-4, 2}, {3, 3}, {-1, -2}, {7, 0}, {0, 5}};
+  for (int i = 0; i < 35; ++i) {
+    view->OnScrollBy(ticks[i % 7]);
+    view->UpdateWindow();
+  }
+  EXPECT_EQ(RepaintChanges(), 0) << "autoscroll ticks";
+
+  for (int i = 0; i < 6; ++i) Wheel(i % 3 == 0 ? MK_SHIFT : 0, i < 4 ? -120 : 40);
+  EXPECT_EQ(RepaintChanges(), 0) << "wheel notches and parts of notches";
+
+  view->SetSmoothScroll(true);
+  view->OnScrollBy(CSize(37, -23));
+  view->OnScrollBy(CSize(-11, 29));
+  view->SetSmoothScroll(false);
+  EXPECT_EQ(RepaintChanges(), 0) << "smooth scrolling";
+
+  // Into the corner of the maximum window, the moves cut short there.
+  for (int i = 0; i < 12; ++i) {
+    view->OnScrollBy(CSize(97, 89));
+    view->UpdateWindow();
+  }
+  EXPECT_EQ(view->Window().right, max.right);
+  EXPECT_EQ(view->Window().bottom, max.bottom);
+  EXPECT_EQ(RepaintChanges(), 0) << "scrolls cut at the edges";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScrollSeamTest, ::testing::Values(0, 1, 2));
+
+}  // namespace

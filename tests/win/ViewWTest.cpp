@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 const CRect kMax(0, 10000, 10000, 0);  // world: (left, top, right, bottom)
@@ -18,6 +20,7 @@ class ViewWTest : public ::testing::Test {
   }
   void TearDown() override {
     if (vf.frame != nullptr) vf.frame->DestroyWindow();
+    vf.frame = nullptr;
     PumpPending();
   }
   // The window the arithmetic gives for a fit of rc to a view size.
@@ -25,19 +28,7 @@ class ViewWTest : public ::testing::Test {
     FitRectToView(rc, fit, true, viewSize, {5000, 5000});
     return rc;
   }
-  // Each bar shows what the arithmetic says, or is hidden with it.
-  void ExpectBarsMatchTheWindow() {
-    for (int nBar : {SB_HORZ, SB_VERT}) {
-      const BarValues v = nBar == SB_HORZ ? HorzBarValues(view->Window(), kMax)
-                                          : VertBarValues(view->Window(), kMax);
-      EXPECT_EQ(BarVisible(*view, nBar), v.bShow) << nBar;
-      if (!v.bShow) continue;
-      const SCROLLINFO info = BarInfo(*view, nBar);
-      EXPECT_EQ((std::vector<LONG>{info.nMin, info.nMax, static_cast<LONG>(info.nPage), info.nPos}),
-                (std::vector<LONG>{v.nMin, v.nMax, v.nPage, v.nPos}));
-    }
-    EXPECT_EQ(view->View(), view->Client()) << "the view follows the client area";
-  }
+  void ExpectBarsMatchTheWindow() { EXPECT_TRUE(BarsMatchTheWindow(*view)); }
 
   ViewInFrame vf{nullptr, nullptr};
   CTestViewW* view = nullptr;
@@ -101,15 +92,15 @@ TEST_F(ViewWTest, ScaleModesRefitOnlyWhenTheFitBitsChange) {
   EXPECT_EQ(view->Window(), kMax);
 
   // Fit width: the window is shorter than the maximum, so the vertical bar
-  // shows; its resize refits inside the bar update (the nested fit sees a
-  // still view) and the outer fit runs again for the narrower view.
+  // shows; the fit runs again for the narrower view (the resize inside the
+  // bar update leaves the refit to it).
   view->nSetWindow = 0;
   view->SetScaleMode(SCALE_FIT_WIDTH);
   const CSize size = view->Client().Size();
   EXPECT_LT(size.cx, 400);
   EXPECT_EQ(size.cy, 300);
   EXPECT_EQ(view->Window(), Fitted(kMax, 1, size));
-  EXPECT_EQ(view->nSetWindow, 3) << "outer pass, nested refit, outer pass";
+  EXPECT_EQ(view->nSetWindow, 2) << "a pass for each view size";
   ExpectBarsMatchTheWindow();
 
   // A resize of the frame refits the maximum window to the new view.
@@ -120,24 +111,145 @@ TEST_F(ViewWTest, ScaleModesRefitOnlyWhenTheFitBitsChange) {
 
 // Fit width with only a vertical bar, in a frame where the bar's own width
 // decides: without it the window is short enough to need it, with it tall
-// enough not to. The fit ends anyway, with the bar matching the view.
-TEST_F(ViewWTest, AFitWhoseBarFlipsBackAndForthEnds) {
-  Make(400, 300, WS_VSCROLL);
-  const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
-  const LONG tallWithBar = MulDiv(10000, 300, 400 - barWidth);
-  const CRect max(0, (ScrollUnits(tallWithBar) + 1) * 10, 10000, 0);
-  ASSERT_TRUE(VertBarValues({0, 7500, 10000, 0}, max).bShow) << "no bar: it is needed";
-  ASSERT_FALSE(VertBarValues({0, tallWithBar, 10000, 0}, max).bShow) << "bar: not needed";
+// enough not to. No window of that fit settles; whichever way the bar
+// stood at the start, the view ends showing the maximum window fitted both
+// ways, with no bar and nothing out of reach.
+TEST_F(ViewWTest, AFitWhoseBarFlipsBackAndForthEndsWithTheBarsMatching) {
+  for (bool bBarFirst : {true, false}) {
+    SCOPED_TRACE(bBarFirst ? "the bar shown at the start" : "the bar hidden at the start");
+    Make(400, 300, WS_VSCROLL);
+    const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    const LONG tallWithBar = MulDiv(10000, 300, 400 - barWidth);
+    const CRect max(0, (ScrollUnits(tallWithBar) + 1) * 10, 10000, 0);
+    ASSERT_TRUE(VertBarValues({0, 7500, 10000, 0}, max).bShow) << "no bar: it is needed";
+    ASSERT_FALSE(VertBarValues({0, tallWithBar, 10000, 0}, max).bShow) << "bar: not needed";
 
+    if (bBarFirst) {
+      ASSERT_TRUE(BarVisible(*view, SB_VERT)) << "a new window shows its bar";
+      view->SetWindowMax(max, false);
+    } else {
+      view->SetWindowMax(max, false);
+      view->SetWindow(max, true, {0, 0}, {0, 0});
+      ASSERT_FALSE(BarVisible(*view, SB_VERT));
+    }
+    view->nResize = 0;
+    view->SetScaleMode(SCALE_FIT_WIDTH);
+    EXPECT_GE(view->nResize, 2) << "the bar did flip";
+    EXPECT_FALSE(BarVisible(*view, SB_VERT));
+    EXPECT_EQ(view->Client().Size(), CSize(400, 300));
+    EXPECT_EQ(view->Window(), Fitted(max, SCALE_FIT_BOTH, CSize(400, 300)));
+    ExpectBarsMatchTheWindow();
+    EXPECT_TRUE(EveryPartReachable(*view));
+
+    // A resize refits the same way, and a fit that can settle still does.
+    ResizeFrame(vf, 400, 301);
+    ExpectBarsMatchTheWindow();
+    EXPECT_TRUE(EveryPartReachable(*view));
+    view->SetWindowMax(CRect(0, 20000, 10000, 0), true);
+    view->SetWindowToFit(SCALE_FIT_WIDTH);
+    EXPECT_TRUE(BarVisible(*view, SB_VERT));
+    EXPECT_EQ(view->Window(), Fitted(CRect(0, 20000, 10000, 0), 1, view->Client().Size()));
+    ExpectBarsMatchTheWindow();
+    TearDown();
+  }
+}
+
+// One SetWindow that makes both bars appear: each resizes the view, the
+// kept scale narrows the window, and both bars then belong to the window
+// the second resize left (the horizontal bar's page is not the first
+// window's).
+TEST_F(ViewWTest, BarsThatAppearTogetherBothMatchTheFinalWindow) {
+  Make(400, 300, WS_HSCROLL | WS_VSCROLL);
+  const CRect max(0, 7500, 10000, 0);
+  view->SetWindowSizeMin(CSize(1000, 1000));
   view->SetWindowMax(max, false);
-  view->nSetWindow = 0;
-  view->nResize = 0;
-  view->SetScaleMode(SCALE_FIT_WIDTH);
-  EXPECT_EQ(view->nSetWindow, 10) << "five passes, each with the refit nested in its resize";
-  EXPECT_GE(view->nResize, 2) << "the bar did flip";
-  const bool bar = BarVisible(*view, SB_VERT);
-  EXPECT_EQ(view->Client().Size(), CSize(bar ? 400 - barWidth : 400, 300));
-  EXPECT_EQ(view->View(), view->Client());
+  view->SetWindow(max, true, {0, 0}, {0, 0});
+  ASSERT_FALSE(BarVisible(*view, SB_HORZ));
+  ASSERT_EQ(view->Client().Size(), CSize(400, 300));
+  view->CenterOnPointW(CPoint(5000, 3750), 0.5);
+  const CSize narrowed = view->Client().Size();
+  ASSERT_LT(narrowed.cx, 400);
+  ASSERT_LT(narrowed.cy, 300);
+  EXPECT_EQ(view->Window(), CRect(2500, 1875 + MulDiv(3750, narrowed.cy, 300),
+                                   2500 + MulDiv(5000, narrowed.cx, 400), 1875))
+      << "the scale kept, the origin corner too";
+  ExpectBarsMatchTheWindow();
+  EXPECT_EQ(BarInfo(*view, SB_HORZ).nPage,
+            static_cast<UINT>(HorzBarValues(view->Window(), max).nPage));
+  EXPECT_EQ(view->ViewPrev().Size(), CSize(400, 300)) << "the view before both resizes";
+}
+
+// Growing a zoomed view a pixel at a time keeps its scale exactly, at
+// scales that are not whole units a pixel; a pane narrowed to a pixel and
+// widened again comes back to its window.
+TEST_F(ViewWTest, ALiveResizeKeepsTheScaleExactly) {
+  Make(600, 450, 0);
+  view->SetWindowMax(CRect(-1000000, 1000000, 1000000, -1000000), false);
+  const struct {
+    CRect window;
+    const char* scale;
+  } cases[] = {{CRect(0, 56, 75, 0), "8 pixels a unit"},
+               {CRect(-3, 267, 357, -3), "0.6 units a pixel"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scale);
+    ResizeFrame(vf, 600, 450);
+    view->SetWindow(c.window, true, {0, 0}, {0, 0});
+    view->PushZoom();
+    for (int w = 601; w <= 1200; ++w) ResizeFrame(vf, w, 450);
+    ASSERT_EQ(view->View().Size(), CSize(1200, 450));
+    EXPECT_EQ(view->Window(), CRect(c.window.left, c.window.top, c.window.left + 2 * c.window.Width(),
+                                     c.window.bottom));
+    for (int w = 1199; w >= 1; w -= 7) ResizeFrame(vf, w, 450 - w % 5);
+    ResizeFrame(vf, 600, 450);
+    EXPECT_EQ(view->Window(), c.window);
+  }
+}
+
+// Zoomed in with the rubber band while the bars appear, and back out with
+// the bars gone: the window the round trip started from, every time, in a
+// view of odd size.
+TEST_F(ViewWTest, AZoomRoundTripReturnsToItsWindow) {
+  Make(788, 550, WS_HSCROLL | WS_VSCROLL);
+  view->SetWindowMax(CRect(0, 11000, 16000, 0), false);
+  view->SetScaleMode(SCALE_FIT_BOTH | SCALE_KEEP_SCALE);
+  const CRect start = view->Window();
+  ASSERT_FALSE(BarVisible(*view, SB_HORZ));
+  ASSERT_EQ(start, Fitted(CRect(0, 11000, 16000, 0), 3, CSize(788, 550)));
+  for (int trip = 0; trip < 3; ++trip) {
+    SCOPED_TRACE(trip);
+    CRect drag(211, 97, 488, 301);
+    view->ZoomIn(&drag, false);
+    ASSERT_TRUE(BarVisible(*view, SB_HORZ) && BarVisible(*view, SB_VERT));
+    ExpectBarsMatchTheWindow();
+    if (trip == 0) {
+      view->ZoomOut(true);
+    } else if (trip == 1) {
+      view->ZoomOutToTop(false);
+    } else {
+      CPoint pt(300, 200);
+      view->ClientToScreen(&pt);
+      view->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-120)),
+                        MAKELPARAM(pt.x, pt.y));
+    }
+    EXPECT_FALSE(view->IsZoomed());
+    EXPECT_EQ(view->Window(), start);
+    ExpectBarsMatchTheWindow();
+  }
+}
+
+// Rectangles whose width or height would wrap are refused.
+TEST_F(ViewWTest, RefusesWindowsBeyondTheCoordinateRange) {
+  Make(400, 300, WS_HSCROLL | WS_VSCROLL);
+  view->SetWindowMax(kMax, false);
+  view->SetWindow(CRect(0, 5000, 5000, 0), true, {0, 0}, {0, 0});
+  const CRect window = view->Window();
+  view->SetWindowMax(CRect(-1, 10000, INT_MAX, 0), true);  // 2^31 wide: would fit to -1
+  EXPECT_EQ(view->WindowMax(), kMax);
+  view->SetWindow(CRect(0, INT_MAX, 100, -2), true, {0, 0}, {0, 0});
+  EXPECT_EQ(view->Window(), window);
+  ExpectBarsMatchTheWindow();
+  view->SetWindowMax(CRect(-1000000000, 1000000000, 1000000000, -1000000000), true);
+  EXPECT_EQ(view->WindowMax().Width(), 2000000000) << "the widest that fits is taken";
 }
 
 TEST_F(ViewWTest, ResizeKeepsTheScaleRefitsOrLeavesTheWindow) {

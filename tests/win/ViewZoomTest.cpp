@@ -88,6 +88,7 @@ TEST_F(ViewZoomTest, DraggedZoomsAndTheWayBack) {
   EXPECT_FALSE(view->IsZoomed());
 
   // Levels lowered under the entries keep them; to the top empties all.
+  view->SetWindowSizeMin(CSize(1000, 1000));  // room below the 5000-unit window
   view->SetZoomLevels(2);
   view->CenterOnPointW(CPoint(4000, 10000), 0.5);
   view->CenterOnPointW(CPoint(4000, 10000), 0.5);
@@ -167,6 +168,167 @@ TEST_F(ViewZoomTest, OnlyAVerticalBarScrollsOnlyWithShift) {
   EXPECT_EQ(view->Window(), window) << "no horizontal direction";
   EXPECT_EQ(Wheel(WM_MOUSEWHEEL, MK_SHIFT, -120), TRUE);
   EXPECT_EQ(view->Window().top, 10000 - 30 * view->LineDev().cy);
+}
+
+// Views of 800 x 600 pixels with both bars (more without them), zoomed
+// with Ctrl and the wheel at the view's middle.
+class CtrlWheelTest : public ViewZoomTest {
+ protected:
+  void SetUp() override {
+    Make(800, 600, WS_HSCROLL | WS_VSCROLL, CRect(0, 30000, 40000, 0), CRect(0, 30000, 40000, 0));
+    ASSERT_FALSE(BarVisible(*view, SB_HORZ));
+  }
+  void Notch(short z) {
+    CPoint screen(cursor);
+    view->ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    EXPECT_EQ(Wheel(WM_MOUSEWHEEL, MK_CONTROL, z, cursor), TRUE);
+    ::GetCursorPos(&screen);
+    view->ScreenToClient(&screen);
+    cursor = screen;
+  }
+  CPoint cursor{400, 300};
+};
+
+// Zooming in stops at the minimum window: the last notch lands on it, the
+// next ones change nothing (no record, no move of the cursor).
+TEST_F(CtrlWheelTest, ZoomingInStopsAtTheMinimumWindow) {
+  std::vector<CRect> windows;
+  for (int i = 0; i < 16; ++i) {
+    Notch(120);
+    windows.push_back(view->Window());
+    const CRect w = view->Window();
+    ASSERT_GE(w.Width(), 5000) << i;
+    ASSERT_GE(w.top - w.bottom, 5000) << i;
+    ASSERT_GT(view->LineDev().cx, 0);
+    ASSERT_GT(view->PageDev().cy, 0);
+    EXPECT_TRUE(BarsMatchTheWindow(*view)) << i;
+  }
+  // The notch that lands on the floor (5000 high, the view being wider
+  // than high), then refusals.
+  size_t floor = 0;
+  while (floor < windows.size() && windows[floor].top - windows[floor].bottom != 5000) ++floor;
+  ASSERT_GT(floor, 1u);
+  ASSERT_LT(floor, 8u);
+  EXPECT_GT(windows[floor].Width(), 5000);
+  for (size_t i = 1; i <= floor; ++i) EXPECT_LT(windows[i].Width(), windows[i - 1].Width());
+  for (size_t i = floor; i < windows.size(); ++i) EXPECT_EQ(windows[i], windows[floor]) << i;
+  EXPECT_EQ(view->ZoomCount(), static_cast<int>(floor) + 1) << "refused notches record nothing";
+  Notch(-120);
+  CRect back = windows[floor - 1];  // the view shows the maximum window stretched: refit it
+  FitRectToView(back, SCALE_FIT_BOTH, true, view->View().Size(), {0, 0});
+  EXPECT_EQ(view->Window(), back);
+}
+
+// The same floor keeps the maximum window within the device's range when
+// the minimum window allows more.
+TEST_F(CtrlWheelTest, ZoomingInStopsBeforeTheMaximumWindowLeavesTheDeviceRange) {
+  const CRect wide(-1000000000, 750000000, 1000000000, -750000000);
+  view->SetWindowMax(wide, false);
+  view->SetWindow(wide, true, {0, 0}, {0, 0});
+  view->SetWindowSizeMin(CSize(1, 1));
+  view->SetZoomLevels(100);
+  for (int i = 0; i < 40; ++i) Notch(120);
+  const tagSIZE floor = DeviceRangeFloor(CSize(2000000000, 1500000000), view->View().Size());
+  EXPECT_EQ(view->Window().Width(), floor.cx) << "stopped on the floor";
+  CClientDC dc(view);
+  view->OnPrepareDC(&dc);
+  CRect device;
+  CRect world = wide;
+  WPtoDP(&dc, &world, &device);
+  for (LONG v : {device.left, device.top, device.right, device.bottom}) {
+    EXPECT_LE(std::abs(v), kViewDeviceRange + 1000);
+    EXPECT_NE(v, -1) << "no conversion overflowed";
+  }
+}
+
+// Five notches in, one out: the window recorded before the fifth (not
+// grown to the minimum window, which it may be below), and the world point
+// under the pointer stays under it.
+TEST_F(CtrlWheelTest, ZoomingOutShowsTheRecordedWindow) {
+  view->SetWindowSizeMin(CSize(100, 100));
+  CPoint before;
+  for (int i = 0; i < 5; ++i) {
+    if (i == 4) before = WorldAt(cursor);
+    Notch(120);
+  }
+  const CRect recorded = view->LastZoom();
+  ASSERT_LT(recorded.Width(), 5000);
+  view->SetWindowSizeMin(CSize(5000, 5000));  // the recorded window is below it now
+  Notch(-120);
+  CRect expected = recorded;
+  FitRectToView(expected, SCALE_FIT_BOTH, true, view->View().Size(), {0, 0});
+  EXPECT_EQ(view->Window(), expected);
+  EXPECT_LE(std::abs(view->Window().Width() - recorded.Width()), 1) << "refitted only by rounding";
+  // The notch moved the cursor to where its world point landed, a pixel
+  // either way; the zoom out keeps it there.
+  const CPoint after = WorldAt(cursor);
+  const double pixel = static_cast<double>(recorded.Width()) / view->View().Width();
+  EXPECT_LE(std::abs(after.x - before.x), 2 * pixel);
+  EXPECT_LE(std::abs(after.y - before.y), 2 * pixel);
+  EXPECT_TRUE(BarsMatchTheWindow(*view));
+}
+
+// Parts of a notch from a high-resolution wheel or a touchpad add up to a
+// notch; one line a notch scrolls a line. Both bars, 10 units a pixel.
+TEST_F(ViewZoomTest, PartsOfNotchesScrollWhatTheyAddUpTo) {
+  Make(500, 500, WS_HSCROLL | WS_VSCROLL, kSquare, CRect(3000, 8000, 8000, 3000));
+  ASSERT_EQ(GetMouseScrollLines(TRUE), 3u);
+  const LONG line = view->LineDev().cx;
+  const LONG start = view->Window().left;
+  auto scrolled = [&] { return (view->Window().left - start) / 10; };
+  Wheel(WM_MOUSEWHEEL, 0, -40);
+  EXPECT_EQ(scrolled(), line) << "a third of a notch is a line, not a page";
+  Wheel(WM_MOUSEWHEEL, 0, -40);
+  Wheel(WM_MOUSEWHEEL, 0, -40);
+  EXPECT_EQ(scrolled(), 3 * line) << "three thirds: a notch";
+  for (int i = 0; i < 12; ++i) Wheel(WM_MOUSEWHEEL, 0, 10);
+  EXPECT_EQ(scrolled(), 0) << "twelve tenths back: a notch back";
+  Wheel(WM_MOUSEWHEEL, 0, 30);  // a quarter of a line left over ...
+  Wheel(WM_MOUSEWHEEL, 0, -40);  // ... is dropped when the wheel turns back
+  EXPECT_EQ(scrolled(), line);
+
+  ASSERT_TRUE(::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 1, nullptr, 0));
+  vf.frame->SendMessage(WM_SETTINGCHANGE, SPI_SETWHEELSCROLLLINES, 0);
+  const LONG top = view->Window().top;
+  Wheel(WM_MOUSEWHEEL, MK_SHIFT, -120);
+  EXPECT_EQ(top - view->Window().top, 10 * view->LineDev().cy) << "one line a notch: a line";
+  ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 3, nullptr, 0);
+  GetMouseScrollLines(TRUE);
+
+  // The tilt wheel scrolls by the characters a notch.
+  UINT nChars = 0;
+  ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWHEELSCROLLCHARS, 0, &nChars, 0));
+  ASSERT_TRUE(::SystemParametersInfoA(SPI_SETWHEELSCROLLCHARS, 5, nullptr, 0));
+  const LONG left = view->Window().left;
+  Wheel(WM_MOUSEHWHEEL, 0, 60);
+  Wheel(WM_MOUSEHWHEEL, 0, 60);
+  EXPECT_EQ(view->Window().left - left, 10 * 5 * line) << "five characters a notch";
+  ::SystemParametersInfoA(SPI_SETWHEELSCROLLCHARS, nChars, nullptr, 0);
+}
+
+// A frame that records the tilt-wheel messages it receives.
+class CWheelFrame : public CFrameWnd {
+ public:
+  int nTilts = 0;
+  afx_msg void OnMouseHWheel(UINT /*nFlags*/, short /*zDelta*/, CPoint /*pt*/) { ++nTilts; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CWheelFrame, CFrameWnd)
+  ON_WM_MOUSEHWHEEL()
+END_MESSAGE_MAP()
+
+TEST_F(ViewZoomTest, ATiltTheViewCannotUseGoesToTheParent) {
+  auto* frame = new CWheelFrame;
+  vf = MakeViewInFrame(500, 500, WS_VSCROLL, new CTestViewW, frame);
+  view = vf.view;
+  view->SetWindowMax(kSquare, false);
+  view->SetWindow(CRect(0, 10000, 5000, 5000), true, {0, 0}, {0, 0});
+  const CRect window = view->Window();
+  Wheel(WM_MOUSEHWHEEL, 0, 120);
+  EXPECT_EQ(frame->nTilts, 1);
+  EXPECT_EQ(view->Window(), window);
 }
 
 }  // namespace
