@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CAmountBox, CComboBox)
   ON_CONTROL_REFLECT(CBN_KILLFOCUS, OnKillfocus)
   ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditchange)
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_AMOUNTACTIONDONE, OnActionDone)
 END_MESSAGE_MAP()
 
 CAmountBox::~CAmountBox() {
@@ -174,8 +175,11 @@ void CAmountBox::OnSelendok() {
   m_bModify = false;
 }
 
-void CAmountBox::OnKillfocus() {
-  if (m_bModify && CommitsOnFocusTo(*this, CWnd::GetFocus())) CloseAmount();
+void CAmountBox::OnKillfocus() { CommitOnLeaving(*this); }
+
+LRESULT CAmountBox::OnActionDone(WPARAM, LPARAM) {
+  EndRefusedAction(m_hWnd);
+  return 0;
 }
 
 void CAmountBox::OnEditchange() { m_bModify = true; }
@@ -200,9 +204,10 @@ void DDX_AmountBox(CDataExchange* pDX, int nIDC, CAmountBox& rControl) {
   if (!rControl.m_bRequired && text.IsEmpty()) return;
 
   double value = 0.0;
-  if (!rControl.ConvertAmount(text, value, units)) FailUnreadableAmount(pDX);
+  // The box sends no WM_AMOUNTINVALID.
+  if (!rControl.ConvertAmount(text, value, units)) FailUnreadableAmount(pDX, nIDC, nullptr);
   if (!rControl.ValidateAmount(value, units, atLimit)) {
-    FailAmountOutOfRange(pDX, AmountRangePrompt(rControl, units));
+    FailAmountOutOfRange(pDX, nIDC, nullptr, AmountRangePrompt(rControl, units));
   }
   // The text shown afterwards is always the stored amount's: its entry is
   // selected, and an entry that no list entry holds is recorded as a change.

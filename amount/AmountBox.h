@@ -55,6 +55,7 @@ class VARNEL_API CAmountBox : public CComboBox, public CAmountFields {
   BOOL PreTranslateMessage(MSG* pMsg) override;
   afx_msg void OnSelendok();
   afx_msg void OnKillfocus();
+  afx_msg LRESULT OnActionDone(WPARAM wParam, LPARAM lParam);
   afx_msg void OnEditchange();
   afx_msg void OnDestroy();
 

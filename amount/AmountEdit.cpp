@@ -41,6 +41,7 @@ BEGIN_MESSAGE_MAP(CAmountEdit, CEdit)
   ON_WM_CHAR()
   ON_WM_KEYDOWN()
   ON_MESSAGE(WM_PASTE, OnPaste)
+  ON_MESSAGE(WM_AMOUNTACTIONDONE, OnActionDone)
 END_MESSAGE_MAP()
 
 void CAmountEdit::SetAmount(double dAmount, unsigned int uUnits, bool bNoRound) {
@@ -109,8 +110,11 @@ BOOL CAmountEdit::PreTranslateMessage(MSG* pMsg) {
   return TRUE;  // neither the default button nor Cancel fires from here
 }
 
-void CAmountEdit::OnKillfocus() {
-  if (GetModify() && CommitsOnFocusTo(*this, CWnd::GetFocus())) CloseAmount();
+void CAmountEdit::OnKillfocus() { CommitOnLeaving(*this); }
+
+LRESULT CAmountEdit::OnActionDone(WPARAM, LPARAM) {
+  EndRefusedAction(m_hWnd);
+  return 0;
 }
 
 bool CAmountEdit::IsValidChar(int nChar) const {
@@ -166,14 +170,9 @@ void DDX_AmountEdit(CDataExchange* pDX, int nIDC, CAmountEdit& rControl) {
   if (!rControl.m_bRequired && text.IsEmpty()) return;
 
   double value = 0.0;
-  if (!rControl.ConvertAmount(text, value, units)) {
-    NotifyAmount(pDX->m_pDlgWnd, rControl, WM_AMOUNTINVALID, nIDC, 0);
-    FailUnreadableAmount(pDX);
-  }
+  if (!rControl.ConvertAmount(text, value, units)) FailUnreadableAmount(pDX, nIDC, &rControl);
   if (!rControl.ValidateAmount(value, units, atLimit)) {
-    const CString prompt = AmountRangePrompt(rControl, units);
-    NotifyAmount(pDX->m_pDlgWnd, rControl, WM_AMOUNTINVALID, nIDC, 0);
-    FailAmountOutOfRange(pDX, prompt);
+    FailAmountOutOfRange(pDX, nIDC, &rControl, AmountRangePrompt(rControl, units));
   }
   if (rControl.GetModify()) {
     rControl.SetAmount(value, units, atLimit);

@@ -50,6 +50,7 @@ class VARNEL_API CAmountEdit : public CEdit, public CAmountFields {
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
   afx_msg void OnKillfocus();
+  afx_msg LRESULT OnActionDone(WPARAM wParam, LPARAM lParam);
   // Lets the clipboard and undo keys through; every paste, by key or
   // menu, arrives as WM_PASTE.
   afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

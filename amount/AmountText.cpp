@@ -7,13 +7,38 @@
 #include <cstdint>
 #include <string>
 
+#if defined(__GLIBC__)
+#include <langinfo.h>
+#endif
+
 namespace {
 
 constexpr double kCentimetresPerInch = 2.54;
 constexpr double kInchesPerCentimetre = 0.39370078740157477;  // the double nearest 1/2.54
 constexpr double kTwoTo52 = 4503599627370496.0;  // from here on every double is whole
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// Printable ASCII is never white space in any locale: the C library is
+// asked only about the rest.
+bool IsSpace(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte > ' ' && byte < 0x7F) return false;
+  return std::isspace(byte) != 0;
+}
+
+// The string DecimalSeparatorChars gives; under glibc read straight from
+// the locale's data, where localeconv fills its whole record on every call
+// (an eighth of a conversion's time).
+const char* ParseSeparator() {
+#if defined(__GLIBC__)
+  const char* separator = nl_langinfo(RADIXCHAR);
+  return separator == nullptr || separator[0] == '\0' ? "." : separator;
+#else
+  return DecimalSeparatorChars();
+#endif
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+uint32_t Digit(char c) { return static_cast<uint32_t>(c - '0'); }
 
 const char* SkipSpace(const char* p) {
   while (*p != '\0' && IsSpace(*p)) ++p;
@@ -58,6 +83,45 @@ double ApplyFraction(double whole, bool negative, bool mixed, double numerator,
   return negative ? whole - fraction : whole + fraction;
 }
 
+// An amount as people type it, read and trimmed in one go: an optional
+// sign, at most five whole digits below 68719 and at most six decimals
+// (with a one-character separator), no exponent. Its six-decimal trim is
+// then known from its digits: RoundForTextConversion of the value
+// ScanDecimal reads finds exactly these whole units and millionths (the
+// value lies within 2^-37 of them, far from any half millionth) and adds
+// them as done here. The length read and the trimmed value are those of
+// ScanDecimal and RoundForTextConversion; false (nothing set) for any
+// other number, which takes that longer way.
+bool ReadPlainAmount(const char* text, const char* separator, std::size_t& length,
+                     double& trimmed) {
+  if (separator[0] == '\0' || separator[1] != '\0') return false;
+  std::size_t i = 0;
+  const bool negative = text[i] == '-';
+  if (text[i] == '+' || text[i] == '-') ++i;
+  uint32_t whole = 0;
+  const std::size_t wholeStart = i;
+  while (IsDigit(text[i]) && i - wholeStart < 5) whole = whole * 10 + Digit(text[i++]);
+  const std::size_t wholeDigits = i - wholeStart;
+  uint32_t millionths = 0;
+  std::size_t fractionDigits = 0;
+  if (text[i] == separator[0] && (wholeDigits > 0 || IsDigit(text[i + 1]))) {
+    ++i;
+    while (IsDigit(text[i]) && fractionDigits < 6) {
+      millionths = millionths * 10 + Digit(text[i++]);
+      ++fractionDigits;
+    }
+  }
+  if (wholeDigits + fractionDigits == 0 || whole >= 68719 || IsDigit(text[i]) ||
+      text[i] == 'e' || text[i] == 'E') {
+    return false;
+  }
+  for (std::size_t k = fractionDigits; k < 6; ++k) millionths *= 10;
+  const double magnitude = static_cast<double>(whole) + static_cast<double>(millionths) / 1e6;
+  trimmed = negative && magnitude > 0.0 ? -magnitude : magnitude;
+  length = i;
+  return true;
+}
+
 // What ConvertAmount looks for anywhere in the text, found in one pass: the
 // first fraction bar, and whether a period and a percent sign occur.
 struct TextMarks {
@@ -88,11 +152,14 @@ bool ConvertAmount(CString strAmount, double& dAmount, unsigned int& uUnits, int
   const char* bar = marks.bar;
   if (bar != nullptr && marks.period) return false;
 
-  const char* separator = DecimalSeparatorChars();
+  const char* separator = ParseSeparator();
   double amount = 0.0;
-  const std::size_t numberLength = ScanDecimal(text, separator, amount);
-  if (!std::isfinite(amount)) return false;
-  RoundForTextConversion(amount);
+  std::size_t numberLength = 0;
+  if (!ReadPlainAmount(text, separator, numberLength, amount)) {
+    numberLength = ScanDecimal(text, separator, amount);
+    if (!std::isfinite(amount)) return false;
+    RoundForTextConversion(amount);
+  }
   // A zero whole part counts as a number when the text starts with the
   // digit itself, or when a fraction follows it ('-0 3/4').
   double numerator = 0.0;

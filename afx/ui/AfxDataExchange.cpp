@@ -2,6 +2,12 @@
 
 // ---- CDataExchange ------------------------------------------------------------------
 
+int CRefusalScope::s_nOpen = 0;
+
+CRefusalScope::CRefusalScope() { ++s_nOpen; }
+CRefusalScope::~CRefusalScope() { --s_nOpen; }
+bool CRefusalScope::IsOpen() { return s_nOpen > 0; }
+
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
@@ -20,7 +26,9 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC) {
 void CDataExchange::Fail() {
   if (m_hWndLastControl != nullptr && m_bSaveAndValidate) {
     // Back to the entry the user has to correct, with its text selected
-    // so that typing replaces it.
+    // so that typing replaces it. The control losing the focus was not
+    // left by the user.
+    CRefusalScope refusal;
     ::SetFocus(m_hWndLastControl);
     if (m_bEditLastControl) ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
   }

@@ -30,6 +30,24 @@ class VARNEL_API CDataExchange {
   CDataExchange& operator=(const CDataExchange&) = delete;
 };
 
+// A refused entry being told and the focus taken back to it. A focus
+// change inside one is the program's doing, not the user leaving a control:
+// a control that commits its entry when it loses the focus commits nothing
+// while one is open. Fail takes the focus back inside one; a DDX function
+// may open one around its own prompt. They nest.
+class VARNEL_API CRefusalScope {
+ public:
+  CRefusalScope();
+  ~CRefusalScope();
+  static bool IsOpen();
+
+  CRefusalScope(const CRefusalScope&) = delete;
+  CRefusalScope& operator=(const CRefusalScope&) = delete;
+
+ private:
+  static int s_nOpen;  // the user-interface thread's; dialogs live on one thread
+};
+
 // Attaches rControl to dialog item nIDC (subclassing it) unless it is
 // attached already.
 VARNEL_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);

@@ -1,8 +1,11 @@
 #include "amount/AmountText.h"
 
+#include "afx/base/DecimalText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -180,6 +183,29 @@ TEST(RoundAmount, HalvesAwayFromZeroAndDefinedBeyondTheIntegerRange) {
   double nan = kNaN;
   RoundAmount(nan, 2, false);
   EXPECT_TRUE(std::isnan(nan));
+}
+
+// Amounts as typed are read and trimmed from their digits in one pass;
+// every other number reads with ScanDecimal, then RoundForTextConversion.
+// Both ways give the same bits, also at the edges of the quick one.
+TEST(ConvertAmount, ReadsTypedAmountsAsItReadsAnyNumber) {
+  const char* const texts[] = {
+      "12.5",  "-12.5", "+.5",   "5.",          "0.000001",     "-0.000000",   "-0",
+      "99999", "68718.999999", "68719",   "68719.000001", "068718.5",    "0.1234567",
+      "1e2",   "1.5E-1", "2.5e",  "1.000249",    "3.0000005",    "0.0078125",   "12,5",
+      "7x",    "0.3",   "0.7",   "1.1",         "68718.1234564", "-68718.000001"};
+  for (const char* text : texts) {
+    for (bool inches : {kInches, kCm}) {
+      double expected = 0.0;
+      ScanDecimal(text, expected);
+      RoundForTextConversion(expected);
+      if (!inches) expected *= 0.39370078740157477;
+      double amount = -99.0;
+      unsigned int units = kCallerUnits;
+      if (!ConvertAmount(text, amount, units, 3, inches, kNoPercent)) continue;  // "-0"
+      EXPECT_EQ(std::memcmp(&amount, &expected, sizeof amount), 0) << text << " " << inches;
+    }
+  }
 }
 
 TEST(RoundForTextConversion, KeepsEverySixDecimalFraction) {

@@ -16,12 +16,12 @@ BEGIN_MESSAGE_MAP(CRecordingAmountEdit, CAmountEdit)
 END_MESSAGE_MAP()
 
 LRESULT CRecordingAmountEdit::OnAmountChanged(WPARAM wParam, LPARAM lParam) {
-  log->push_back(AmountEvent("field", "changed", wParam, lParam));
+  log->push_back(AmountEvent(name, "changed", wParam, lParam));
   return 0;
 }
 
 LRESULT CRecordingAmountEdit::OnAmountInvalid(WPARAM wParam, LPARAM lParam) {
-  log->push_back(AmountEvent("field", "invalid", wParam, lParam));
+  log->push_back(AmountEvent(name, "invalid", wParam, lParam));
   return 0;
 }
 
@@ -59,6 +59,8 @@ END_MESSAGE_MAP()
 CAmountDialog::CAmountDialog() : m_template(MakeFieldDialogTemplate()) {
   m_field.log = &log;
   m_box.log = &log;
+  m_second.log = &log;
+  m_second.name = "second";
 }
 
 void CAmountDialog::Open() {
@@ -68,13 +70,26 @@ void CAmountDialog::Open() {
   m_field.SetFocus();
 }
 
+int CAmountDialog::OpenModal() {
+  InitModalIndirect(m_template->Get());
+  return DoModal();
+}
+
 void CAmountDialog::DoDataExchange(CDataExchange* pDX) {
   DDX_AmountEdit(pDX, IDC_FIELD, m_field);
+  if (m_bSecondField) DDX_AmountEdit(pDX, IDC_OTHER, m_second);
   if (m_bExchangeBox) DDX_AmountBox(pDX, IDC_COMBO, m_box);
 }
 
-void CAmountDialog::OnOK() { log.push_back("dialog OnOK"); }
-void CAmountDialog::OnCancel() { log.push_back("dialog OnCancel"); }
+void CAmountDialog::OnOK() {
+  log.push_back("dialog OnOK");
+  if (m_bEnds) CDialog::OnOK();
+}
+
+void CAmountDialog::OnCancel() {
+  log.push_back("dialog OnCancel");
+  if (m_bEnds) CDialog::OnCancel();
+}
 
 LRESULT CAmountDialog::OnAmountChanged(WPARAM wParam, LPARAM lParam) {
   log.push_back(AmountEvent("dialog", "changed", wParam, lParam));

@@ -1,5 +1,6 @@
-// A dialog with amount controls on IDC_FIELD (edit) and IDC_COMBO (combo
-// box) that records the notifications it and the controls receive, in
+// A dialog with amount controls on IDC_FIELD (edit), IDC_COMBO (combo
+// box) and, when asked, IDC_OTHER (a second edit, "second" in the log) that
+// records the notifications it and the controls receive, in
 // order, together with how many message boxes had been shown by then.
 #pragma once
 
@@ -17,6 +18,7 @@ std::string AmountEvent(const char* who, const char* what, WPARAM wParam, LPARAM
 class CRecordingAmountEdit : public CAmountEdit {
  public:
   EventLog* log = nullptr;
+  const char* name = "field";  // its name in the log
   bool Modified() const { return GetModify() != FALSE; }
 
  protected:
@@ -43,10 +45,15 @@ class CAmountDialog : public CDialog {
   // Creates the dialog modeless, shown and in front, with the amounts
   // loaded into the controls.
   void Open();
+  // Runs it modal; its result.
+  int OpenModal();
 
   CRecordingAmountEdit m_field;
   CRecordingAmountBox m_box;
-  bool m_bExchangeBox = false;  // the box joins the dialog's exchange
+  CRecordingAmountEdit m_second;
+  bool m_bExchangeBox = false;     // the box joins the dialog's exchange
+  bool m_bSecondField = false;     // IDC_OTHER is an amount edit, exchanged after the first
+  bool m_bEnds = false;            // OnOK and OnCancel also end the dialog as CDialog does
   EventLog log;
 
  protected:

@@ -178,6 +178,36 @@ TEST_F(DataExchangeTest, NumbersSaveOrAreRefusedWithOnePrompt) {
   }
 }
 
+// An edit field that notes, each time it loses the focus, whether a
+// refusal was taking it.
+class CRefusalWitness : public CEdit {
+ public:
+  std::vector<bool> seen;
+
+ protected:
+  afx_msg void OnKillFocus(CWnd* pNewWnd) {
+    seen.push_back(CRefusalScope::IsOpen());
+    CEdit::OnKillFocus(pNewWnd);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRefusalWitness, CEdit)
+  ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+TEST_F(DataExchangeTest, FailTakesTheFocusInsideARefusal) {
+  CRefusalWitness witness;
+  ASSERT_TRUE(witness.SubclassDlgItem(IDC_TEXT, &m_dlg));
+  ::SetWindowTextA(Item(IDC_NUMBER), "x");
+  int value = 0;
+  EXPECT_FALSE(Run(TRUE, [&value](CDataExchange* pDX) { DDX_Text(pDX, IDC_NUMBER, value); }));
+  ::SetFocus(Item(IDC_TEXT));  // the user going back, and leaving again
+  ::SetFocus(Item(IDC_NUMBER));
+  EXPECT_EQ(witness.seen, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(CRefusalScope::IsOpen());
+}
+
 TEST_F(DataExchangeTest, MaxCharsLimitsTheFieldAndRefusesLongerText) {
   CString text = "abc";
   const Exchange exchange = [&text](CDataExchange* pDX) {

@@ -5,6 +5,7 @@
 
 #include "Varnel.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,15 +16,17 @@ struct RecordedPrompt {
   UINT nIDPrompt;
 };
 
-// Records message boxes instead of showing them.
+// Records message boxes instead of showing them, then lets a test's
+// answer run (the user's doing while the box is up), if it set one.
 class CTestApp : public CWinApp {
  public:
   CTestApp() : CWinApp("VarnelFrameworkTests") {}
   int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
     prompts.push_back({lpszPrompt, nType, nIDPrompt});
-    return IDOK;
+    return answer ? answer(lpszPrompt, nType, nIDPrompt) : IDOK;
   }
   std::vector<RecordedPrompt> prompts;
+  std::function<int(LPCSTR, UINT, UINT)> answer;
 };
 
 CTestApp& TestApp();
