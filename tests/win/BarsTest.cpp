@@ -247,4 +247,40 @@ TEST_F(BarsTest, TheFirstPaneTakesTheWidthTheIndicatorsLeave) {
   EXPECT_EQ(std::string(status.GetPaneText(0)), "Loading");
 }
 
+// A target that declines its command on request: its ON_COMMAND_EX
+// handler returns FALSE and its update handler calls ContinueRouting.
+class CDecliningTarget : public CCmdTarget {
+ public:
+  BOOL m_bTake = FALSE;
+  int m_nAsked = 0;
+
+ protected:
+  afx_msg BOOL OnRed(UINT) {
+    ++m_nAsked;
+    return m_bTake;
+  }
+  afx_msg void OnUpdateRed(CCmdUI* pCmdUI) {
+    if (!m_bTake) pCmdUI->ContinueRouting();
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDecliningTarget, CCmdTarget)
+  ON_COMMAND_EX(ID_TOOL_RED, OnRed)
+  ON_UPDATE_COMMAND_UI(ID_TOOL_RED, OnUpdateRed)
+END_MESSAGE_MAP()
+
+TEST(CommandRouting, ADeclinedCommandGoesOnToTheNextTarget) {
+  CDecliningTarget target;
+  for (BOOL bTake : {FALSE, TRUE}) {
+    target.m_bTake = bTake;
+    EXPECT_EQ(target.OnCmdMsg(ID_TOOL_RED, 0), bTake) << "the command, taken: " << bTake;
+    CCmdUI state;
+    state.m_nID = ID_TOOL_RED;
+    EXPECT_EQ(target.OnCmdMsg(ID_TOOL_RED, static_cast<int>(CN_UPDATE_COMMAND_UI), &state), bTake)
+        << "its update, taken: " << bTake;
+  }
+  EXPECT_EQ(target.m_nAsked, 2);
+}
+
 }  // namespace

@@ -29,6 +29,7 @@ class CPreviewHostView : public CViewW {
   int m_nPages = 0;
   int m_nPreviewDraws = 0;   // OnPrint with m_bPreview and a printing context
   int m_nOtherDraws = 0;     // OnPrint without them
+  int m_nResizes = 0;        // WM_SIZE
   CRect m_mark = CRect(30, 20, 90, 50);
   CBitmap m_badge;
 
@@ -77,6 +78,10 @@ class CPreviewHostView : public CViewW {
   }
 
  protected:
+  void OnSize(UINT nType, int cx, int cy) {
+    ++m_nResizes;
+    CViewW::OnSize(nType, cx, cy);
+  }
   int OnCreate(LPCREATESTRUCTA lpcs) {
     if (CViewW::OnCreate(lpcs) == -1) return -1;
     CClientDC screen(this);

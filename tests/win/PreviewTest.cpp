@@ -199,6 +199,7 @@ TEST_F(PreviewTest, ClosingGivesTheViewBackExactlyAsItWas) {
   PumpPending();
   const ViewState before = StateOf(host, frame);
   ASSERT_FALSE(before.zoomStack.empty());
+  const int nResizes = host->m_nResizes;
   const HACCEL hAccel = frame->m_hAccelTable;
   const HMENU hMenu = ::GetMenu(frame->m_hWnd);
 
@@ -229,6 +230,7 @@ TEST_F(PreviewTest, ClosingGivesTheViewBackExactlyAsItWas) {
     EXPECT_EQ(ShownPaneText(frame->m_wndStatusBar, 0), "Ready");
     EXPECT_TRUE(StateOf(host, frame) == before);
     EXPECT_EQ(host->GetDlgCtrlID(), static_cast<int>(AFX_IDW_PANE_FIRST));
+    EXPECT_EQ(host->m_nResizes, nResizes) << "the view's window kept its size throughout";
   }
 }
 
