@@ -44,8 +44,10 @@ void DrawThroughClip(CDC* pDC, HBITMAP hBitmap, const BITMAP& bm, COLORREF trans
       }
       const int xStart = x;
       while (x < bm.bmWidth && (row[x] & 0xFFFFFF) != skip) ++x;
+      // In the device units of the context drawn on, which the region
+      // clips: print preview's output is not its printer.
       POINT run[2] = {{at.x + xStart, at.y + y}, {at.x + x, at.y + y + 1}};
-      ::LPtoDP(pDC->m_hAttribDC, run, 2);
+      ::LPtoDP(pDC->m_hDC, run, 2);
       HRGN hRun = ::CreateRectRgn(run[0].x, run[0].y, run[1].x, run[1].y);
       ::CombineRgn(hOpaque, hOpaque, hRun, RGN_OR);
       ::DeleteObject(hRun);

@@ -31,6 +31,15 @@ class CScrollBar;
 // handler is given the CCmdUI instead of carrying the command out.
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
+// The framework's own messages between its windows.
+// The status bar's message: wParam a string ID (0 for none), lParam the
+// text itself when not null; the frame shows it and returns the ID shown
+// before.
+#define WM_SETMESSAGESTRING 0x0362
+// Sent at idle time to the main window and its descendants: bars bring
+// their items up to date (wParam TRUE: items without a handler greyed).
+#define WM_IDLEUPDATECMDUI 0x0363
+
 // What a command handler's thunk returns when the command is to go on to
 // the next target, as if this one had none (an ON_COMMAND_EX handler that
 // returned FALSE, an update handler that called ContinueRouting).
@@ -338,6 +347,14 @@ LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
   return pCmdUI->m_bContinueRouting ? AFX_CONTINUE_ROUTING : 0;
 }
 
+// void (UINT nItemID, UINT nFlags, HMENU hSysMenu): WM_MENUSELECT
+template <class T, auto pmf>
+LRESULT AfxMsg_v_u_u_menu(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
+  void (T::*f)(UINT, UINT, HMENU) = pmf;
+  (static_cast<T*>(p)->*f)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+  return 0;
+}
+
 // ---- entries ------------------------------------------------------------------------
 
 #define AFX_ON_MSG(msg, thunk, fn) {msg, 0, 0, 0, &thunk<ThisClass, &ThisClass::fn>},
@@ -381,6 +398,7 @@ LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
 #define ON_WM_GETMINMAXINFO() AFX_ON_MSG(WM_GETMINMAXINFO, AfxMsg_v_mmi, OnGetMinMaxInfo)
 #define ON_WM_DRAWITEM() AFX_ON_MSG(WM_DRAWITEM, AfxMsg_v_i_dis, OnDrawItem)
 #define ON_WM_INITMENUPOPUP() AFX_ON_MSG(WM_INITMENUPOPUP, AfxMsg_v_menu_u_b, OnInitMenuPopup)
+#define ON_WM_MENUSELECT() AFX_ON_MSG(WM_MENUSELECT, AfxMsg_v_u_u_menu, OnMenuSelect)
 // A horizontal wheel (tilt wheel, sideways swipe): the handler as the
 // vertical wheel's, distance positive to the right.
 #define ON_WM_MOUSEHWHEEL() \
@@ -405,6 +423,9 @@ LRESULT AfxMsg_update(CCmdTarget* p, WPARAM, LPARAM lParam) {
 #define ON_CONTROL(code, id, fn) \
   {WM_COMMAND, (UINT)(code), (UINT)(id), (UINT)(id), &AfxMsg_v<ThisClass, &ThisClass::fn>},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+// BOOL fn(UINT nID) for a command; FALSE passes it on to the next target.
+#define ON_COMMAND_EX(id, fn) \
+  {WM_COMMAND, 0, (UINT)(id), (UINT)(id), &AfxMsg_cmd_ex<ThisClass, &ThisClass::fn>},
 // void fn(UINT nID) for every command from id to idLast.
 #define ON_COMMAND_RANGE(id, idLast, fn) \
   {WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), &AfxMsg_cmd_range<ThisClass, &ThisClass::fn>},

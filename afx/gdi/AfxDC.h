@@ -99,7 +99,7 @@ class VARNEL_API CDC : public CObject {
   virtual int SelectClipRgn(CRgn* pRgn);
   // Combines the clipping region with pRgn by nMode (RGN_AND, RGN_OR,
   // RGN_XOR, RGN_DIFF, RGN_COPY).
-  int SelectClipRgn(CRgn* pRgn, int nMode);
+  virtual int SelectClipRgn(CRgn* pRgn, int nMode);
   int IntersectClipRect(int x1, int y1, int x2, int y2);
   int IntersectClipRect(LPCRECT lpRect);
   int ExcludeClipRect(int x1, int y1, int x2, int y2);

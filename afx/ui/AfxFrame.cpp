@@ -20,6 +20,17 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_SYSCOLORCHANGE()
   ON_MESSAGE(WM_DEVMODECHANGE, OnDevModeChange)
   ON_MESSAGE(WM_FONTCHANGE, OnFontChange)
+  ON_WM_MENUSELECT()
+  ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
+  ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+  ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 namespace {
@@ -135,20 +146,6 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
 void CFrameWnd::PostNcDestroy() { delete this; }
 
 void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) { m_pViewActive = pViewNew; }
-
-void CFrameWnd::RecalcLayout(BOOL) {
-  if (!IsWindow()) return;
-  // The first pane (the view CreateView makes) fills the client area;
-  // a frame without one sizes its active view. Other views keep their
-  // places, active or not.
-  HWND hWndPane = ::GetDlgItem(m_hWnd, static_cast<int>(AFX_IDW_PANE_FIRST));
-  if (hWndPane == nullptr && m_pViewActive != nullptr) hWndPane = m_pViewActive->m_hWnd;
-  if (hWndPane == nullptr || !::IsWindow(hWndPane)) return;
-  RECT client;
-  GetClientRect(&client);
-  ::MoveWindow(hWndPane, client.left, client.top, client.right - client.left,
-               client.bottom - client.top, TRUE);
-}
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {
   CWnd::OnSize(nType, cx, cy);

@@ -18,9 +18,15 @@
 #include "afx/ui/AfxCmdUI.h"
 #include "afx/wnd/AfxWin.h"
 
+#include <vector>
+
 class CView;
 class CDocument;
 class CDocTemplate;
+class CFrameWnd;
+class CControlBar;
+class CCmdUI;
+struct CPrintPreviewState;
 
 // Frame styles (kept apart from the window's own style bits).
 #define FWS_ADDTOTITLE 0x00008000L
@@ -29,6 +35,17 @@ class CDocTemplate;
 
 // The style of a view made to fill a frame.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
+
+// What a frame puts aside while it shows print preview, to give it back.
+struct VARNEL_API CPrintPreviewState {
+  UINT nIDMainPane = AFX_IDW_PANE_FIRST;  // the view's control ID
+  HMENU hMenu = nullptr;
+  HACCEL hAccelTable = nullptr;
+  CView* pViewActiveOld = nullptr;
+  std::vector<HWND> hiddenBars;  // the bars preview hid
+  // Called instead of the preview's own closing when set.
+  BOOL(CALLBACK* lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
+};
 
 // What the frame's creation passes on to the view it makes.
 struct CCreateContext {
@@ -62,10 +79,49 @@ class VARNEL_API CFrameWnd : public CWnd {
   // The view that gets commands first. Activating a view moves no window.
   void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
   CView* GetActiveView() const { return m_pViewActive; }
-  // Sizes the first pane (the child AFX_IDW_PANE_FIRST) to the client
-  // area; without one, the active view. The frame calls it when it is
-  // created and resized; a host that adds its view later calls it too.
+  // Places the visible control bars along their sides (in the order they
+  // were made) and gives the first pane (the child AFX_IDW_PANE_FIRST;
+  // without one, the active view) the rest of the client area. The frame
+  // calls it when it is created and resized; a host that adds its view
+  // later calls it too.
   virtual void RecalcLayout(BOOL bNotify = TRUE);
+
+  // ---- control bars ----
+  // Sides bars may dock at (CBRS_ALIGN_...); bars dock at the top here.
+  void EnableDocking(DWORD dwDockStyle);
+  // Docks the bar at the top (the side its style names when that is
+  // another one the bar allows); nDockBarID and lpRect are not used.
+  void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+  // Shows or hides the bar and lays the frame out again (bDelay: at the
+  // next idle time).
+  void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+  // The frame's bar with that ID (AFX_IDW_TOOLBAR, ...), or null.
+  CControlBar* GetControlBar(UINT nID);
+  // ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR and other bars' IDs: shows or
+  // hides the bar of the command's ID; FALSE when there is none.
+  afx_msg BOOL OnBarCheck(UINT nID);
+  // Checks the menu item of a bar's ID when the bar is visible.
+  afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+
+  // ---- the status bar's message ----
+  // Shows the text in the status bar's first pane, where it stays until a
+  // menu item's or a button's prompt or the idle message replaces it.
+  void SetMessageText(LPCSTR lpszText);
+  // The same with a command's prompt (its string up to the newline);
+  // AFX_IDS_IDLEMESSAGE shows "Ready".
+  void SetMessageText(UINT nID);
+  // The prompt of a command: its string resource up to the first newline.
+  virtual void GetMessageString(UINT nID, CString& rMessage) const;
+  // The status bar (the child AFX_IDW_STATUS_BAR), or null.
+  CWnd* GetMessageBar();
+  // ID_INDICATOR_CAPS, _NUM, _SCRL: shown while the key's lock is on.
+  afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
+
+  // ---- print preview ----
+  // Enters (bPreview) or leaves print preview: on entering, records in
+  // pState and takes away the menu, the accelerators, the bars (the status
+  // bar stays) and the active view; on leaving, puts them back.
+  virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
   // Makes a view of pContext->m_pNewViewClass as the pane nID and activates
   // it. On failure the view object is gone (it deleted itself) and the
   // result is null.
@@ -111,10 +167,22 @@ class VARNEL_API CFrameWnd : public CWnd {
   afx_msg void OnSysColorChange();
   afx_msg LRESULT OnDevModeChange(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnFontChange(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+  afx_msg LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
+
+  // The message the status bar should show (a string ID: a menu item's
+  // prompt, AFX_IDS_IDLEMESSAGE) and the one it shows.
+  UINT m_nIDTracking = AFX_IDS_IDLEMESSAGE;
+  UINT m_nIDLastMessage = 0;
+  DWORD m_dwDockStyle = 0;  // the sides EnableDocking allowed
 
  private:
   friend class CView;
+  bool m_bInRecalcLayout = false;
+  bool m_bDelayedLayout = false;  // ShowControlBar with bDelay asked for one
   CView* m_pViewActive = nullptr;
   CString m_strFrameClass;  // set by LoadFrame: the window class with the icon
   DWORD m_dwFrameStyle = 0;  // the FWS_ styles it was made with

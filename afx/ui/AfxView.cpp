@@ -117,8 +117,9 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
   if (pApp == nullptr) return FALSE;
   PRINTDLGA pd = {};
   pd.lStructSize = sizeof(pd);
-  if (pInfo->m_bDirect) {
-    // The application's printer as it stands, without asking.
+  if (pInfo->m_bDirect || pInfo->m_bPreview) {
+    // The application's printer as it stands, without asking (preview
+    // shows the pages for the printer print setup chose).
     if (!pApp->GetPrinterDeviceDefaults(&pd)) {
       AfxMessageBox(AFX_IDP_NO_PRINTER, MB_ICONEXCLAMATION);
       return FALSE;

@@ -15,6 +15,8 @@
 #include "afx/ui/AfxFrame.h"
 #include "afx/wnd/AfxWindowDC.h"
 
+class CPreviewView;
+
 // The print job's record.
 struct VARNEL_API CPrintInfo {
   BOOL m_bPreview = FALSE;           // drawing for print preview
@@ -40,6 +42,7 @@ struct VARNEL_API CPrintInfo {
 
  private:
   friend class CView;
+  friend class CPreviewView;
   UINT m_nMinPage = 1;
   UINT m_nMaxPage = 0xFFFF;
   UINT m_nFromPage = 0;
@@ -89,6 +92,12 @@ class VARNEL_API CView : public CWnd {
   // EndDoc (AbortDoc after a failure) and OnEndPrinting. A job the host
   // abandons (AbortDoc on the context) stops there and is not ended.
   afx_msg void OnFilePrint();
+  // The print preview command (map it with ON_COMMAND(ID_FILE_PRINT_PREVIEW,
+  // CView::OnFilePrintPreview)): the main frame shows the pages as they
+  // will print until the preview is closed (its Close button, Escape), and
+  // the view then is exactly as it was. Without a printer it says so and
+  // nothing changes.
+  afx_msg void OnFilePrintPreview();
 
  protected:
   // Sets the pages and calls DoPreparePrinting; FALSE cancels the job.
@@ -106,6 +115,17 @@ class VARNEL_API CView : public CWnd {
   virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
 
   CDocument* m_pDocument = nullptr;
+  // Opens print preview of pPrintView in the main frame: pPreviewViewClass
+  // (CPreviewView or a class derived from it) shows the pages, a bar from
+  // the dialog template nIDResource (the framework's own when the
+  // application has none) holds its buttons, and pState, which the preview
+  // then owns, keeps what the frame put aside. FALSE when the printing
+  // could not be prepared; nothing has changed then.
+  BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                      CPrintPreviewState* pState);
+  // Preview is closing: ends the printing (OnEndPrinting), gives the frame
+  // its menu, bars and view back and destroys the preview.
+  virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void PostNcDestroy() override;
@@ -122,6 +142,7 @@ class VARNEL_API CView : public CWnd {
 
  private:
   friend class CDocument;
+  friend class CPreviewView;
   void PrintPages(CDC* pDC, CPrintInfo* pInfo);
 
   bool m_bScrolledSet = false;  // SetScrolledBy was called in this scroll

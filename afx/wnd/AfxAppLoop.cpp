@@ -59,7 +59,14 @@ void AfxDeleteTempMap() {
   CMenu::DeleteTempMap();
 }
 
-BOOL CWinApp::OnIdle(LONG) {
+BOOL CWinApp::OnIdle(LONG lCount) {
+  // The first idle call of a quiet spell brings the main window's bars
+  // and status message up to date.
+  CWnd* pMainWnd = m_pMainWnd;
+  if (lCount <= 0 && pMainWnd != nullptr && pMainWnd->IsWindow() && pMainWnd->IsWindowVisible()) {
+    pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+  }
   AfxDeleteTempMap();
   return FALSE;
 }

@@ -76,6 +76,7 @@ void CSignApp::OnAppExit() {
 }
 
 BEGIN_MESSAGE_MAP(CSignFrame, CFrameWnd)
+  ON_WM_CREATE()
   ON_COMMAND(ID_LAYOUT_PROPERTIES, OnLayoutProperties)
 END_MESSAGE_MAP()
 

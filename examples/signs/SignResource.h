@@ -16,7 +16,12 @@
 #define ID_VIEW_FIT_HEIGHT 32775
 #define ID_VIEW_FIT_BOTH 32776
 #define ID_VIEW_SMOOTH 32777
+#define ID_VIEW_CENTIMETRES 32778
 #define ID_LAYOUT_PROPERTIES 32780
+
+// The status bar's own panes: the pointer's place and the zoom.
+#define ID_INDICATOR_POSITION 32790
+#define ID_INDICATOR_ZOOM 32791
 
 #define IDC_HEADING_SIGN 1000
 #define IDC_WIDTH 1001

@@ -1,10 +1,11 @@
 // The scripted tour: a timer walks through the steps below the way a
-// user's actions arrive (typing into the dialog, the wheel, a drag, a
-// click, the menu, a resize, a scroll bar, print setup, an export, a
-// print on the test printer compared with the export). Each step acts on
+// user's actions arrive (typing into the dialog, the toolbar and the
+// pointer over the view (SignTourBars.cpp), the wheel, a drag, a click,
+// the menu, a resize, a scroll bar, print preview, print setup, an export,
+// a print on the test printer compared with the export). Each step acts on
 // one tick and checks on the next, once the messages it posted have been
 // handled; it prints one line with what it checked and saves a picture.
-#include "Signs.h"
+#include "SignTour.h"
 
 #include "../DemoPrintout.h"
 
@@ -15,13 +16,7 @@
 #include <functional>
 #include <sys/stat.h>
 
-namespace {
-
-struct TourStep {
-  const char* name;
-  std::function<void()> act;
-  std::function<void()> check;
-};
+namespace tour {
 
 CSignFrame* g_pFrame = nullptr;
 std::string g_dir;
@@ -33,6 +28,7 @@ bool g_bBusy = false;  // a tick pumps messages: no tick inside a tick
 std::string g_checked;  // the current step's checks, for its line
 bool g_bStepOk = true;
 
+CSignFrame* Frame() { return g_pFrame; }
 CSignView* View() { return g_pFrame->View(); }
 CSignApp* App() { return static_cast<CSignApp*>(AfxGetApp()); }
 
@@ -247,8 +243,10 @@ CPoint g_ptWheel(300, 200);
 tagPOINT g_ptWorldAtWheel = {};
 size_t g_nPromptsBefore = 0;
 
-const std::vector<TourStep>& Steps() {
-  static const std::vector<TourStep> steps = {
+// The steps in their order: the toolbar and status bar's while the whole
+// sign shows, print preview's while the view is zoomed and scrolled.
+std::vector<TourStep> AllSteps() {
+  std::vector<TourStep> steps = {
       {"layout", [] {},
        [] {
          const PixelImage image = Picture(g_pFrame->m_hWnd, "layout");
@@ -324,6 +322,10 @@ const std::vector<TourStep>& Steps() {
          Expect(image.Count(kLetterColours[1]) > 1000 && image.Count(kLetterColours[0]) == 0,
                 "the letters are green now");
        }},
+  };
+  const std::vector<TourStep> bars = BarSteps();
+  steps.insert(steps.end(), bars.begin(), bars.end());
+  const std::vector<TourStep> middle = {
       {"ctrl-wheel",
        [] {
          g_rcBefore = View()->Window();
@@ -456,6 +458,11 @@ const std::vector<TourStep>& Steps() {
                 "the scrolled picture is the repainted one, edges within a pixel (" +
                     std::to_string(nMismatches) + " pixels otherwise)");
        }},
+  };
+  steps.insert(steps.end(), middle.begin(), middle.end());
+  const std::vector<TourStep> preview = PreviewSteps();
+  steps.insert(steps.end(), preview.begin(), preview.end());
+  const std::vector<TourStep> last = {
       {"print-setup",
        [] { g_pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT_SETUP); },
        [] {
@@ -539,6 +546,12 @@ const std::vector<TourStep>& Steps() {
        }},
       {"close", [] { g_pFrame->PostMessage(WM_CLOSE); }, [] {}},
   };
+  steps.insert(steps.end(), last.begin(), last.end());
+  return steps;
+}
+
+const std::vector<TourStep>& Steps() {
+  static const std::vector<TourStep> steps = AllSteps();
   return steps;
 }
 
@@ -558,7 +571,9 @@ void CALLBACK OnTourTimer(HWND, UINT, UINT_PTR, DWORD) {
   g_bBusy = false;
 }
 
-}  // namespace
+}  // namespace tour
+
+using namespace tour;
 
 void StartTour(CSignFrame* pFrame, const std::string& dir, bool bPictures) {
   g_pFrame = pFrame;

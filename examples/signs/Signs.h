@@ -1,8 +1,10 @@
-// A sign-layout program built on Varnel: a frame with a menu holding a
-// world view of a sign in inches (letters, a field of stars, a grid, a grey
-// proof, a transparent badge, and the frames of the pages it prints on), a
-// properties dialog of amount fields, image buttons and separators, and an
-// export of the pages as PNG files through the framework's print loop.
+// A sign-layout program built on Varnel: a frame with a menu, a toolbar
+// and a status bar (the pointer's place, the zoom) holding a world view of
+// a sign in inches (letters, a field of stars, a grid, a grey proof, a
+// transparent badge, and the frames of the pages it prints on), a
+// properties dialog of amount fields, image buttons and separators, print
+// preview, and an export of the pages as PNG files through the framework's
+// print loop.
 //
 //   sign_demo.exe                  an ordinary interactive program
 //   sign_demo.exe --tour DIR       drives itself through a scripted tour,
@@ -96,11 +98,19 @@ class CSignView : public CViewW {
   int m_nExportDpi = 0;
   tagPOINT m_ptExportOffset = {};
 
+  // The status bar's panes: a world point in the sign's unit (inches, or
+  // centimetres when chosen in the View menu), and the zoom: the screen's
+  // inches to the sign's, as a percentage.
+  CString PositionText(tagPOINT world) const;
+  double ZoomPercent();
+  bool m_bCentimetres = false;
+
   // For the tour: the view's state.
   CRect Window() { CRect rc; GetWindow(&rc); return rc; }
   CRect WindowMax() { CRect rc; GetWindowMax(&rc); return rc; }
   unsigned int ScaleMode() const { return m_nScaleMode; }
   bool SmoothScroll() const { return m_bSmoothScroll; }
+  int ZoomDepth() const { return m_aZoomStack.GetSize(); }
   int m_nDraws = 0;
 
   void OnDraw(CDC* pDC) override;
@@ -124,9 +134,18 @@ class CSignView : public CViewW {
   afx_msg void OnUpdateViewSmooth(CCmdUI* pCmdUI);
   afx_msg void OnFileExport();
   afx_msg void OnFilePrintSetup();
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnViewCentimetres();
+  afx_msg void OnUpdateViewCentimetres(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateIndicatorZoom(CCmdUI* pCmdUI);
   DECLARE_MESSAGE_MAP()
 
  private:
+  // Shows the pointer's place in the status bar ("" when it is not over
+  // the view).
+  void ShowPosition(LPCSTR lpszText);
+
   void DrawLayout(CDC* pDC);
   void DrawPageFrames(CDC* pDC);
   void DrawBadge(CDC* pDC);
@@ -138,6 +157,7 @@ class CSignView : public CViewW {
   tagSIZE m_sizePrintable = {};     // the printable area of a page, in its device's pixels
   int m_nPrintPages = 0;
   tagRECT m_rcFirstPage = {};
+  bool m_bTrackingLeave = false;  // the system reports when the pointer leaves
 };
 
 class CPropertiesDialog : public CDialog {
@@ -167,12 +187,19 @@ class CPropertiesDialog : public CDialog {
 class CSignFrame : public CFrameWnd {
  public:
   CSignFrame() = default;
-  CSignView* View() const { return static_cast<CSignView*>(GetActiveView()); }
+  // The sign's view (not print preview's, while it shows).
+  CSignView* View() const { return m_pSignView; }
   int m_nLastDialogResult = 0;
+  CToolBar m_wndToolBar;
+  CStatusBar m_wndStatusBar;
 
  protected:
+  afx_msg int OnCreate(LPCREATESTRUCTA lpcs);
   afx_msg void OnLayoutProperties();
   DECLARE_MESSAGE_MAP()
+
+ private:
+  CSignView* m_pSignView = nullptr;
 };
 
 class CSignApp : public CWinApp {

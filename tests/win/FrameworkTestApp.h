@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,3 +55,11 @@ enum : WORD { IDC_FIELD = 100, IDC_OTHER = 101, IDC_COMBO = 102, IDC_OWNERDRAW =
 std::unique_ptr<CDlgTemplate> MakeFieldDialogTemplate();
 // A child page template with one edit field (IDC_FIELD).
 std::unique_ptr<CDlgTemplate> MakePageTemplate();
+
+// Rectangles in failure messages as (left, top, right, bottom).
+inline void PrintTo(const CRect& rc, std::ostream* os) {
+  *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
+inline void PrintTo(const CSize& size, std::ostream* os) {
+  *os << "(" << size.cx << ", " << size.cy << ")";
+}

@@ -101,11 +101,3 @@ int ChangedBeyondEdges(const std::vector<COLORREF>& after, const std::vector<COL
 // Whether the window shows its own scroll bar nBar.
 bool BarVisible(const CWnd& wnd, int nBar);
 SCROLLINFO BarInfo(CWnd& wnd, int nBar);
-
-// Rectangles in failure messages as (left, top, right, bottom).
-inline void PrintTo(const CRect& rc, std::ostream* os) {
-  *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
-}
-inline void PrintTo(const CSize& size, std::ostream* os) {
-  *os << "(" << size.cx << ", " << size.cy << ")";
-}

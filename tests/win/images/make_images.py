@@ -5,6 +5,9 @@
   button.ico  24-bit, opaque: red, with a blue top-left pixel.
   button.bmp  8-bit with a colour table (so a colour can be mapped):
               magenta (the mask colour) with a green 8 x 8 square at (4, 4).
+  tools.bmp   a toolbar's four 16 x 15 images side by side, 8-bit: light
+              grey (the button face) with a square of red, green, blue and
+              yellow in the middle of each.
 
 Run it from this folder; the files are committed beside it."""
 import struct
@@ -53,5 +56,23 @@ def write_bitmap(path):
                   palette + rows)
 
 
+def write_tools(path):
+    face, squares = (192, 192, 192), [(255, 0, 0), (0, 128, 0), (0, 0, 255), (255, 255, 0)]
+    colours = [face] + squares
+    width, height = 16 * len(squares), 15
+    palette = b''.join(bytes((b, g, r, 0)) for r, g, b in colours)
+    rows = b''
+    for y in reversed(range(height)):
+        for x in range(width):
+            inside = 4 <= x % 16 < 12 and 4 <= y < 11
+            rows += bytes((1 + x // 16 if inside else 0,))
+    offset = 14 + 40 + len(palette)
+    header = struct.pack('<2sIHHI', b'BM', offset + len(rows), 0, 0, offset)
+    with open(path, 'wb') as out:
+        out.write(header + info_header(width, height, 8, colours=len(colours),
+                                       image_bytes=len(rows)) + palette + rows)
+
+
 write_icon('button.ico')
 write_bitmap('button.bmp')
+write_tools('tools.bmp')
