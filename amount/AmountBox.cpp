@@ -2,6 +2,9 @@
 
 #include "amount/IsSibling.h"
 
+using namespace varnel::amount;
+
+
 namespace {
 constexpr LPARAM kPickedFromList = 1;
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "amount/IsSibling.h"
 
+namespace varnel::amount {
+
 void NotifyAmount(CWnd* pDialog, CWnd& control, UINT message, int nIDC, LPARAM lParam) {
   if (pDialog != nullptr) pDialog->SendMessage(message, static_cast<WPARAM>(nIDC), lParam);
   control.SendMessage(message, static_cast<WPARAM>(nIDC), lParam);
@@ -74,3 +76,5 @@ bool IsRefusedAction(HWND hWnd) { return hWnd != nullptr && hWnd == g_hWndRefuse
 void EndRefusedAction(HWND hWnd) {
   if (hWnd == g_hWndRefusedAction) g_hWndRefusedAction = nullptr;
 }
+
+}  // namespace varnel::amount

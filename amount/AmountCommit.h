@@ -7,6 +7,8 @@
 #include "afx/ui/AfxDataExchange.h"
 #include "amount/AmountFields.h"
 
+namespace varnel::amount {
+
 // Sent to the dialog and then to the control: a commit stored a changed
 // amount (lParam 0), or the user picked one from a history list (lParam 1).
 #define WM_AMOUNTCHANGED (WM_USER + 100)
@@ -112,3 +114,5 @@ bool CloseAmountExchange(Control& control, void (*exchange)(CDataExchange*, int,
   }
   return true;
 }
+
+}  // namespace varnel::amount

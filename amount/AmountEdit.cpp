@@ -7,6 +7,8 @@
 
 #include <cctype>
 
+using namespace varnel::amount;
+
 namespace {
 
 // Keys the edit control handles itself as characters: copy, cut and undo.

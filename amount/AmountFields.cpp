@@ -32,9 +32,15 @@ int DecimalsOf(double dLimit) {
 
 }  // namespace
 
+namespace varnel::amount {
+
 LONG RoundToLong(double dValue) {
   return TruncateToLong(dValue + (dValue >= 0.0 ? 0.5 : -0.5));
 }
+
+}  // namespace varnel::amount
+
+using varnel::amount::RoundToLong;
 
 LONG CAmountFields::GetDistance() const { return RoundToLong(m_dAmount * 10000.0); }
 

@@ -92,5 +92,9 @@ class VARNEL_API CAmountFields {
   bool m_bPercent = false;
 };
 
+namespace varnel::amount {
+
 // Rounds half away from zero to a LONG, saturating at its limits; NaN is 0.
 VARNEL_API LONG RoundToLong(double dValue);
+
+}  // namespace varnel::amount

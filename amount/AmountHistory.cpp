@@ -9,6 +9,8 @@ std::unordered_set<history*>& LiveRecords() {
 }
 }  // namespace
 
+namespace varnel::amount {
+
 history* NewHistoryRecord(double dAmount, unsigned int uUnits) {
   history* pRecord = new history{dAmount, uUnits};
   LiveRecords().insert(pRecord);
@@ -22,3 +24,5 @@ bool DeleteHistoryRecord(history* pRecord) {
 }
 
 int HistoryRecordsAlive() { return static_cast<int>(LiveRecords().size()); }
+
+}  // namespace varnel::amount

@@ -14,9 +14,13 @@ struct history {
   unsigned int uUnits;
 };
 
+namespace varnel::amount {
+
 VARNEL_API history* NewHistoryRecord(double dAmount, unsigned int uUnits);
 // Frees a record made by NewHistoryRecord; false, freeing nothing, for any
 // other pointer (null, a host's record, one freed already).
 VARNEL_API bool DeleteHistoryRecord(history* pRecord);
 // Records made and not yet freed.
 VARNEL_API int HistoryRecordsAlive();
+
+}  // namespace varnel::amount

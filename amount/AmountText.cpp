@@ -9,6 +9,8 @@
 
 #if defined(__GLIBC__)
 #include <langinfo.h>
+
+using namespace varnel::amount;
 #endif
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "afx/ui/AfxPropertySheet.h"
 
+
 bool IsSibling(CWnd* pWnd, CWnd* pOther) {
   CWnd* pParent = pWnd->GetParent();
   if (pParent == nullptr) return false;

@@ -10,6 +10,8 @@
 #include <random>
 #include <vector>
 
+using namespace varnel::draw;
+
 namespace {
 
 constexpr int kPoints = 1000000;

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+using namespace varnel::controls;
+
 IMPLEMENT_DYNAMIC(CImageButton, CButton)
 
 BEGIN_MESSAGE_MAP(CImageButton, CButton)
@@ -145,7 +147,7 @@ void CImageButton::Redraw() {
   if (m_hWnd != nullptr) InvalidateRect(nullptr, TRUE);
 }
 
-ImageButtonLayout CImageButton::Layout() const {
+varnel::controls::ImageButtonLayout CImageButton::Layout() const {
   return ImageButtonLayout{m_bAutoPos != 0, m_ptImage,     m_ptText,
                            m_nImageOffset,  m_nTextOffset, m_sizeImage};
 }

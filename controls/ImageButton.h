@@ -73,7 +73,7 @@ class VARNEL_API CImageButton : public CButton {
   void Redraw();
   void ReplaceIcon(HICON hIcon);
   void ReplaceBitmap(HBITMAP& hField, HBITMAP hBitmap);
-  ImageButtonLayout Layout() const;
+  varnel::controls::ImageButtonLayout Layout() const;
   void DrawDefaultFrame(CDC* pDC, const RECT& rcItem);
   void DrawColorTab(CDC* pDC, const RECT& rc, int shift);
   void DrawImage(CDC* pDC, const RECT& rc, SIZE client, bool bHasCaption, int shift,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace varnel::controls {
+
 namespace {
 
 // Half of v rounded toward minus infinity, as an arithmetic shift by one
@@ -80,3 +82,5 @@ void ColorTabRows(const tagRECT& rcItem, LONG shift, ColorTabRow rows[kColorTabR
     rows[i] = ColorTabRow{AfxWrapAdd(left, 1), AfxWrapAdd(left, 8 - i), AfxWrapAdd(top, 1 + i)};
   }
 }
+
+}  // namespace varnel::controls

@@ -6,6 +6,8 @@
 
 #include "afx/base/AfxTypes.h"
 
+namespace varnel::controls {
+
 // The layout settings of a button. In automatic layout the image sits
 // nImageOffset from the item's left edge and the caption nTextOffset after
 // the image; in explicit layout ptImage and ptText are client positions.
@@ -56,3 +58,5 @@ struct ColorTabRow {
 constexpr int kColorTabRows = 8;
 VARNEL_API void ColorTabRows(const tagRECT& rcItem, LONG shift,
                              ColorTabRow rows[kColorTabRows]);
+
+}  // namespace varnel::controls

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace varnel::controls;
+
 CRubberband::CRubberband(CWnd* pWnd, UINT nFlags) : m_nFlags(nFlags), m_pWnd(pWnd) {}
 
 namespace {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace varnel::controls {
+
 namespace {
 
 constexpr UINT kMkShift = 0x0004;
@@ -51,3 +53,5 @@ bool IsSameAnchor(tagPOINT anchor, tagPOINT press) {
   return Abs64(int64_t{anchor.x} - press.x) <= kRubberbandSameAnchorReach &&
          Abs64(int64_t{anchor.y} - press.y) <= kRubberbandSameAnchorReach;
 }
+
+}  // namespace varnel::controls

@@ -19,6 +19,8 @@ constexpr UINT RBT_RIGHT = 2;       // right button pressed or released
 constexpr UINT RBT_NEWANCHOR = 3;   // left press away from the anchor (now the anchor)
 constexpr UINT RBT_SAMEANCHOR = 4;  // left press within reach of the anchor
 
+namespace varnel::controls {
+
 // The farthest a press may be from the anchor, in x and in y, to continue
 // from it.
 constexpr int kRubberbandSameAnchorReach = 5;
@@ -38,3 +40,5 @@ VARNEL_API tagSIZE AutoScrollAmount(const tagRECT& client, tagPOINT point);
 
 // Whether a press continues from the anchor rather than starting anew.
 VARNEL_API bool IsSameAnchor(tagPOINT anchor, tagPOINT press);
+
+}  // namespace varnel::controls

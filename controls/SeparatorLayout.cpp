@@ -1,5 +1,7 @@
 #include "controls/SeparatorLayout.h"
 
+namespace varnel::controls {
+
 namespace {
 
 const char kSpacer[] = "  ";
@@ -27,3 +29,5 @@ SeparatorCaption SeparatorCaptionFor(const CString& windowText, DWORD style) {
   }
   return caption;
 }
+
+}  // namespace varnel::controls

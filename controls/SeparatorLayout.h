@@ -7,6 +7,8 @@
 #include "afx/base/AfxString.h"
 #include "afx/base/AfxTypes.h"
 
+namespace varnel::controls {
+
 // The etched line as an outline of two pixels' thickness (the arguments of
 // a three-dimensional rectangle): a vertical line down the middle of a
 // control taller than wide, else a horizontal one across the middle.
@@ -32,3 +34,5 @@ enum : UINT {
   kSeparatorFormatNoPrefix = 0x0800,  // DT_NOPREFIX
 };
 VARNEL_API SeparatorCaption SeparatorCaptionFor(const CString& windowText, DWORD style);
+
+}  // namespace varnel::controls

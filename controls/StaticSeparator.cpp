@@ -3,6 +3,8 @@
 #include "afx/wnd/AfxWindowDC.h"
 #include "controls/SeparatorLayout.h"
 
+using namespace varnel::controls;
+
 static_assert(kSeparatorStyleCenter == SS_CENTER && kSeparatorStyleRight == SS_RIGHT &&
                   kSeparatorStyleNoPrefix == SS_NOPREFIX,
               "the separator reads the system's static styles");

@@ -1,5 +1,6 @@
 #include "draw/ColorUtil.h"
 
+
 COLORREF ColorToGray(COLORREF colour) {
   const DWORD r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
   if (r == g && g == b) return colour;

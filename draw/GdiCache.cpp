@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+using namespace varnel::draw;
+
 namespace {
 
 constexpr int kSolidBrush = -1;

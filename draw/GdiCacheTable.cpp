@@ -1,5 +1,7 @@
 #include "draw/GdiCacheTable.h"
 
+namespace varnel::draw {
+
 uint32_t PenBrushKey::Hash() const {
   const uint32_t kindAndStyle = (uint32_t{kind} << 4) | static_cast<uint32_t>(style);
   return (kindAndStyle << 24) | colour;
@@ -12,3 +14,5 @@ uint32_t FontKey::Hash() const {
   }
   return hash + static_cast<uint32_t>(pointSize);
 }
+
+}  // namespace varnel::draw

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace varnel::draw {
+
 struct VARNEL_API PenBrushKey {
   BYTE kind;  // kPenKind or kBrushKind
   INT style;
@@ -113,3 +115,5 @@ class GdiCacheTable {
   int m_nUsedInBlock = 0;
   int m_nCount = 0;
 };
+
+}  // namespace varnel::draw

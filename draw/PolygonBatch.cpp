@@ -1,5 +1,7 @@
 #include "draw/PolygonBatch.h"
 
+namespace varnel::draw {
+
 namespace {
 
 // A point plus the polygon's offset (wrapping in 32 bits), converted.
@@ -91,3 +93,5 @@ void PolygonBatch::StorePoint(const tagPOINT& point) {
   ++m_nPoints;
   ++m_nCurrent;
 }
+
+}  // namespace varnel::draw

@@ -9,6 +9,8 @@
 #include "draw/WorldMath.h"
 #include "frame/WorldGeometry.h"
 
+namespace varnel::draw {
+
 // The mapping from world coordinates to the target's logical (logical true)
 // or device coordinates, as the target has it now.
 typedef WorldToContext (*PolyMappingQuery)(void* pTarget, bool bLogical);
@@ -60,3 +62,5 @@ class VARNEL_API PolygonBatch {
   CPointW m_offset = {0, 0};
   bool m_bLogical = false;
 };
+
+}  // namespace varnel::draw

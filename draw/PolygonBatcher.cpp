@@ -3,6 +3,8 @@
 #include "draw/PolygonBatch.h"
 #include "draw/WorldMappingOf.h"
 
+using namespace varnel::draw;
+
 namespace {
 
 WorldToContext MappingOf(void* pTarget, bool bLogical) {

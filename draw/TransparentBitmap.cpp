@@ -4,6 +4,7 @@
 
 #include <vector>
 
+
 // The common controls' image list builds the mask from the transparent
 // colour and draws through it, which is all this needs. Adding a bitmap
 // with a mask colour turns the bitmap's pixels of that colour black, so the

@@ -4,6 +4,8 @@
 #include "draw/WorldMath.h"
 #include "frame/Platform.h"
 
+using namespace varnel::draw;
+
 namespace {
 
 WorldMappingStack g_worldMapping;
@@ -29,7 +31,7 @@ void ConvertRect(const tagRECT* from, tagRECT* to, Convert convert) {
 
 }  // namespace
 
-WorldToContext WorldToContextOf(CDC* pDC, bool bLogical) {
+WorldToContext varnel::draw::WorldToContextOf(CDC* pDC, bool bLogical) {
   return WorldToContext{bLogical ? WindowOf(pDC) : ViewportOf(pDC), g_worldMapping.Current(),
                         !m_bWinNT};
 }

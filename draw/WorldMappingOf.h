@@ -6,6 +6,10 @@
 #include "afx/gdi/AfxDC.h"
 #include "draw/WorldMath.h"
 
+namespace varnel::draw {
+
 // What WPtoLP (bLogical true) or WPtoDP would use on pDC now: the context's
 // window or viewport, the current level and the clamp.
 WorldToContext WorldToContextOf(CDC* pDC, bool bLogical);
+
+}  // namespace varnel::draw

@@ -1,5 +1,7 @@
 #include "draw/WorldMath.h"
 
+namespace varnel::draw {
+
 namespace {
 
 // One axis to world: MulDiv(p - O, V, E) + W, in 32-bit arithmetic.
@@ -31,3 +33,5 @@ void ConvertFromWorld(const ContextMapping& context, const WorldLevel& level, bo
   const WorldToContext mapping = {context, level, clamp};
   for (int i = 0; i < count; ++i) to[i] = PointFromWorld(mapping, from[i]);
 }
+
+}  // namespace varnel::draw

@@ -7,6 +7,8 @@
 
 #include "afx/base/AfxTypes.h"
 
+namespace varnel::draw {
+
 // The range systems outside the NT family can draw in: results converted
 // from world coordinates are clamped to it there.
 constexpr LONG kGdiCoordinateLimit = 16000;
@@ -88,3 +90,5 @@ inline tagPOINT PointFromWorld(const WorldToContext& mapping, tagPOINT w) {
   }
   return tagPOINT{x, y};
 }
+
+}  // namespace varnel::draw

@@ -6,6 +6,8 @@
 
 #include <new>
 
+using namespace varnel::frame;
+
 namespace {
 
 // Runs the framework's raw start-up hook before any other static object of

@@ -3,6 +3,8 @@
 #include "frame/PlatformDetection.h"
 #include "frame/WheelSetting.h"
 
+using namespace varnel::frame;
+
 bool m_bWinNT = false;
 unsigned long m_uWinVer = 0;
 
@@ -33,6 +35,8 @@ unsigned int ReadWheelScrollLinesFromRegistry() {
 }
 }  // namespace
 
+namespace varnel::frame {
+
 PlatformVersion QueryPlatformVersion(VersionQueryFn query) {
   OSVERSIONINFOA info = {};
   info.dwOSVersionInfoSize = sizeof info;  // 148
@@ -59,6 +63,8 @@ void DetectPlatform(VersionQueryFn query) {
   m_uWinVer = version.uWinVer;
   GetMouseScrollLines(1);
 }
+
+}  // namespace varnel::frame
 
 unsigned int GetMouseScrollLines(int bRefresh) {
   if (bRefresh == 0 && g_wheelLinesValid != 0) return g_wheelLines;

@@ -5,6 +5,8 @@
 
 #include "afx/base/AfxTypes.h"
 
+namespace varnel::frame {
+
 struct PlatformVersion {
   bool bWinNT;
   unsigned long uWinVer;
@@ -25,3 +27,5 @@ VARNEL_API unsigned int ReadWheelScrollLines(PlatformVersion version);
 // Runs at most once per process: the first call wins, later calls change
 // nothing.
 VARNEL_API void DetectPlatform(VersionQueryFn query);
+
+}  // namespace varnel::frame

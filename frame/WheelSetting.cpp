@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varnel::frame {
+
 namespace {
 // White space as the C locale's isspace has it; the host's locale must not
 // change how the setting is read.
@@ -35,3 +37,5 @@ unsigned int ParseWheelScrollLines(const char* data, std::size_t size) {
   const uint32_t magnitude = static_cast<uint32_t>(value);
   return negative ? 0u - magnitude : magnitude;
 }
+
+}  // namespace varnel::frame

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+namespace varnel::frame {
+
 // The line count used whenever the system gives no answer.
 constexpr unsigned int kDefaultWheelScrollLines = 3;
 
@@ -19,3 +21,5 @@ VARNEL_API bool UsesSystemWheelQuery(bool bWinNT, unsigned long uWinVer);
 // negates modulo 2^32). Only the first `size` bytes are looked at, and a NUL
 // ends the text earlier: registry data need not be terminated.
 VARNEL_API unsigned int ParseWheelScrollLines(const char* data, std::size_t size);
+
+}  // namespace varnel::frame

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cmath>
 
+namespace varnel::view {
+
 namespace {
 
 // The middle of two coordinates, rounded up at halves: (a + b + 1) / 2
@@ -241,3 +243,5 @@ ResizeAction ChooseResizeAction(bool bZoomed, unsigned int nScaleMode) {
   if ((nScaleMode & SCALE_FIT_MASK) != SCALE_FIT_NONE) return ResizeAction::FitMaxWindow;
   return ResizeAction::None;
 }
+
+}  // namespace varnel::view

@@ -23,6 +23,9 @@ enum : unsigned int {
   SCALE_KEEP_SCALE = 16  // while zoomed, a resize keeps world units per pixel
 };
 
+// The rules below are the view's own; hosts reach them through CViewW.
+namespace varnel::view {
+
 // The fit operations stop after this many passes even when the view's size
 // keeps changing: each pass can only show or hide a bar, so a settling view
 // needs far fewer.
@@ -159,3 +162,8 @@ enum class ResizeAction {
 };
 
 VARNEL_API ResizeAction ChooseResizeAction(bool bZoomed, unsigned int nScaleMode);
+
+}  // namespace varnel::view
+
+// Hosts that print a world document count its pages with this.
+using varnel::view::DocumentPageCount;

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+namespace varnel::view {
+
 namespace {
 
 // Scroll-bar codes (the platform's SB_ values).
@@ -186,3 +188,5 @@ std::vector<SmoothMove> PlanSmoothScroll(tagSIZE d, tagSIZE lineDev, tagSIZE pag
   if (x.remainder != 0 || y.remainder != 0) moves.push_back({{x.remainder, y.remainder}, false});
   return moves;
 }
+
+}  // namespace varnel::view

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace varnel::view {
+
 // No code for this direction in a packed code word.
 constexpr unsigned int kNoScrollCode = 255;
 
@@ -68,3 +70,5 @@ VARNEL_API bool IsSmoothDistance(tagSIZE d, tagSIZE pageDev);
 // page, else 8; the steps of the axes run side by side, and what the
 // division leaves is one last move. They add up to d exactly.
 VARNEL_API std::vector<SmoothMove> PlanSmoothScroll(tagSIZE d, tagSIZE lineDev, tagSIZE pageDev);
+
+}  // namespace varnel::view

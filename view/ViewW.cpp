@@ -4,6 +4,8 @@
 #include "draw/WorldMapping.h"
 #include "frame/WorldGeometry.h"
 
+using namespace varnel::view;
+
 namespace {
 
 // The prepared context maps logical to device coordinates with equal

@@ -239,7 +239,7 @@ class VARNEL_API CViewW : public CView {
   tagSIZE ZoomFloor();
   // CenterOnPointW; false when the zoom was refused.
   bool ZoomAround(tagPOINT pt, double dFactor);
-  void ApplyBar(int nBar, const BarValues& values);
+  void ApplyBar(int nBar, const varnel::view::BarValues& values);
   // Moves the client pixels by -size and the brush origin with them.
   void ShiftWindow(CSize size);
   // Whether the view scrolls in this direction (SB_HORZ, SB_VERT).
@@ -257,11 +257,11 @@ class VARNEL_API CViewW : public CView {
   // A wheel's pixel distance, repainted at once when the view moved.
   void ScrollByWheel(CSize size);
 
-  ViewScale m_scaleKept;        // the scale a keep-scale resize keeps
+  varnel::view::ViewScale m_scaleKept;  // the scale a keep-scale resize keeps
   int m_nFitting = 0;           // fit loops under way: they refit for resizes
   bool m_bResizePending = false;  // a bar update resized the view
   int m_nResizeDepth = 0;       // resizes handled inside resizes' bar updates
-  WheelAccumulator m_wheel;     // parts of notches of the vertical wheel
-  WheelAction m_wheelAction = WheelAction::Nothing;  // what they were for
-  WheelAccumulator m_hwheel;    // and of the tilt wheel
+  varnel::view::WheelAccumulator m_wheel;   // parts of notches of the vertical wheel
+  varnel::view::WheelAction m_wheelAction = varnel::view::WheelAction::Nothing;  // what for
+  varnel::view::WheelAccumulator m_hwheel;  // and of the tilt wheel
 };

@@ -4,6 +4,8 @@
 
 #include "afx/ui/AfxControls.h"
 
+using namespace varnel::view;
+
 namespace {
 
 constexpr UINT kNoCode = kNoScrollCode;

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace varnel::view;
+
 // ---- zoom stack -----------------------------------------------------------------
 
 void CViewW::RecordZoom() {

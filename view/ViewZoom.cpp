@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace varnel::view {
+
 namespace {
 
 // The key flags of a wheel notification.
@@ -92,3 +94,5 @@ LONG WheelScrollDistance(int64_t steps, bool bPages, LONG lineDev, LONG pageDev)
   if (d >= pageDev) return pageDev;
   return static_cast<LONG>(d < kLongMin ? kLongMin : d);
 }
+
+}  // namespace varnel::view

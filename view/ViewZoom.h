@@ -6,6 +6,8 @@
 
 #include "afx/base/AfxTypes.h"
 
+namespace varnel::view {
+
 // A dragged device rectangle zooms when its width or its height reaches
 // the system's drag threshold; a smaller one (or one drawn backwards) was
 // a click.
@@ -72,3 +74,5 @@ class VARNEL_API WheelAccumulator {
 // direction; otherwise lines, cut to a page in the positive direction only
 // and held to 32 bits in the negative one.
 VARNEL_API LONG WheelScrollDistance(int64_t steps, bool bPages, LONG lineDev, LONG pageDev);
+
+}  // namespace varnel::view

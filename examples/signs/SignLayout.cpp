@@ -60,6 +60,9 @@ void AddStar(OutlineSet& set, CPointW c, LONG r) {
   set.Add(points, 10);
 }
 
+// Half away from zero; the sign's sizes are far inside LONG's range.
+LONG RoundToLong(double d) { return static_cast<LONG>(std::lround(d)); }
+
 }  // namespace
 
 LONG InchesToWorld(double dInches) { return RoundToLong(dInches * kUnitsPerInch); }

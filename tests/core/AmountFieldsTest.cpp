@@ -5,6 +5,8 @@
 #include <climits>
 #include <limits>
 
+using namespace varnel::amount;
+
 namespace {
 
 // The common part as a control sees it: the protected steps made callable.

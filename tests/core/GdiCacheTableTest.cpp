@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel::draw;
+
 namespace {
 
 TEST(GdiCacheKeys, HashAndBucketOfKnownKeys) {

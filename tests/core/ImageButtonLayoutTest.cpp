@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace varnel::controls;
+
 namespace {
 
 constexpr tagRECT kItem = {0, 0, 100, 30};

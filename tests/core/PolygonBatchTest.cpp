@@ -8,6 +8,8 @@
 #include <random>
 #include <vector>
 
+using namespace varnel::draw;
+
 // Found by argument-dependent lookup, so it must live beside tagPOINT.
 static bool operator==(const tagPOINT& a, const tagPOINT& b) { return a.x == b.x && a.y == b.y; }
 

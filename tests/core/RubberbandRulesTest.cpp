@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel::controls;
+
 namespace {
 
 constexpr UINT kShift = 0x0004;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel::controls;
+
 namespace {
 
 TEST(SeparatorLayout, LineFollowsTheShape) {

@@ -5,6 +5,8 @@
 #include <climits>
 #include <vector>
 
+using namespace varnel::view;
+
 namespace {
 
 // World rectangles are written (left, top, right, bottom).

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace varnel::view;
+
 namespace {
 
 unsigned int Horz(unsigned int code) { return code | (kNoScrollCode << 8); }

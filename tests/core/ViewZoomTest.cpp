@@ -8,6 +8,8 @@
 #include <limits>
 #include <vector>
 
+using namespace varnel::view;
+
 namespace {
 
 TEST(ViewZoom, WheelDistances) {

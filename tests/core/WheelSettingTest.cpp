@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+using namespace varnel::frame;
+
 namespace {
 
 struct ParseCase {

@@ -6,6 +6,8 @@
 #include <random>
 #include <vector>
 
+using namespace varnel::draw;
+
 namespace {
 
 const ContextMapping kWindow500 = {{0, 0}, {500, 500}};

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel::amount;
+
 namespace {
 
 using Entries = std::vector<std::string>;

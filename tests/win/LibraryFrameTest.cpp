@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace varnel::frame;
+
 namespace {
 
 // ---- the application ---------------------------------------------------------

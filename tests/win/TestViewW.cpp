@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel::view;
+
 BEGIN_MESSAGE_MAP(CTestViewW, CViewW)
   ON_WM_SIZE()
 END_MESSAGE_MAP()

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace varnel::view;
+
 namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);

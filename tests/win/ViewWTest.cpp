@@ -8,6 +8,8 @@
 
 #include <climits>
 
+using namespace varnel::view;
+
 namespace {
 
 const CRect kMax(0, 10000, 10000, 0);  // world: (left, top, right, bottom)

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace varnel::view;
+
 namespace {
 
 class ViewZoomTest : public ::testing::Test {
