@@ -9,8 +9,6 @@
 
 #if defined(__GLIBC__)
 #include <langinfo.h>
-
-using namespace varnel::amount;
 #endif
 
 namespace {
