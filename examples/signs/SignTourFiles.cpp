@@ -59,6 +59,10 @@ void RemoveFolder() {
     } while (::FindNextFileA(hFind, &found));
     ::FindClose(hFind);
   }
+  // The file dialogs made the folder the current one, which keeps it.
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, temp);
+  ::SetCurrentDirectoryA(temp);
   ::RemoveDirectoryA(g_folder.c_str());
 }
 
