@@ -61,7 +61,9 @@ const char* CheckArchiveLoad(const uint8_t* data, size_t size,
   using namespace archive_check;
   Document document;
   const Outcome outcome = Load(std::vector<BYTE>(data, data + size), document);
-  if (outcome == Outcome::kOtherException) return "refused with an exception other than CArchiveException";
+  if (outcome == Outcome::kOtherException) {
+    return "refused with an exception other than CArchiveException";
+  }
   if (outcome == Outcome::kRefused) return nullptr;
   if (isSound != nullptr && !isSound(document)) return "what loaded is not sound";
 

@@ -149,7 +149,8 @@ void CSignView::MeasurePage() {
 }
 
 int CSignView::DocumentPages(tagRECT* pFirstPage) {
-  return DocumentPageCount(GetDocument()->Layout().board, m_sizePrintable.cx, m_sizePrintable.cy, pFirstPage);
+  return DocumentPageCount(GetDocument()->Layout().board, m_sizePrintable.cx, m_sizePrintable.cy,
+                           pFirstPage);
 }
 
 // ---- drawing -------------------------------------------------------------------------
