@@ -205,7 +205,7 @@ std::vector<TourStep> FileSteps() {
          const PixelImage image = Picture(Frame()->m_hWnd, "changed");
          Expect(image.Count(kLetterColours[2]) > 1000 && image.Count(kLetterColours[1]) == 0 &&
                     Doc()->Layout().board.right == 40 * kUnitsPerInch && !View()->IsZoomed(),
-                "the view shows the narrower blue sign from its top: " + LetterCounts(image));
+                "the view shows the narrower blue sign, zoomed out: " + LetterCounts(image));
        }},
       {"new",
        [] {
@@ -233,7 +233,7 @@ std::vector<TourStep> FileSteps() {
          const PixelImage image = Picture(Frame()->m_hWnd, "reopen");
          Expect(image.Count(kLetterColours[1]) > 1000 && image.Count(kLetterColours[0]) == 0 &&
                     Doc()->Layout().board.right == 60 * kUnitsPerInch && !View()->IsZoomed(),
-                "the view shows it from its top, green: " + LetterCounts(image));
+                "the view shows it zoomed out, green: " + LetterCounts(image));
        }},
       {"open-damaged",
        [] {
