@@ -2,7 +2,7 @@
 // the fuzzer one part of the format (every shape class, a shape stored
 // twice, an ellipse of the older schema, a long text, many shapes).
 //   make_archive_seeds fuzz/corpus/archive
-#include "afx/base/AfxMemFile.h"
+#include "fuzz/ArchiveLoadCheck.h"
 #include "fuzz/SketchDocument.h"
 
 #include <cstdio>
@@ -12,15 +12,7 @@
 namespace {
 
 bool WriteSeed(const std::string& folder, const char* pszName, CSketchDocument& document) {
-  CMemFile file;
-  {
-    CArchive ar(&file, CArchive::store);
-    document.Serialize(ar);
-    ar.Close();
-  }
-  std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-  file.SeekToBegin();
-  file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+  const std::vector<BYTE> bytes = archive_check::Store(document);
   const std::string path = folder + "/" + pszName;
   FILE* pFile = std::fopen(path.c_str(), "wb");
   if (pFile == nullptr) return false;

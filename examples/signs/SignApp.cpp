@@ -1,4 +1,6 @@
-// The application object, its frame, and the properties command.
+// The application object: the sign's document template, the recent-file
+// list and settings, the command line (a .sign file to open, the tour's
+// options), and the tour's answers to prompts.
 #include "Signs.h"
 
 #include <objbase.h>
@@ -9,40 +11,57 @@
 CSignApp theApp;
 
 BEGIN_MESSAGE_MAP(CSignApp, CWinApp)
-  ON_COMMAND(ID_APP_EXIT, OnAppExit)
+  ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+  ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
 END_MESSAGE_MAP()
 
 namespace {
 
-// The rest of the command line after `option` (so that a path may hold
-// spaces: the option comes last), or "".
-std::string OptionValue(const char* cmdLine, const char* option) {
-  const char* at = std::strstr(cmdLine, option);
-  if (at == nullptr) return {};
-  std::string value(at + std::strlen(option));
-  value.erase(0, value.find_first_not_of(' '));
-  value.erase(value.find_last_not_of(' ') + 1);
-  return value;
-}
+// The framework's command line and the tour's options: "--tour DIR" and
+// "--short" (no step pictures).
+class CSignCommandLineInfo : public CCommandLineInfo {
+ public:
+  void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override {
+    if (m_bTourDirNext && !bFlag) {
+      m_strTourDir = pszParam;
+      m_bTourDirNext = false;
+    } else if (bFlag && std::strcmp(pszParam, "-tour") == 0) {
+      m_bTourDirNext = true;
+    } else if (bFlag && std::strcmp(pszParam, "-short") == 0) {
+      m_bPictures = false;
+    } else {
+      CCommandLineInfo::ParseParam(pszParam, bFlag, bLast);
+      return;
+    }
+    ParseLast(bLast);
+  }
+
+  CString m_strTourDir;
+  bool m_bPictures = true;
+
+ private:
+  bool m_bTourDirNext = false;
+};
 
 }  // namespace
 
 BOOL CSignApp::InitInstance() {
   Enable3dControls();
   ::CoInitialize(nullptr);  // the PNG encoder is a COM component
-  const char* cmdLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
-  const std::string tourDir = OptionValue(cmdLine, "--tour");
-  m_bTour = !tourDir.empty();
+  SetRegistryKey("Varnel");
+  LoadStdProfileSettings();  // the recent-file list
+  AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CSignDoc),
+                                        RUNTIME_CLASS(CSignFrame), RUNTIME_CLASS(CSignView)));
 
-  auto* pFrame = new CSignFrame;
-  CCreateContext context;
-  context.m_pNewViewClass = RUNTIME_CLASS(CSignView);
-  if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr,
-                         &context)) {
-    if (m_bTour) std::printf("not ok - the frame was not made (error %lu)\n", ::GetLastError());
+  CSignCommandLineInfo cmdInfo;
+  ParseCommandLine(cmdInfo);
+  const std::string tourDir = static_cast<LPCSTR>(cmdInfo.m_strTourDir);
+  m_bTour = !tourDir.empty();
+  if (!ProcessShellCommand(cmdInfo)) {
+    if (m_bTour) std::printf("not ok - the sign was not opened (error %lu)\n", ::GetLastError());
     return FALSE;
   }
-  m_pMainWnd = pFrame;
+  auto* pFrame = static_cast<CSignFrame*>(m_pMainWnd);
   if (m_bTour) {
     ::CreateDirectoryA(tourDir.c_str(), nullptr);  // fails harmlessly when it exists
     pFrame->View()->m_strExportDir = tourDir;
@@ -50,39 +69,33 @@ BOOL CSignApp::InitInstance() {
   }
   pFrame->ShowWindow(m_nCmdShow);
   pFrame->UpdateWindow();
-  if (m_bTour) StartTour(pFrame, tourDir, std::strstr(cmdLine, "--short") == nullptr);
+  if (m_bTour) StartTour(pFrame, tourDir, cmdInfo.m_bPictures);
   return TRUE;
 }
 
 int CSignApp::ExitInstance() {
+  // The tour's last checks come first: they take its files off the
+  // recent-file list before the list is saved.
+  const int nFailures = m_bTour ? TourFailures() : 0;
   const int nResult = CWinApp::ExitInstance();
   ::CoUninitialize();
   if (!m_bTour) return nResult;
-  const int nFailures = TourFailures();
   std::printf("tour: ended with code %d, %d failed checks\n", nResult, nFailures);
   std::fflush(stdout);
   return nResult != 0 ? nResult : nFailures;
 }
 
-// During the tour a prompt is recorded instead of waiting for a click.
+// During the tour a prompt is recorded and answered instead of waiting
+// for a click: with the answer the tour queued, else OK (Cancel when the
+// box has no OK, which loses nothing).
 int CSignApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) {
   if (!m_bTour) return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
   m_prompts.emplace_back(lpszPrompt);
-  return IDOK;
-}
-
-void CSignApp::OnAppExit() {
-  if (m_pMainWnd != nullptr) m_pMainWnd->PostMessage(WM_CLOSE);
-}
-
-BEGIN_MESSAGE_MAP(CSignFrame, CFrameWnd)
-  ON_WM_CREATE()
-  ON_COMMAND(ID_LAYOUT_PROPERTIES, OnLayoutProperties)
-END_MESSAGE_MAP()
-
-void CSignFrame::OnLayoutProperties() {
-  CPropertiesDialog dlg(this);
-  dlg.m_settings = View()->Settings();
-  m_nLastDialogResult = static_cast<int>(dlg.DoModal());
-  if (m_nLastDialogResult == IDOK) View()->ApplySettings(dlg.m_settings);
+  if (!m_answers.empty()) {
+    const int nAnswer = m_answers.front();
+    m_answers.pop_front();
+    return nAnswer;
+  }
+  const UINT nButtons = nType & MB_TYPEMASK;
+  return nButtons == MB_OK || nButtons == MB_OKCANCEL ? IDOK : IDCANCEL;
 }

@@ -16,6 +16,12 @@ const UINT kIndicators[] = {
 
 }  // namespace
 
+IMPLEMENT_DYNCREATE(CSignFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CSignFrame, CFrameWnd)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
 int CSignFrame::OnCreate(LPCREATESTRUCTA lpcs) {
   if (CFrameWnd::OnCreate(lpcs) == -1) return -1;
   m_pSignView = static_cast<CSignView*>(GetActiveView());

@@ -7,23 +7,18 @@ BEGIN_MESSAGE_MAP(CPropertiesDialog, CDialog)
   ON_COMMAND_RANGE(IDC_RED, IDC_BLUE, OnColour)
 END_MESSAGE_MAP()
 
-namespace {
-
-constexpr double kInchesPerCm = 1.0 / 2.54;
-
-}  // namespace
-
 BOOL CPropertiesDialog::OnInitDialog() {
   // Formats and ranges before the first exchange shows the amounts. A
   // refused entry prompts with the range ("... between 12 and 120 ...").
-  m_width.SetRange(12.0, 120.0);
+  // The ranges are the ones a .sign file is checked against.
+  m_width.SetRange(kWidthRange.dMin, kWidthRange.dMax);
   m_height.SetFormat(1, false, true, true, false);  // shown and typed in centimetres
-  m_height.SetRange(20.0 * kInchesPerCm, 250.0 * kInchesPerCm);
+  m_height.SetRange(kHeightRange.dMin, kHeightRange.dMax);
   tagFORMAT percentOnly = {0, true, true, true, true, true, 0};  // "150" means 150 %
   m_scale.SetFormat(&percentOnly, false);
-  m_scale.SetPercentRange(25.0, 400.0);
-  m_letterHeight.SetRange(1.0, 24.0);
-  m_grid.SetRange(0.25, 12.0);
+  m_scale.SetPercentRange(kShapeScaleRange.dMin, kShapeScaleRange.dMax);
+  m_letterHeight.SetRange(kLetterHeightRange.dMin, kLetterHeightRange.dMax);
+  m_grid.SetRange(kGridRange.dMin, kGridRange.dMax);
   const BOOL result = CDialog::OnInitDialog();
 
   // Default entries stay at the bottom of each list; committed amounts

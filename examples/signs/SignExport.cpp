@@ -68,7 +68,8 @@ BOOL CSignView::OnPreparePrinting(CPrintInfo* pInfo) {
 
 // The page count depends on the device's proportions, known from here on.
 void CSignView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
-  m_nPrintPages = GetDocumentPages(pDC, m_layout.board, &m_rcFirstPage);
+  tagRECT board = GetDocument()->Layout().board;
+  m_nPrintPages = GetDocumentPages(pDC, board, &m_rcFirstPage);
   pInfo->SetMaxPage(static_cast<UINT>(m_nPrintPages));
   CViewW::OnBeginPrinting(pDC, pInfo);
 }

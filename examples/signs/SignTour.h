@@ -1,6 +1,7 @@
 // The tour's steps and the ways they act and look, shared by its files:
 // SignTour.cpp runs the steps and holds most of them; SignTourBars.cpp
-// holds the toolbar's, the status bar's and print preview's.
+// holds the toolbar's, the status bar's and print preview's;
+// SignTourFiles.cpp the ones that save and open the sign, and the last.
 #pragma once
 
 #include "Signs.h"
@@ -11,7 +12,8 @@
 
 namespace tour {
 
-// A step acts on one tick of the tour's timer and checks on the next.
+// A step acts on one tick of the tour's timer and checks on the next; the
+// last one checks once the program's window is gone.
 struct TourStep {
   const char* name;
   std::function<void()> act;
@@ -20,6 +22,7 @@ struct TourStep {
 
 CSignFrame* Frame();
 CSignView* View();
+CSignDoc* Doc();
 CSignApp* App();
 // Adds a check to the current step's line ("FAILED: " when not bOk).
 void Expect(bool bOk, const std::string& what);
@@ -27,6 +30,13 @@ void Expect(bool bOk, const std::string& what);
 void PumpPending();
 // A key pressed and released on hWnd, handled before the next.
 void PressKey(HWND hWnd, UINT nVirtKey);
+// Replaces the text of a dialog's field by typing.
+void TypeInto(HWND hDlg, int nID, const char* text);
+// A click in the middle of the window.
+void Click(HWND hWnd);
+// The frame's modal dialog while one is open, else the frame.
+HWND Dialog();
+std::string FrameTitle();
 // The menu item's state after its popup's update (nMenu 1: View).
 UINT MenuState(int nMenu, UINT nID);
 bool Checked(UINT nID);
@@ -38,8 +48,10 @@ PixelImage Picture(HWND hWnd, const char* name);
 // World units across one pixel of the view.
 double UnitsPerPixel();
 
-// The toolbar's and the status bar's steps, and print preview's.
+// The toolbar's and the status bar's steps, print preview's, and those
+// with files (which end the tour).
 std::vector<TourStep> BarSteps();
 std::vector<TourStep> PreviewSteps();
+std::vector<TourStep> FileSteps();
 
 }  // namespace tour

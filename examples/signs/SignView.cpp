@@ -1,6 +1,6 @@
-// The sign's world view: drawing in world units through the polygon
-// batcher and the drawing-object cache, zooming by the mouse and the menu,
-// fit modes and smooth scrolling from the menu.
+// The sign's world view: drawing the document's sign in world units
+// through the polygon batcher and the drawing-object cache, zooming by the
+// mouse and the menu, fit modes and smooth scrolling from the menu.
 #include "Signs.h"
 
 #include <algorithm>
@@ -109,18 +109,20 @@ int CSignView::OnCreate(LPCREATESTRUCTA lpcs) {
 
   SetScaleMode(SCALE_FIT_BOTH | SCALE_KEEP_SCALE);
   MeasurePage();
-  ApplySettings(m_settings);
+  ShowSign();
   return 0;
 }
 
-void CSignView::ApplySettings(const SignSettings& settings) {
-  m_settings = settings;
-  m_layout = BuildLayout(settings);
+// A new sign, one opened, or the sign's properties changed.
+void CSignView::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pHint*/) { ShowSign(); }
+
+void CSignView::ShowSign() {
+  const tagRECT board = GetDocument()->Layout().board;
   const int nPages = DocumentPages(&m_rcFirstPage);
   const LONG pagesRight = m_rcFirstPage.left + nPages * (m_rcFirstPage.right - m_rcFirstPage.left);
   const LONG margin = kUnitsPerInch;
-  SetWindowMax(CRect(-margin, m_layout.board.top + margin,
-                     std::max(m_layout.board.right, pagesRight) + margin, -margin),
+  SetWindowMax(CRect(-margin, board.top + margin, std::max(board.right, pagesRight) + margin,
+                     -margin),
                true);
   ZoomOutToTop(true);
   CRect rcView;
@@ -147,7 +149,8 @@ void CSignView::MeasurePage() {
 }
 
 int CSignView::DocumentPages(tagRECT* pFirstPage) {
-  return DocumentPageCount(m_layout.board, m_sizePrintable.cx, m_sizePrintable.cy, pFirstPage);
+  return DocumentPageCount(GetDocument()->Layout().board, m_sizePrintable.cx, m_sizePrintable.cy,
+                           pFirstPage);
 }
 
 // ---- drawing -------------------------------------------------------------------------
@@ -162,6 +165,8 @@ void CSignView::OnDraw(CDC* pDC) {
 }
 
 void CSignView::DrawLayout(CDC* pDC) {
+  const SignLayout& layout = GetDocument()->Layout();
+  const COLORREF crLetters = GetDocument()->Settings().crLetters;
   CPen* pNoPen = GetGDIPen(0, PS_NULL);
   if (!pDC->IsPrinting()) {  // paper is white around the sign
     Use(pDC, pNoPen, GetGDIBrush(kSurround, -1));
@@ -169,25 +174,25 @@ void CSignView::DrawLayout(CDC* pDC) {
     DrawPolygons(pDC);
   }
   Use(pDC, pNoPen, GetGDIBrush(kBoard, -1));
-  AddRectangle(pDC, m_layout.board);
+  AddRectangle(pDC, layout.board);
   DrawPolygons(pDC);
 
   Use(pDC, GetGDIPen(kStarEdge, PS_SOLID), GetGDIBrush(kStarFill, -1));
-  AddOutlines(pDC, m_layout.stars);
+  AddOutlines(pDC, layout.stars);
   DrawPolygons(pDC);
 
   Use(pDC, GetGDIPen(kGridLine, PS_SOLID), nullptr);
-  AddOutlines(pDC, m_layout.grid);
+  AddOutlines(pDC, layout.grid);
   DrawPolylines(pDC);
 
-  Use(pDC, GetGDIPen(kLetterEdge, PS_SOLID), GetGDIBrush(m_settings.crLetters, -1));
-  AddOutlines(pDC, m_layout.letters);
+  Use(pDC, GetGDIPen(kLetterEdge, PS_SOLID), GetGDIBrush(crLetters, -1));
+  AddOutlines(pDC, layout.letters);
   DrawPolygons(pDC);
 
   // The proof shows how the letters come out on a one-colour machine.
   Use(pDC, GetGDIPen(ColorToGray(kLetterEdge), PS_SOLID),
-      GetGDIBrush(ColorToGray(m_settings.crLetters), -1));
-  AddOutlines(pDC, m_layout.proof);
+      GetGDIBrush(ColorToGray(crLetters), -1));
+  AddOutlines(pDC, layout.proof);
   DrawPolygons(pDC);
 }
 
@@ -216,7 +221,7 @@ void CSignView::DrawPageFrames(CDC* pDC) {
 // The badge is as large on paper as on the screen: on a device of another
 // resolution (a printer) a copy scaled to it is drawn.
 void CSignView::DrawBadge(CDC* pDC) {
-  const tagPOINT at = WorldToDevice(pDC, m_layout.badge);
+  const tagPOINT at = WorldToDevice(pDC, GetDocument()->Layout().badge);
   CDeviceSpace device(pDC);
   CClientDC screen(this);
   const int nSize = MulDiv(kBadgeSize, pDC->GetDeviceCaps(LOGPIXELSX),
@@ -286,7 +291,7 @@ void CSignView::OnUpdateViewFit(CCmdUI* pCmdUI) {
 void CSignView::OnFilePrintSetup() {
   AfxGetApp()->OnFilePrintSetup();
   MeasurePage();
-  ApplySettings(m_settings);
+  ShowSign();
 }
 
 void CSignView::OnViewSmooth() { SetSmoothScroll(!m_bSmoothScroll); }

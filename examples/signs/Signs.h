@@ -1,12 +1,14 @@
-// A sign-layout program built on Varnel: a frame with a menu, a toolbar
-// and a status bar (the pointer's place, the zoom) holding a world view of
-// a sign in inches (letters, a field of stars, a grid, a grey proof, a
+// A sign-layout program built on Varnel: a document/view program whose
+// document is a sign (its size, letters, shapes, grid and letter colour,
+// kept in .sign files), shown in a frame with a menu, a toolbar and a
+// status bar (the pointer's place, the zoom) holding a world view of the
+// sign in inches (letters, a field of stars, a grid, a grey proof, a
 // transparent badge, and the frames of the pages it prints on), a
-// properties dialog of amount fields, image buttons and separators, print
-// preview, and an export of the pages as PNG files through the framework's
-// print loop.
+// properties dialog of amount fields, image buttons and separators that
+// edits the document, print preview, and an export of the pages as PNG
+// files through the framework's print loop.
 //
-//   sign_demo.exe                  an ordinary interactive program
+//   sign_demo.exe [FILE.sign]      an ordinary interactive program
 //   sign_demo.exe --tour DIR       drives itself through a scripted tour,
 //                                  saves a PNG of each step and the exported
 //                                  pages into DIR, prints one line per
@@ -18,8 +20,10 @@
 #include "../DemoPicture.h"
 #include "Varnel.h"
 
+#include "SignData.h"
 #include "SignResource.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -37,19 +41,6 @@ constexpr COLORREF kLetterEdge = RGB(40, 20, 20);
 constexpr COLORREF kPageFrame = RGB(0, 90, 220);
 constexpr COLORREF kBadgeDisc = RGB(250, 200, 0);
 constexpr COLORREF kBadgeMask = RGB(255, 0, 255);  // left out when the badge is drawn
-// The letter colours the dialog offers: red, green, blue.
-constexpr COLORREF kLetterColours[3] = {RGB(200, 30, 30), RGB(20, 150, 60), RGB(30, 60, 200)};
-
-// What the properties dialog edits.
-struct SignSettings {
-  double dWidth = 48.0;  // inches
-  double dHeight = 24.0;
-  double dLetterHeight = 7.0;
-  double dShapeScale = 100.0;  // percent of the stars' normal size
-  double dGrid = 2.0;          // inches between grid lines
-  COLORREF crLetters = kLetterColours[0];
-};
-
 // Outlines in world units, back to back, with one point count each: what
 // the polygon batcher is fed with.
 struct OutlineSet {
@@ -70,17 +61,45 @@ struct SignLayout {
 };
 SignLayout BuildLayout(const SignSettings& settings);
 
+// The document: the sign's settings and the layout made from them. The
+// properties dialog edits it; File New gives the default sign.
+class CSignDoc : public CDocument {
+  DECLARE_SERIAL(CSignDoc)
+
+ public:
+  CSignDoc();
+  const SignSettings& Settings() const { return m_settings; }
+  const SignLayout& Layout() const { return m_layout; }
+  // Takes settings that differ from the sign's: rebuilds the layout, marks
+  // the document modified and updates its views.
+  void ChangeSettings(const SignSettings& settings);
+
+  void Serialize(CArchive& ar) override;
+  void DeleteContents() override;
+
+  int m_nLastDialogResult = 0;
+
+ protected:
+  afx_msg void OnLayoutProperties();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void Assign(const SignSettings& settings);
+
+  SignSettings m_settings;
+  SignLayout m_layout = {};
+};
+
 class CSignView : public CViewW {
   DECLARE_DYNCREATE(CSignView)
 
  public:
   CSignView() = default;
 
-  // Rebuilds the layout, sets the maximum window around the sign and its
-  // pages, and shows it all.
-  void ApplySettings(const SignSettings& settings);
-  const SignSettings& Settings() const { return m_settings; }
-  const SignLayout& Layout() const { return m_layout; }
+  CSignDoc* GetDocument() const { return static_cast<CSignDoc*>(CViewW::GetDocument()); }
+  // Sets the maximum window around the document's sign and its pages, and
+  // shows it all.
+  void ShowSign();
 
   // Prints every page onto page-sized bitmaps and writes them as
   // DIR\page-N.png; the number of pages written.
@@ -116,6 +135,7 @@ class CSignView : public CViewW {
   void OnDraw(CDC* pDC) override;
 
  protected:
+  void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
@@ -150,8 +170,6 @@ class CSignView : public CViewW {
   void DrawPageFrames(CDC* pDC);
   void DrawBadge(CDC* pDC);
 
-  SignSettings m_settings;
-  SignLayout m_layout = {};
   CBitmap m_badge;
   CDC* m_pPrintTarget = nullptr;  // the export's page while it prints
   tagSIZE m_sizePrintable = {};     // the printable area of a page, in its device's pixels
@@ -185,17 +203,18 @@ class CPropertiesDialog : public CDialog {
 };
 
 class CSignFrame : public CFrameWnd {
+  DECLARE_DYNCREATE(CSignFrame)
+
  public:
   CSignFrame() = default;
   // The sign's view (not print preview's, while it shows).
   CSignView* View() const { return m_pSignView; }
-  int m_nLastDialogResult = 0;
+  CSignDoc* Document() const { return m_pSignView->GetDocument(); }
   CToolBar m_wndToolBar;
   CStatusBar m_wndStatusBar;
 
  protected:
   afx_msg int OnCreate(LPCREATESTRUCTA lpcs);
-  afx_msg void OnLayoutProperties();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -212,9 +231,10 @@ class CSignApp : public CWinApp {
 
   bool m_bTour = false;
   std::vector<std::string> m_prompts;  // shown during the tour instead of boxes
+  std::deque<int> m_answers;           // the tour's answers to the next prompts
+  CRecentFileList* RecentFiles() const { return m_pRecentFileList; }
 
  protected:
-  afx_msg void OnAppExit();
   DECLARE_MESSAGE_MAP()
 };
 
