@@ -433,6 +433,37 @@ TEST(PrintTest, DialogPageRangePrintsThosePagesOnly) {
   Close(p);
 }
 
+// The entry a drop-down list shows.
+std::string ComboSelection(HWND hCombo) {
+  const LRESULT nSel = ::SendMessageA(hCombo, CB_GETCURSEL, 0, 0);
+  char text[256] = {};
+  if (nSel >= 0) {
+    ::SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(nSel), reinterpret_cast<LPARAM>(text));
+  }
+  return text;
+}
+
+TEST(PrintTest, ThePrintDialogOpensOnThePrinterAndPaperOfPrintSetup) {
+  const Printout p = MakeShapesView("Dialog after setup");
+  SetUpPrinter(VARNEL_PRINTER_2, "A4", true);
+  std::string shown;
+  WithUser("Print",
+           [&](HWND hDlg) {
+             shown = ComboSelection(::GetDlgItem(hDlg, kPrintPrinters));
+             Click(hDlg, IDCANCEL);
+           },
+           [&] { p.view->OnFilePrint(); });
+  EXPECT_EQ(shown, VARNEL_PRINTER_2) << "the printer print setup chose";
+  EXPECT_EQ(p.view->nBegun, 0) << "cancelled: nothing printed";
+  // The settings stay the application's for the jobs after.
+  const PrinterChoice choice = AppPrinter();
+  EXPECT_EQ(choice.device, VARNEL_PRINTER_2);
+  EXPECT_EQ(choice.nPaper, DMPAPER_A4);
+  EXPECT_EQ(choice.nOrientation, DMORIENT_LANDSCAPE);
+  Close(p);
+  SetUpPrinter(VARNEL_PRINTER, "Letter", false);
+}
+
 // The printer's state as the spooler reports it.
 PRINTER_INFO_2A PrinterState(std::vector<BYTE>& buffer) {
   HANDLE hPrinter = nullptr;
