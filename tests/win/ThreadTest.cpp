@@ -212,12 +212,25 @@ UINT AFX_CDECL ReportProgress(LPVOID pParam) {
   return pJob->nSteps;
 }
 
-// The thread's handle, kept past its object (which deletes itself).
+// The thread's handle, kept past its object (which deletes itself when
+// the thread ends: the thread must be suspended, or known to be running,
+// while this reads it).
 HANDLE KeepHandle(const CWinThread* pThread) {
   HANDLE h = nullptr;
   ::DuplicateHandle(::GetCurrentProcess(), pThread->m_hThread, ::GetCurrentProcess(), &h, 0, FALSE,
                     DUPLICATE_SAME_ACCESS);
   return h;
+}
+
+// Starts a worker whose object deletes itself; its handle, kept for the test.
+HANDLE BeginWorker(AFX_THREADPROC pfn, LPVOID pParam, int nPriority = THREAD_PRIORITY_NORMAL,
+                   CWinThread** ppThread = nullptr) {
+  CWinThread* pThread = AfxBeginThread(pfn, pParam, nPriority, 0, CREATE_SUSPENDED);
+  if (pThread == nullptr) return nullptr;
+  if (ppThread != nullptr) *ppThread = pThread;
+  const HANDLE hThread = KeepHandle(pThread);
+  pThread->ResumeThread();
+  return hThread;
 }
 
 DWORD ExitCodeAfterEnd(HANDLE hThread) {
@@ -238,10 +251,10 @@ TEST(Threads, AWorkerReportsProgressToTheFrameWhileTheUserScrolls) {
 
   constexpr UINT kSteps = 400;
   ProgressJob job{kSteps, ::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  CWinThread* pThread =
-      AfxBeginThread(&ReportProgress, &job, THREAD_PRIORITY_BELOW_NORMAL);
-  ASSERT_NE(pThread, nullptr);
-  const HANDLE hThread = KeepHandle(pThread);
+  CWinThread* pThread = nullptr;
+  const HANDLE hThread =
+      BeginWorker(&ReportProgress, &job, THREAD_PRIORITY_BELOW_NORMAL, &pThread);
+  ASSERT_NE(hThread, nullptr);
   ::WaitForSingleObject(job.hStarted, 20000);
   // The user scrolls while the reports come in: each scroll is sent, as
   // the scroll bar sends it, between the posted reports.
@@ -459,6 +472,12 @@ BEGIN_MESSAGE_MAP(CNoticeApp, CWinApp)
   ON_THREAD_MESSAGE(WM_APP_NOTICE, OnNotice)
 END_MESSAGE_MAP()
 
+// Ends the dialog if the notice never comes.
+CDialog* g_pLateDialog = nullptr;
+void CALLBACK EndDialogLate(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_pLateDialog != nullptr) g_pLateDialog->EndDialog(IDABORT);
+}
+
 UINT AFX_CDECL NotifyTheApplication(LPVOID) {
   for (WPARAM i = 1; i <= 3; ++i) AfxGetApp()->PostThreadMessage(WM_APP_NOTICE, i, 0);
   return 0;
@@ -471,9 +490,8 @@ TEST(Threads, MessagesPostedToTheInterfaceThreadReachTheApplicationsMap) {
   ASSERT_EQ(AfxGetThread(), &app);
   EXPECT_EQ(app.m_nThreadID, ::GetCurrentThreadId());
 
-  CWinThread* pWorker = AfxBeginThread(&NotifyTheApplication, nullptr);
-  ASSERT_NE(pWorker, nullptr);
-  const HANDLE hWorker = KeepHandle(pWorker);
+  const HANDLE hWorker = BeginWorker(&NotifyTheApplication, nullptr);
+  ASSERT_NE(hWorker, nullptr);
   EXPECT_EQ(ExitCodeAfterEnd(hWorker), 0u);
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
@@ -487,8 +505,11 @@ TEST(Threads, MessagesPostedToTheInterfaceThreadReachTheApplicationsMap) {
   auto dlgTemplate = MakeFieldDialogTemplate();
   CDialog dlg;
   ASSERT_TRUE(dlg.InitModalIndirect(dlgTemplate->Get()));
-  app.pDialog = &dlg;
+  app.pDialog = g_pLateDialog = &dlg;
+  const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 5000, &EndDialogLate);
   app.PostThreadMessage(WM_APP_NOTICE, 99, 5);
   EXPECT_EQ(dlg.DoModal(), IDCANCEL) << "the notice ended the dialog";
+  ::KillTimer(nullptr, nTimer);
+  g_pLateDialog = nullptr;
   EXPECT_EQ(app.notices, (std::vector<std::pair<WPARAM, LPARAM>>{{99, 5}}));
 }
