@@ -38,6 +38,8 @@ class VARNEL_API CWinThread : public CCmdTarget {
   CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
   // Closes the thread's handle (the thread goes on if it still runs).
   ~CWinThread() override;
+  CWinThread(const CWinThread&) = delete;
+  CWinThread& operator=(const CWinThread&) = delete;
 
   // Starts the thread. It runs its function, or InitInstance and then Run
   // (ExitInstance when InitInstance fails). With CREATE_SUSPENDED it waits
