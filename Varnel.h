@@ -41,6 +41,7 @@
 #  include "afx/gdi/AfxImageList.h"
 #  include "afx/app/AfxRes.h"
 #  include "afx/app/AfxCmdTarget.h"
+#  include "afx/app/AfxThread.h"
 #  include "afx/app/AfxApp.h"
 #  include "afx/app/AfxRecentFileList.h"
 #  include "afx/wnd/AfxWin.h"

@@ -9,6 +9,7 @@
 #include "afx/base/AfxCommandLine.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -40,11 +41,14 @@ CString ProgramName(HINSTANCE hInstance) {
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr)), m_pPrevApp(g_pApp) {
   g_pApp = this;
+  // The thread that makes the application object is its interface thread.
+  AttachCurrentThread();
+  m_bAutoDelete = FALSE;
   if (m_pszAppName == nullptr) {
     if (!m_strDefaultAppName.LoadString(AFX_IDS_APP_TITLE)) {
       m_strDefaultAppName = ProgramName(m_hInstance);
@@ -85,11 +89,17 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
 
 CWinApp* AfxGetApp() { return g_pApp; }
 
-CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() {
+  // A thread with a main window of its own gets it; any other thread (a
+  // worker) the application's.
+  CWinThread* pThread = AfxGetThread();
+  if (pThread != nullptr && pThread->GetMainWnd() != nullptr) return pThread->GetMainWnd();
+  return g_pApp != nullptr ? g_pApp->GetMainWnd() : nullptr;
+}
 
 int CWinApp::ExitInstance() {
   SaveStdProfileSettings();
-  return static_cast<int>(m_nExitCode);
+  return CWinThread::ExitInstance();
 }
 
 void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
@@ -100,7 +110,16 @@ HINSTANCE AfxGetInstanceHandle() {
   return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+namespace {
+std::atomic<HINSTANCE> g_hResource{nullptr};  // AfxSetResourceHandle's module
+}  // namespace
+
+HINSTANCE AfxGetResourceHandle() {
+  const HINSTANCE hResource = g_hResource.load();
+  return hResource != nullptr ? hResource : AfxGetInstanceHandle();
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstResource) { g_hResource.store(hInstResource); }
 
 HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
   const HINSTANCE hModule = FirstResourceModule([&](HINSTANCE hCandidate) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "afx/app/AfxCmdTarget.h"
+#include "afx/app/AfxThread.h"
 #include "afx/base/AfxColl.h"
 #include "afx/base/AfxString.h"
 
@@ -30,7 +31,7 @@ class CDocTemplate;
 class CDocument;
 class CRecentFileList;
 
-class VARNEL_API CWinApp : public CCmdTarget {
+class VARNEL_API CWinApp : public CWinThread {
   DECLARE_DYNAMIC(CWinApp)
 
  public:
@@ -47,25 +48,14 @@ class VARNEL_API CWinApp : public CCmdTarget {
   HINSTANCE m_hPrevInstance = nullptr;
   LPSTR m_lpCmdLine = nullptr;
   int m_nCmdShow = SW_SHOWNORMAL;
-  // The main window: the application ends when it is destroyed.
-  CWnd* m_pMainWnd = nullptr;
+  // The main window (m_pMainWnd, from CWinThread): the application ends
+  // when it is destroyed. The message loop (Run, PumpMessage,
+  // PreTranslateMessage, OnIdle) is the interface thread's, from CWinThread.
 
-  virtual BOOL InitInstance() { return TRUE; }
+  // Returns TRUE: the application runs its loop.
+  BOOL InitInstance() override { return TRUE; }
   // Writes the recent-file list to the settings; returns the exit code.
-  virtual int ExitInstance();
-  // Pumps messages until WM_QUIT, calling OnIdle when the queue is empty;
-  // returns ExitInstance's result.
-  virtual int Run();
-  // Fetches one message (waiting for it), gives PreTranslateMessage its
-  // chance, then translates and dispatches it. FALSE on WM_QUIT.
-  virtual BOOL PumpMessage();
-  // Offers the message to the windows from its target up; TRUE eats it.
-  virtual BOOL PreTranslateMessage(MSG* pMsg);
-  // Idle-time work: the first call of a quiet spell (lCount 0) has the
-  // main window and its bars bring their items and the status bar's
-  // message up to date (WM_IDLEUPDATECMDUI); every call releases the
-  // temporary window objects. TRUE asks for more idle time.
-  virtual BOOL OnIdle(LONG lCount);
+  int ExitInstance() override;
   // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
   // string ID (or help context; 0 when the prompt was given as text).
   virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
@@ -173,7 +163,6 @@ class VARNEL_API CWinApp : public CCmdTarget {
   void LoadStdProfileSettings(UINT nMaxMRU = 4);
   void SaveStdProfileSettings();
 
-  WPARAM m_nExitCode = 0;
   CRecentFileList* m_pRecentFileList = nullptr;
   HGLOBAL m_hDevMode = nullptr;   // DEVMODE of the application's printer
   HGLOBAL m_hDevNames = nullptr;  // DEVNAMES of the application's printer
@@ -196,15 +185,22 @@ class VARNEL_API CWinApp : public CCmdTarget {
 VARNEL_API HDC AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode);
 
 VARNEL_API CWinApp* AfxGetApp();
-// The application's main window (null without an application).
+// The calling thread's main window: its own, else the application's (null
+// without an application).
 VARNEL_API CWnd* AfxGetMainWnd();
 // The body of the framework's WinMain: InitInstance, then Run; returns the
 // exit code.
 VARNEL_API int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
                           int nCmdShow);
 VARNEL_API HINSTANCE AfxGetInstanceHandle();
-// Where dialog templates and strings are looked up first: the application.
+// Where dialog templates, menus, strings and the other resources are
+// looked up first: the module AfxSetResourceHandle named, else the
+// application.
 VARNEL_API HINSTANCE AfxGetResourceHandle();
+// Makes hInstResource (a resource-only library of another language, say)
+// the module resources are looked up in first; null goes back to the
+// application.
+VARNEL_API void AfxSetResourceHandle(HINSTANCE hInstResource);
 // The module holding a resource: the application, else the first
 // registered extension library that has it (the application when none has).
 VARNEL_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

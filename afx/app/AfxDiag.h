@@ -4,7 +4,7 @@
 //
 //   TRACE("%d items\n", n);    printf-style text to the debugger's output
 //   TRACE0("text\n") ... TRACE3(format, a, b, c)
-//   ASSERT(p != nullptr);      reports file and line, then stops there
+//   ASSERT(p != nullptr);      reports file and line; ends, breaks or goes on
 //   VERIFY(::DeleteObject(h)); evaluated always, asserted in debug builds
 //   ASSERT_VALID(pObject);     non-null, and its AssertValid() if it has one
 //   UNUSED_ALWAYS(nFlags);     a parameter deliberately left unused
@@ -31,10 +31,19 @@ template <class... Args, std::enable_if_t<afx_detail::kAnyCString<Args...>, int>
 void AfxTrace(LPCSTR lpszFormat, const Args&... args) {
   ::AfxTrace(lpszFormat, afx_detail::VarArg(args)...);
 }
-// Writes "file(line): assertion failed" to the debugger's output and to
-// stderr, then breaks into the debugger when one is attached (it may
-// continue from there), else ends the process with abort().
-VARNEL_API void AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+// A failed assertion: writes "file(line): assertion failed" to the
+// debugger's output and to stderr, then asks the developer with a message
+// box naming the program, file and line: Abort ends the process
+// (abort()), Retry returns TRUE (ASSERT then breaks into the debugger),
+// Ignore returns FALSE (the program goes on). An assertion that fails
+// while the thread's prompt is up is only written out (FALSE).
+VARNEL_API BOOL AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+
+// What asks the developer about a failed assertion: IDABORT, IDRETRY or
+// IDIGNORE for the file and line. A test, or a host that logs, sets its
+// own; null puts the message box back. Returns the one it replaces.
+typedef int (*AFX_ASSERT_PROMPT)(LPCSTR lpszFileName, int nLine);
+VARNEL_API AFX_ASSERT_PROMPT AfxSetAssertPrompt(AFX_ASSERT_PROMPT pfnPrompt);
 
 #define AfxDebugBreak() ::DebugBreak()
 #define UNUSED_ALWAYS(x) ((void)(x))
@@ -44,9 +53,9 @@ VARNEL_API void AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 #if defined(_DEBUG)
 
 #  define TRACE ::AfxTrace
-#  define ASSERT(f)                                                \
-    do {                                                           \
-      if (!(f)) ::AfxAssertFailedLine(__FILE__, __LINE__);         \
+#  define ASSERT(f)                                                            \
+    do {                                                                       \
+      if (!(f) && ::AfxAssertFailedLine(__FILE__, __LINE__)) AfxDebugBreak();  \
     } while (0)
 #  define VERIFY(f) ASSERT(f)
 #  define ASSERT_VALID(pOb) ::AfxAssertValidObject((pOb), __FILE__, __LINE__)
@@ -63,7 +72,7 @@ void AfxCallAssertValid(const T*, long) {}
 template <class T>
 void AfxAssertValidObject(const T* pOb, LPCSTR lpszFileName, int nLine) {
   if (pOb == nullptr) {
-    ::AfxAssertFailedLine(lpszFileName, nLine);
+    if (::AfxAssertFailedLine(lpszFileName, nLine)) AfxDebugBreak();
     return;
   }
   AfxCallAssertValid(pOb, 0);

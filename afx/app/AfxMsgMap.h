@@ -446,3 +446,23 @@ LRESULT AfxMsg_v_u_u_menu(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
 // void fn() in a control's own map for a notification it sends its parent.
 #define ON_CONTROL_REFLECT(code, fn) \
   {WM_COMMAND + WM_REFLECT_BASE, (UINT)(code), 0, 0, &AfxMsg_v<ThisClass, &ThisClass::fn>},
+
+// ---- thread messages ----------------------------------------------------------------
+
+// void (WPARAM, LPARAM): a message posted to a thread (PostThreadMessage).
+template <class T, auto pmf>
+LRESULT AfxMsg_v_w_l(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
+  void (T::*f)(WPARAM, LPARAM) = pmf;
+  (static_cast<T*>(p)->*f)(wParam, lParam);
+  return 0;
+}
+
+// void fn(WPARAM, LPARAM) in a thread's map (a CWinThread's, the
+// application's) for a message posted to the thread, which no window gets.
+#define ON_THREAD_MESSAGE(message, fn) AFX_ON_MSG(message, AfxMsg_v_w_l, fn)
+// The same for a registered message (RegisterWindowMessage): the variable
+// holding its number is read when the map is first used, so it must have
+// its value by then (as a static variable initialised with
+// RegisterWindowMessage has).
+#define ON_REGISTERED_THREAD_MESSAGE(nMessageVariable, fn) \
+  AFX_ON_MSG(static_cast<UINT>(nMessageVariable), AfxMsg_v_w_l, fn)

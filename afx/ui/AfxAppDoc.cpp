@@ -50,7 +50,7 @@ void AppendFilter(CString& strFilter, CString& strDefExt, const CDocTemplate* pT
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
   ON_COMMAND(ID_APP_EXIT, OnAppExit)
   ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
   ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)

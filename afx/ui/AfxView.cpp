@@ -2,6 +2,7 @@
 
 #include "afx/app/AfxRes.h"
 #include "afx/ui/AfxDoc.h"
+#include "afx/ui/AfxPrintingInternal.h"
 
 #include <commdlg.h>
 
@@ -146,6 +147,13 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
     return FALSE;
   }
   pInfo->m_hPrinterDC = pd.hDC;
+  // The printer's names, for the dialog the job shows.
+  if (const auto* pNames = static_cast<const DEVNAMES*>(::GlobalLock(pd.hDevNames))) {
+    const auto* text = reinterpret_cast<const char*>(pNames);
+    pInfo->m_strPrinterName = text + pNames->wDeviceOffset;
+    pInfo->m_strPortName = text + pNames->wOutputOffset;
+    ::GlobalUnlock(pd.hDevNames);
+  }
   return TRUE;
 }
 
@@ -159,32 +167,44 @@ void CView::OnFilePrint() {
   CPrintInfo info;
   if (!OnPreparePrinting(&info)) return;
   if (info.m_pTargetDC != nullptr) {
-    PrintPages(info.m_pTargetDC, &info);
+    PrintPages(info.m_pTargetDC, &info, nullptr);
     return;
   }
   if (info.m_hPrinterDC == nullptr) return;
   CDC dcPrint;  // owns the printer's context from here on
   dcPrint.Attach(info.m_hPrinterDC);
-  PrintPages(&dcPrint, &info);
+  CPrintingDialog dlgPrinting(this, dcPrint, PrintJobTitle(), info.m_strPrinterName,
+                              info.m_strPortName);
+  PrintPages(&dcPrint, &info, &dlgPrinting);
 }
 
-void CView::PrintPages(CDC* pDC, CPrintInfo* pInfo) {
+CString CView::PrintJobTitle() const {
+  CString title;
+  CWnd* pFrame = GetParentFrame();
+  (pFrame != nullptr ? pFrame : this)->GetWindowText(title);
+  return title.IsEmpty() ? CString("Document") : title;
+}
+
+void CView::PrintPages(CDC* pDC, CPrintInfo* pInfo, CPrintingDialog* pDialog) {
   const BOOL bWasPrinting = pDC->m_bPrinting;
   pDC->m_bPrinting = TRUE;
   OnBeginPrinting(pDC, pInfo);
 
-  CString title;
-  CWnd* pFrame = GetParentFrame();
-  (pFrame != nullptr ? pFrame : this)->GetWindowText(title);
+  const CString title = PrintJobTitle();
   DOCINFOA docInfo = {};
   docInfo.cbSize = sizeof(docInfo);
-  docInfo.lpszDocName = title.IsEmpty() ? "Document" : static_cast<LPCSTR>(title);
+  docInfo.lpszDocName = title;
 
+  // The user who cancelled knows: no prompt tells them again.
+  const auto userAborted = [pDialog] { return pDialog != nullptr && pDialog->UserAborted(); };
   const bool bStarted = pDC->StartDoc(&docInfo) > 0;
-  if (!bStarted) AfxMessageBox(AFX_IDP_FAILED_TO_START_PRINT, MB_ICONEXCLAMATION);
+  if (!bStarted && !userAborted()) {
+    AfxMessageBox(AFX_IDP_FAILED_TO_START_PRINT, MB_ICONEXCLAMATION);
+  }
   bool bError = !bStarted;
   for (pInfo->m_nCurPage = pInfo->GetFromPage();
        !bError && pInfo->m_nCurPage <= pInfo->GetToPage(); ++pInfo->m_nCurPage) {
+    if (pDialog != nullptr) pDialog->SetPage(pInfo->m_nCurPage);
     // The first preparation decides whether the page is printed at all and
     // sets the mapping the usable area is given in; the second sets the
     // page's context up after StartPage, which may reset it.
@@ -202,7 +222,9 @@ void CView::PrintPages(CDC* pDC, CPrintInfo* pInfo) {
     // would print what was abandoned (some drivers refuse to abort and
     // print at EndDoc), so nothing more is sent.
     if (!pDC->m_bPrinting) break;
-    if (pDC->EndPage() <= 0) bError = true;
+    // A job the user cancelled on this page (the abort procedure then
+    // fails EndPage) stops here and prints nothing.
+    if (pDC->EndPage() <= 0 || userAborted()) bError = true;
   }
   const bool bAbandoned = !pDC->m_bPrinting;
   if (bStarted && !bAbandoned) {

@@ -16,6 +16,7 @@
 #include "afx/wnd/AfxWindowDC.h"
 
 class CPreviewView;
+class CPrintingDialog;
 
 // The print job's record.
 struct VARNEL_API CPrintInfo {
@@ -48,6 +49,8 @@ struct VARNEL_API CPrintInfo {
   UINT m_nFromPage = 0;
   UINT m_nToPage = 0;
   HDC m_hPrinterDC = nullptr;  // from DoPreparePrinting; the job deletes it
+  CString m_strPrinterName;    // the printer's device and port, for the
+  CString m_strPortName;       // dialog shown while the job prints
 };
 
 // Sent by a frame to its views before it is first shown with a document.
@@ -90,7 +93,11 @@ class VARNEL_API CView : public CWnd {
   // OnPreparePrinting; OnBeginPrinting; for each page OnPrepareDC (which
   // may end the job), StartPage, OnPrepareDC, OnPrint, EndPage; then
   // EndDoc (AbortDoc after a failure) and OnEndPrinting. A job the host
-  // abandons (AbortDoc on the context) stops there and is not ended.
+  // abandons (AbortDoc on the context) stops there and is not ended. While
+  // a printer's job runs, the framework's "Printing" dialog names the
+  // document, printer, port and page, and the frame is disabled; the
+  // dialog's Cancel ends the job (AbortDoc) after the page being printed,
+  // without a prompt.
   afx_msg void OnFilePrint();
   // The print preview command (map it with ON_COMMAND(ID_FILE_PRINT_PREVIEW,
   // CView::OnFilePrintPreview)): the main frame shows the pages as they
@@ -143,7 +150,11 @@ class VARNEL_API CView : public CWnd {
  private:
   friend class CDocument;
   friend class CPreviewView;
-  void PrintPages(CDC* pDC, CPrintInfo* pInfo);
+  // The job's pages; pDialog shows them to the user, who may cancel there
+  // (null: a job on the host's own context, which shows nothing).
+  void PrintPages(CDC* pDC, CPrintInfo* pInfo, CPrintingDialog* pDialog);
+  // The job's document name: the frame's title.
+  CString PrintJobTitle() const;
 
   bool m_bScrolledSet = false;  // SetScrolledBy was called in this scroll
   CSize m_sizeScrolled;

@@ -1,5 +1,6 @@
-// CWinApp's members that run windows: WinMain's body, the message loop and
-// idle time, the message box every prompt ends in, and the report of an
+// The members that run windows: WinMain's body, the message loop and idle
+// time of every interface thread (CWinThread's, the application's among
+// them), the message box every prompt ends in, and the report of an
 // exception that reached a window procedure.
 #include "afx/wnd/AfxWin.h"
 
@@ -24,7 +25,7 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
   return pApp->Run();
 }
 
-BOOL CWinApp::PumpMessage() {
+BOOL CWinThread::PumpMessage() {
   MSG msg;
   if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
     m_nExitCode = msg.wParam;
@@ -37,12 +38,14 @@ BOOL CWinApp::PumpMessage() {
   return TRUE;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
+  // Posted to the thread: no window would ever see it.
+  if (pMsg->hwnd == nullptr && DispatchThreadMessageEx(pMsg)) return TRUE;
   const HWND hWndStop = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
   return CWnd::WalkPreTranslateTree(hWndStop, pMsg);
 }
 
-int CWinApp::Run() {
+int CWinThread::Run() {
   for (;;) {
     MSG msg;
     LONG lIdleCount = 0;
@@ -59,7 +62,7 @@ void AfxDeleteTempMap() {
   CMenu::DeleteTempMap();
 }
 
-BOOL CWinApp::OnIdle(LONG lCount) {
+BOOL CWinThread::OnIdle(LONG lCount) {
   // The first idle call of a quiet spell brings the main window's bars
   // and status message up to date.
   CWnd* pMainWnd = m_pMainWnd;

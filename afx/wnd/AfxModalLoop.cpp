@@ -1,11 +1,12 @@
 // Modal loops: CWnd's loop that pumps the thread's messages until the
 // window ends it, and the owner a modal window disables while it runs.
 #include "afx/wnd/AfxModalOwner.h"
+#include "afx/wnd/AfxWndInternal.h"
 
 namespace {
 
-// A host without an application object still gets PreTranslateMessage in
-// modal loops.
+// A thread without an object of the framework's (no application, or a
+// thread it did not start) still gets PreTranslateMessage in modal loops.
 BOOL PumpWithoutApp() {
   MSG msg;
   if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return FALSE;
@@ -18,12 +19,16 @@ BOOL PumpWithoutApp() {
 
 }  // namespace
 
+BOOL AfxPumpThreadMessage() {
+  CWinThread* pThread = AfxGetThread();
+  return pThread != nullptr ? pThread->PumpMessage() : PumpWithoutApp();
+}
+
 int CWnd::RunModalLoop() {
   const HWND hWnd = m_hWnd;
   if (m_nModalState == kModalIdle) m_nModalState = kModalRunning;
   while (m_nModalState == kModalRunning) {
-    CWinApp* pApp = AfxGetApp();
-    if (!(pApp != nullptr ? pApp->PumpMessage() : PumpWithoutApp())) {
+    if (!AfxPumpThreadMessage()) {
       AfxPostQuitMessage(0);  // WM_QUIT: leave it for the outer loop as well
       break;
     }

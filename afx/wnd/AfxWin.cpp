@@ -257,10 +257,14 @@ HWND CWnd::Detach() {
 
 void CWnd::OnNcDestroyed() {
   if (m_hWnd == nullptr) return;
-  // The application ends with its main window.
-  CWinApp* pApp = AfxGetApp();
-  if (pApp != nullptr && pApp->m_pMainWnd == this) {
-    pApp->m_pMainWnd = nullptr;
+  // A thread ends with its main window: the application's, or a
+  // user-interface thread's (the window is its own thread's, since that
+  // thread is the one destroying it). A thread the framework did not start
+  // has only the application to ask.
+  CWinThread* pThread = AfxGetThread();
+  if (pThread == nullptr || pThread->m_pMainWnd != this) pThread = AfxGetApp();
+  if (pThread != nullptr && pThread->m_pMainWnd == this) {
+    pThread->m_pMainWnd = nullptr;
     AfxPostQuitMessage(0);
   }
   Detach();

@@ -43,3 +43,8 @@ HWND& AfxLockoutNotifyWindow();
 
 // Whether the calling thread is showing a prompt about an exception.
 bool& AfxReportingException();
+
+// Fetches one message (waiting for it) and handles it through the calling
+// thread's object (PumpMessage), or as that would without one. FALSE on
+// WM_QUIT.
+BOOL AfxPumpThreadMessage();

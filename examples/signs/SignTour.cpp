@@ -559,8 +559,13 @@ const std::vector<TourStep>& Steps() {
   return steps;
 }
 
+// A print job lets messages through while it runs (its "Printing" dialog
+// answers the user, and timers tick): the tour's next step waits for the
+// job to end.
+bool JobPrinting() { return ::FindWindowA("#32770", "Printing") != nullptr; }
+
 void CALLBACK OnTourTimer(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_bBusy || g_nTick >= 2 * Steps().size()) return;
+  if (g_bBusy || g_nTick >= 2 * Steps().size() || JobPrinting()) return;
   g_bBusy = true;
   const size_t nStep = g_nStep = g_nTick / 2;
   const TourStep& step = Steps()[nStep];

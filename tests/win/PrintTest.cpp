@@ -36,6 +36,7 @@ class CShapesView : public CTestViewW {
   CPageDC* pTarget = nullptr;  // set: print onto this page instead of a printer
   UINT nLastPage = 0;          // set: the host ends the job before the page after it
   UINT nAbandonPage = 0;       // set: the host abandons the job while drawing it
+  std::function<void(UINT)> onPrintPage;  // set: runs as each page prints
 
   // What the job saw.
   int nBegun = 0;
@@ -54,6 +55,7 @@ class CShapesView : public CTestViewW {
     if (pDC->IsPrinting()) {
       printed.push_back(m_nCurPage);
       if (nAbandonPage == m_nCurPage) pDC->AbortDoc();
+      if (onPrintPage) onPrintPage(m_nCurPage);
     }
     CTestViewW::OnDraw(pDC);  // the background and the host's fills
     // Shapes filled without outlines (an outline drawn over a fill by two
@@ -431,6 +433,37 @@ TEST(PrintTest, DialogPageRangePrintsThosePagesOnly) {
   Close(p);
 }
 
+// The entry a drop-down list shows.
+std::string ComboSelection(HWND hCombo) {
+  const LRESULT nSel = ::SendMessageA(hCombo, CB_GETCURSEL, 0, 0);
+  char text[256] = {};
+  if (nSel >= 0) {
+    ::SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(nSel), reinterpret_cast<LPARAM>(text));
+  }
+  return text;
+}
+
+TEST(PrintTest, ThePrintDialogOpensOnThePrinterAndPaperOfPrintSetup) {
+  const Printout p = MakeShapesView("Dialog after setup");
+  SetUpPrinter(VARNEL_PRINTER_2, "A4", true);
+  std::string shown;
+  WithUser("Print",
+           [&](HWND hDlg) {
+             shown = ComboSelection(::GetDlgItem(hDlg, kPrintPrinters));
+             Click(hDlg, IDCANCEL);
+           },
+           [&] { p.view->OnFilePrint(); });
+  EXPECT_EQ(shown, VARNEL_PRINTER_2) << "the printer print setup chose";
+  EXPECT_EQ(p.view->nBegun, 0) << "cancelled: nothing printed";
+  // The settings stay the application's for the jobs after.
+  const PrinterChoice choice = AppPrinter();
+  EXPECT_EQ(choice.device, VARNEL_PRINTER_2);
+  EXPECT_EQ(choice.nPaper, DMPAPER_A4);
+  EXPECT_EQ(choice.nOrientation, DMORIENT_LANDSCAPE);
+  Close(p);
+  SetUpPrinter(VARNEL_PRINTER, "Letter", false);
+}
+
 // The printer's state as the spooler reports it.
 PRINTER_INFO_2A PrinterState(std::vector<BYTE>& buffer) {
   HANDLE hPrinter = nullptr;
@@ -477,6 +510,62 @@ TEST(PrintTest, JobsTheHostEndsEarlyLeaveTheViewAndThePrinterReady) {
 
   // And the next job prints whole.
   p.view->nAbandonPage = 0;
+  p.view->OnFilePrint();
+  EXPECT_EQ(RasterisedPages(title, 36).size(), static_cast<size_t>(p.view->nPages));
+  Close(p);
+}
+
+// The "Printing" dialog as it stood while a page printed.
+struct PrintingDialogSeen {
+  bool bShown = false;
+  std::string doc, printer, port, page;
+  bool bFrameEnabled = true;
+};
+
+TEST(PrintTest, TheUserCancelsAJobInThePrintingDialog) {
+  const std::string title = "Cancelled by the user";
+  const Printout p = MakeShapesView(title);
+  p.view->bDirect = TRUE;
+  const CRect window = p.view->Window();
+  std::vector<PrintingDialogSeen> seen;
+  p.view->onPrintPage = [&](UINT nPage) {
+    PrintingDialogSeen s;
+    const HWND hDlg = ::FindWindowA("#32770", "Printing");
+    s.bShown = hDlg != nullptr && ::IsWindowVisible(hDlg);
+    s.doc = WindowText(::GetDlgItem(hDlg, AFX_IDC_PRINT_DOCNAME));
+    s.printer = WindowText(::GetDlgItem(hDlg, AFX_IDC_PRINT_PRINTERNAME));
+    s.port = WindowText(::GetDlgItem(hDlg, AFX_IDC_PRINT_PORTNAME));
+    s.page = WindowText(::GetDlgItem(hDlg, AFX_IDC_PRINT_PAGENUM));
+    s.bFrameEnabled = p.vf.frame->IsWindowEnabled() != FALSE;
+    seen.push_back(s);
+    // The user clicks Cancel while page 2 prints: the click waits in the
+    // queue until the job lets messages through.
+    if (nPage == 2) ::PostMessageA(::GetDlgItem(hDlg, IDCANCEL), BM_CLICK, 0, 0);
+  };
+  p.view->OnFilePrint();
+  EXPECT_EQ(p.view->printed, (std::vector<UINT>{1, 2})) << "no page after the cancel";
+  EXPECT_FALSE(FileExists(JobFile(title, "pdf"))) << "a cancelled job prints nothing";
+  EXPECT_TRUE(TestApp().prompts.empty()) << "no error for the user's own cancel";
+  ASSERT_EQ(seen.size(), 2u);
+  for (size_t i = 0; i < seen.size(); ++i) {
+    SCOPED_TRACE(i + 1);
+    EXPECT_TRUE(seen[i].bShown);
+    EXPECT_EQ(seen[i].doc, title);
+    EXPECT_EQ(seen[i].printer, VARNEL_PRINTER);
+    EXPECT_EQ(seen[i].port.rfind("on ", 0), 0u) << seen[i].port;
+    EXPECT_GT(seen[i].port.size(), 3u) << "the port is named";
+    EXPECT_EQ(seen[i].page, "Page " + std::to_string(i + 1));
+    EXPECT_FALSE(seen[i].bFrameEnabled) << "the application waits for the job";
+  }
+  EXPECT_EQ(::FindWindowA("#32770", "Printing"), nullptr) << "the dialog is gone";
+  EXPECT_TRUE(p.vf.frame->IsWindowEnabled());
+  EXPECT_EQ(p.view->Window(), window);
+  EXPECT_FALSE(p.view->Printing());
+  std::vector<BYTE> buffer;
+  EXPECT_EQ(PrinterState(buffer).cJobs, 0u) << "no job left in the queue";
+
+  // The next job prints whole.
+  p.view->onPrintPage = nullptr;
   p.view->OnFilePrint();
   EXPECT_EQ(RasterisedPages(title, 36).size(), static_cast<size_t>(p.view->nPages));
   Close(p);

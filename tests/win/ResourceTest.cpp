@@ -99,3 +99,28 @@ TEST(Resources, AnApplicationGivenNoNameTakesItsTitleString) {
 }
 
 }  // namespace
+
+TEST(Resources, TheResourceHandleSetIsWhereResourcesAreLookedUpFirst) {
+  const HMODULE hLibrary = ::LoadLibraryA("varnel_test_resources.dll");
+  ASSERT_NE(hLibrary, nullptr);
+  const HINSTANCE hApp = ::GetModuleHandleA(nullptr);
+  EXPECT_EQ(AfxGetResourceHandle(), hApp);
+  AfxSetResourceHandle(hLibrary);
+  EXPECT_EQ(AfxGetResourceHandle(), hLibrary);
+  CString text;
+  EXPECT_TRUE(AfxLoadString(IDS_APPLICATION_STRING, text));
+  EXPECT_EQ(text, "The application's string, in other words.");
+  EXPECT_TRUE(text.LoadString(IDS_RESOURCE_ONLY_STRING));
+  EXPECT_EQ(text, "Only in the resource library.");
+  EXPECT_TRUE(AfxLoadString(AFX_IDP_PARSE_INT, text)) << "the framework's own still found";
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDS_APPLICATION_STRING / 16 + 1),
+                                  MAKEINTRESOURCEA(6)),
+            hLibrary);
+
+  AfxSetResourceHandle(nullptr);  // back to the application
+  EXPECT_EQ(AfxGetResourceHandle(), hApp);
+  EXPECT_TRUE(AfxLoadString(IDS_APPLICATION_STRING, text));
+  EXPECT_EQ(text, "A string of the application.");
+  EXPECT_FALSE(AfxLoadString(IDS_RESOURCE_ONLY_STRING, text));
+  ::FreeLibrary(hLibrary);
+}
