@@ -88,6 +88,8 @@ class CList : public CObject {
     rPosition = Pos(pNode->*pLink);
     return pNode;
   }
+  // Links a new element between two neighbours (null at the ends).
+  POSITION Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement);
   void Unlink(CNode* pNode);
 
   CNode* m_pNodeHead = nullptr;
@@ -96,9 +98,7 @@ class CList : public CObject {
 };
 
 template <class TYPE, class ARG_TYPE>
-POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement) {
-  CNode* pNext = position != nullptr ? Node(position) : m_pNodeHead;
-  CNode* pPrev = pNext != nullptr ? pNext->pPrev : nullptr;
+POSITION CList<TYPE, ARG_TYPE>::Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement) {
   CNode* pNode = afx_detail::NewOrThrow<CNode>(CNode{pNext, pPrev, newElement});
   (pPrev != nullptr ? pPrev->pNext : m_pNodeHead) = pNode;
   (pNext != nullptr ? pNext->pPrev : m_pNodeTail) = pNode;
@@ -107,9 +107,15 @@ POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElem
 }
 
 template <class TYPE, class ARG_TYPE>
+POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement) {
+  CNode* pNext = position != nullptr ? Node(position) : m_pNodeHead;
+  return Link(pNext != nullptr ? pNext->pPrev : nullptr, pNext, newElement);
+}
+
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement) {
   CNode* pPrev = position != nullptr ? Node(position) : m_pNodeTail;
-  return InsertBefore(Pos(pPrev != nullptr ? pPrev->pNext : nullptr), newElement);
+  return Link(pPrev, pPrev != nullptr ? pPrev->pNext : nullptr, newElement);
 }
 
 template <class TYPE, class ARG_TYPE>
