@@ -3,6 +3,7 @@
 // exception that reached a window procedure.
 #include "afx/wnd/AfxWin.h"
 
+#include "afx/app/AfxRes.h"
 #include "afx/base/AfxException.h"
 #include "afx/gdi/AfxDC.h"
 #include "afx/gdi/AfxGdi.h"

@@ -233,8 +233,12 @@ TEST(CollectionMemory, RefusedAllocationsArriveAsMemoryExceptions) {
   map["a"] = "b";
   const std::vector<std::pair<const char*, std::function<void()>>> failures = {
       {"array growth", [&] { bytes.SetSize(1 << 20); }},
+#if !defined(_WIN32)
+      // In the Windows build strings are allocated inside varnel.dll, by
+      // its own operator new, which the limit does not reach.
       {"string", [] { CString s('x', 1 << 20); }},
       {"string append", [] { CString s('x', 1000); s += CString('y', 1000); }},
+#endif
       {"list node", [&] { bigs.AddTail(CBig{}); }},
       {"map buckets", [&] { CMapStringToPtr fresh; fresh.InitHashTable(1 << 20); }},
   };

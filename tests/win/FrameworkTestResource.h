@@ -5,6 +5,7 @@
 #define IDD_POPUP_PAGE 201
 #define IDS_APPLICATION_STRING 300
 #define IDS_LONG_STRING 301
+#define IDS_FORMAT_STRING 302
 #define IDC_RESOURCE_FIELD 100
 
 // The data-exchange dialog and its items.
