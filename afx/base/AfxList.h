@@ -39,8 +39,8 @@ class CList : public CObject {
   const TYPE& GetHead() const { return m_pNodeHead->data; }
   TYPE& GetTail() { return m_pNodeTail->data; }
   const TYPE& GetTail() const { return m_pNodeTail->data; }
-  TYPE RemoveHead();
-  TYPE RemoveTail();
+  TYPE RemoveHead() { return Take(m_pNodeHead); }
+  TYPE RemoveTail() { return Take(m_pNodeTail); }
 
   POSITION AddHead(ARG_TYPE newElement) { return InsertBefore(Pos(m_pNodeHead), newElement); }
   POSITION AddTail(ARG_TYPE newElement) { return InsertAfter(Pos(m_pNodeTail), newElement); }
@@ -91,6 +91,8 @@ class CList : public CObject {
   // Links a new element between two neighbours (null at the ends).
   POSITION Link(CNode* pPrev, CNode* pNext, ARG_TYPE newElement);
   void Unlink(CNode* pNode);
+  // Removes the node and returns its element.
+  TYPE Take(CNode* pNode);
 
   CNode* m_pNodeHead = nullptr;
   CNode* m_pNodeTail = nullptr;
@@ -133,16 +135,7 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position) {
 }
 
 template <class TYPE, class ARG_TYPE>
-TYPE CList<TYPE, ARG_TYPE>::RemoveHead() {
-  CNode* pNode = m_pNodeHead;
-  TYPE element(std::move(pNode->data));
-  RemoveAt(Pos(pNode));
-  return element;
-}
-
-template <class TYPE, class ARG_TYPE>
-TYPE CList<TYPE, ARG_TYPE>::RemoveTail() {
-  CNode* pNode = m_pNodeTail;
+TYPE CList<TYPE, ARG_TYPE>::Take(CNode* pNode) {
   TYPE element(std::move(pNode->data));
   RemoveAt(Pos(pNode));
   return element;

@@ -4,6 +4,7 @@
 // memory arriving as CMemoryException.
 #include "AllocationProbe.h"
 #include "ArchiveTestClasses.h"
+#include "MemoryFailure.h"
 
 #include <gtest/gtest.h>
 
@@ -243,20 +244,12 @@ TEST(CollectionMemory, RefusedAllocationsArriveAsMemoryExceptions) {
       {"map buckets", [&] { CMapStringToPtr fresh; fresh.InitHashTable(1 << 20); }},
   };
   for (const auto& failure : failures) {
-    SCOPED_TRACE(failure.first);
     std::string caught;
     {
       CAllocationLimit limit(1500);
-      try {
-        failure.second();
-      } catch (CMemoryException* e) {
-        caught = "memory";
-        e->Delete();
-      } catch (const std::bad_alloc&) {
-        caught = "bad_alloc";
-      }
+      caught = MemoryFailure(failure.second);
     }
-    EXPECT_EQ(caught, "memory");
+    EXPECT_EQ(caught, "memory") << failure.first;
   }
   EXPECT_EQ(bytes.GetSize(), 1);
   EXPECT_EQ(bytes[0], 1);

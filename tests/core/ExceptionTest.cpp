@@ -1,6 +1,7 @@
 // The framework's exception macros (which handler runs, and that the caught
 // exception is deleted once, however the block is left) and allocation
 // failures arriving as CMemoryException.
+#include "MemoryFailure.h"
 #include "afx/base/AfxArray.h"
 #include "afx/base/AfxColl.h"
 #include "afx/base/AfxException.h"
@@ -145,17 +146,7 @@ TEST(MemoryException, AllocationFailuresArriveAsMemoryExceptions) {
       {"string array", [] { CStringArray a; a.SetSize(INT_MAX); }},
   };
   for (const auto& failure : failures) {
-    SCOPED_TRACE(failure.first);
-    std::string caught;
-    try {
-      failure.second();
-    } catch (CMemoryException* e) {
-      caught = "memory";
-      e->Delete();
-    } catch (const std::bad_alloc&) {
-      caught = "bad_alloc";
-    }
-    EXPECT_EQ(caught, "memory");
+    EXPECT_EQ(MemoryFailure(failure.second), "memory") << failure.first;
   }
 }
 
