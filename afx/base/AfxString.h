@@ -7,6 +7,7 @@
 // the changing copy first takes characters of its own, so each copy
 // behaves as a value. The count is atomic, so copies may live on
 // different threads. An empty string points at one shared empty text.
+// A string whose memory cannot be had throws a CMemoryException.
 //
 // Being one pointer at the characters lets the string stand where a
 // `const char*` is expected: `(LPCSTR)str`, and CString arguments of
