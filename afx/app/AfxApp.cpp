@@ -197,6 +197,24 @@ BOOL AfxLoadString(UINT nID, CString& rString) {
 
 BOOL CString::LoadString(UINT nID) { return AfxLoadString(nID, *this); }
 
+void CString::Format(UINT nFormatID, ...) {
+  CString format;
+  AfxLoadString(nFormatID, format);
+  va_list args;
+  va_start(args, nFormatID);
+  FormatV(format, args);
+  va_end(args);
+}
+
+void CString::FormatMessage(UINT nFormatID, ...) {
+  CString format;
+  AfxLoadString(nFormatID, format);
+  va_list args;
+  va_start(args, nFormatID);
+  FormatMessageV(format, args);
+  va_end(args);
+}
+
 CString AfxFormatStrings(LPCSTR lpszFormat, const LPCSTR* rglpsz, int nString) {
   CString result;
   for (const char* p = lpszFormat; *p != '\0'; ++p) {

@@ -60,7 +60,9 @@ class VARNEL_API CWinApp : public CWinThread {
   // string ID (or help context; 0 when the prompt was given as text).
   virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
   // An exception that reached a window procedure: told to the user once
-  // (a CUserException has been told already); returns the message's
+  // with its own message (ReportError; "Command failed." for a command,
+  // else "Internal application error.", when it has none), except a
+  // CUserException, which has been told already; returns the message's
   // result (-1 for WM_CREATE, which fails the creation; 0 otherwise).
   virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
   // The same for an exception of another kind (what() when it has one).

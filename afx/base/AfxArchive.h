@@ -53,6 +53,11 @@ class VARNEL_API CArchiveException : public CException {
 
   explicit CArchiveException(int cause = none, LPCSTR lpszArchiveName = nullptr);
 
+#if defined(_WIN32)
+  // The cause's message (AFX_IDP_ARCH_*), naming the file.
+  BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+#endif
+
   int m_cause;
   CString m_strFileName;
 };

@@ -10,7 +10,8 @@
 //    of one eighth of the current size, at least 4 and at most 1024.
 //  - Shrinking keeps the memory; only SetSize(0) and RemoveAll free it.
 //    Callers that want to keep memory across uses reset their own count.
-// New elements are value-initialised (zero for plain types). Growing moves
+// New elements are value-initialised (zero for plain types). A size whose
+// memory cannot be had throws a CMemoryException. Growing moves
 // the elements over (copies them when their move could throw); when a copy
 // or a construction throws, the array keeps its elements and its size.
 //
@@ -113,12 +114,18 @@ class CArray : public CObject {
   }
   // Inserts nCount copies before nIndex (at the end when nIndex >= size).
   void InsertAt(int nIndex, ARG_TYPE newElement, int nCount = 1);
+  // Inserts copies of another array's elements before nStartIndex.
+  void InsertAt(int nStartIndex, const CArray* pNewArray);
   // Removes nCount elements from nIndex on; the memory stays.
   void RemoveAt(int nIndex, int nCount = 1);
   // Appends copies of another array's elements; returns the first new index.
   int Append(const CArray& src);
   // Becomes a copy of another array (growing as needed, keeping memory).
   void Copy(const CArray& src);
+  // Gives back the memory beyond the size.
+  void FreeExtra() {
+    if (m_nMaxSize > m_nSize && m_nSize > 0) Reallocate(m_nSize);
+  }
 
   // Loading refuses (endOfFile) a count whose elements could not fit in
   // the bytes left, before the array grows.
@@ -150,13 +157,18 @@ int CArray<TYPE, ARG_TYPE>::NextCapacity(int nNewSize) const {
   long long cap = static_cast<long long>(m_nMaxSize) + step;
   if (cap < nNewSize) cap = nNewSize;
   const long long limit = static_cast<long long>(INT_MAX / sizeof(TYPE));
-  if (nNewSize > limit) throw std::bad_alloc();
+  if (nNewSize > limit) AfxThrowMemoryException();
   return static_cast<int>(cap > limit ? limit : cap);
 }
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Reallocate(int nNewMax) {
-  TYPE* pNew = static_cast<TYPE*>(::operator new(sizeof(TYPE) * static_cast<size_t>(nNewMax)));
+  TYPE* pNew = nullptr;
+  try {
+    pNew = static_cast<TYPE*>(::operator new(sizeof(TYPE) * static_cast<size_t>(nNewMax)));
+  } catch (const std::bad_alloc&) {
+    AfxThrowMemoryException();
+  }
   int nBuilt = 0;
   try {
     for (; nBuilt < m_nSize; ++nBuilt) {
@@ -205,7 +217,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy) {
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetAtGrow(int nIndex, ARG_TYPE newElement) {
   if (nIndex < 0) return;
-  if (nIndex == INT_MAX) throw std::bad_alloc();  // the size would not fit
+  if (nIndex == INT_MAX) AfxThrowMemoryException();  // the size would not fit
   if (nIndex < m_nSize) {
     m_pData[nIndex] = newElement;
     return;
@@ -234,6 +246,17 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(int nIndex, ARG_TYPE newElement, int nCoun
     for (int i = nOldSize - 1; i >= nIndex; --i) m_pData[i + nCount] = std::move(m_pData[i]);
   }
   for (int i = nIndex; i < nIndex + nCount; ++i) m_pData[i] = copy;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::InsertAt(int nStartIndex, const CArray* pNewArray) {
+  if (nStartIndex < 0 || pNewArray == nullptr || pNewArray->m_nSize == 0) return;
+  // Copied first: the array may be this one, which the insertion moves.
+  CArray copy;
+  copy.Copy(*pNewArray);
+  const int nCount = copy.m_nSize;
+  InsertAt(nStartIndex, copy.m_pData[0], nCount);
+  for (int i = 0; i < nCount; ++i) m_pData[nStartIndex + i] = copy.m_pData[i];
 }
 
 template <class TYPE, class ARG_TYPE>

@@ -3,6 +3,20 @@
 #include <climits>
 
 IMPLEMENT_SERIAL(CObArray, CObject, 0)
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CUIntArray, CObject, 0)
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)
+IMPLEMENT_SERIAL(CObList, CObject, 0)
+IMPLEMENT_DYNAMIC(CPtrList, CObject)
+IMPLEMENT_SERIAL(CStringList, CObject, 0)
+IMPLEMENT_SERIAL(CMapStringToOb, CObject, 0)
+IMPLEMENT_SERIAL(CMapStringToString, CObject, 0)
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)
+IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
+IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)
 
 void CObArray::Serialize(CArchive& ar) {
   CObject::Serialize(ar);

@@ -1,22 +1,25 @@
-// The framework's collections of objects: CObArray, an array of CObject
+// The framework's named collections: CObArray, an array of CObject
 // pointers that stores its elements into an archive and loads them back;
-// CTypedPtrArray, the same with elements of one class; and POSITION, the
-// place of an element in a collection that is walked with
-// GetFirst...Position/GetNext....
+// the arrays, lists and maps of strings, numbers and pointers, each the
+// CArray, CList or CMap of its types; and (AfxTypedPtr.h) the typed
+// pointer collections over them.
 //
-// A CObArray does not own its elements: the code that fills it deletes
-// them. After a load that failed part way, the elements loaded so far are
-// in the array and the rest are null.
+// The collections of objects and pointers do not own their elements: the
+// code that fills them deletes them. After a load that failed part way,
+// the elements loaded so far are in the collection (a CObArray's others
+// are null).
+//
+// Those that store (DECLARE_SERIAL) do so as the framework does: the
+// count, then the elements (strings and objects as the archive stores
+// them, numbers as their bytes). Collections of untyped pointers
+// (CPtrArray, CPtrList, CMapStringToPtr...) cannot be stored: Serialize
+// throws CArchiveException::genericException when they hold anything.
 #pragma once
 
 #include "afx/base/AfxArray.h"
-
-#include <type_traits>
-
-// An opaque place in a collection; null when there is no (further) element.
-struct AfxPositionTag {};
-typedef AfxPositionTag* POSITION;
-#define BEFORE_START_POSITION (reinterpret_cast<POSITION>(static_cast<intptr_t>(-1)))
+#include "afx/base/AfxCollBase.h"
+#include "afx/base/AfxList.h"
+#include "afx/base/AfxMap.h"
 
 class VARNEL_API CObArray : public CObject {
   DECLARE_SERIAL(CObArray)
@@ -62,33 +65,50 @@ class VARNEL_API CObArray : public CObject {
   CArray<CObject*, CObject*> m_array;
 };
 
-// An array of pointers to one class (and classes derived from it) over a
-// CObArray. It stores as the CObArray does; loading refuses (badClass) an
-// element of another class before it is made, so that a damaged file
-// cannot put an object of a foreign class (one that owns what it loads
-// differently) into the array.
-template <class BASE_CLASS, class TYPE>
-class CTypedPtrArray : public BASE_CLASS {
-  static_assert(std::is_pointer_v<TYPE>, "CTypedPtrArray holds pointers");
-  using Class = std::remove_pointer_t<TYPE>;
+// Arrays of numbers, strings and pointers (the members are CArray's).
+#define AFX_DECLARE_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE)       \
+  class VARNEL_API class_name : public CArray<TYPE, ARG_TYPE> {      \
+    DECLARE(class_name)                                              \
+                                                                     \
+   public:                                                           \
+    class_name() = default;                                          \
+  };
 
- public:
-  TYPE GetAt(int nIndex) const { return static_cast<TYPE>(BASE_CLASS::GetAt(nIndex)); }
-  TYPE operator[](int nIndex) const { return GetAt(nIndex); }
-  void SetAt(int nIndex, TYPE ptr) { BASE_CLASS::SetAt(nIndex, ptr); }
-  void SetAtGrow(int nIndex, TYPE ptr) { BASE_CLASS::SetAtGrow(nIndex, ptr); }
-  int Add(TYPE ptr) { return BASE_CLASS::Add(ptr); }
-  void InsertAt(int nIndex, TYPE ptr, int nCount = 1) { BASE_CLASS::InsertAt(nIndex, ptr, nCount); }
+AFX_DECLARE_ARRAY(CByteArray, BYTE, BYTE, DECLARE_SERIAL)
+AFX_DECLARE_ARRAY(CWordArray, WORD, WORD, DECLARE_SERIAL)
+AFX_DECLARE_ARRAY(CDWordArray, DWORD, DWORD, DECLARE_SERIAL)
+// Stored as 32-bit numbers, as UINT is in both builds.
+AFX_DECLARE_ARRAY(CUIntArray, UINT, UINT, DECLARE_SERIAL)
+AFX_DECLARE_ARRAY(CStringArray, CString, const CString&, DECLARE_SERIAL)
+AFX_DECLARE_ARRAY(CPtrArray, void*, void*, DECLARE_DYNAMIC)
 
-  void Serialize(CArchive& ar) override {
-    if (ar.IsStoring()) {
-      BASE_CLASS::Serialize(ar);
-      return;
-    }
-    CObject::Serialize(ar);
-    this->LoadCount(ar);
-    for (int i = 0; i < this->GetSize(); ++i) {
-      BASE_CLASS::SetAt(i, ar.ReadObject(Class::GetThisClass()));
-    }
-  }
-};
+// Lists (the members are CList's).
+#define AFX_DECLARE_LIST(class_name, TYPE, ARG_TYPE, DECLARE)                      \
+  class VARNEL_API class_name : public CList<TYPE, ARG_TYPE> {                     \
+    DECLARE(class_name)                                                            \
+                                                                                   \
+   public:                                                                         \
+    explicit class_name(INT_PTR nBlockSize = 10) : CList<TYPE, ARG_TYPE>(nBlockSize) {} \
+  };
+
+AFX_DECLARE_LIST(CObList, CObject*, CObject*, DECLARE_SERIAL)
+AFX_DECLARE_LIST(CPtrList, void*, void*, DECLARE_DYNAMIC)
+AFX_DECLARE_LIST(CStringList, CString, const CString&, DECLARE_SERIAL)
+
+// Maps (the members are CMap's).
+#define AFX_DECLARE_MAP(class_name, KEY, ARG_KEY, VALUE, ARG_VALUE, DECLARE)      \
+  class VARNEL_API class_name : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE> {     \
+    DECLARE(class_name)                                                           \
+                                                                                  \
+   public:                                                                        \
+    explicit class_name(INT_PTR nBlockSize = 10)                                  \
+        : CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {}                     \
+  };
+
+AFX_DECLARE_MAP(CMapStringToOb, CString, LPCSTR, CObject*, CObject*, DECLARE_SERIAL)
+AFX_DECLARE_MAP(CMapStringToString, CString, LPCSTR, CString, LPCSTR, DECLARE_SERIAL)
+AFX_DECLARE_MAP(CMapStringToPtr, CString, LPCSTR, void*, void*, DECLARE_DYNAMIC)
+AFX_DECLARE_MAP(CMapPtrToPtr, void*, void*, void*, void*, DECLARE_DYNAMIC)
+AFX_DECLARE_MAP(CMapWordToPtr, WORD, WORD, void*, void*, DECLARE_DYNAMIC)
+
+#include "afx/base/AfxTypedPtr.h"

@@ -43,6 +43,11 @@ class VARNEL_API CFileException : public CException {
   static int OsErrorToException(LONG lOsError);
   [[noreturn]] static void ThrowOsError(LONG lOsError, LPCSTR lpszFileName = nullptr);
 
+#if defined(_WIN32)
+  // The cause's message (AFX_IDP_FILE_*), naming the file.
+  BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+#endif
+
   int m_cause;
   LONG m_lOsError;  // the system's error code, -1 when there is none
   CString m_strFileName;

@@ -1,5 +1,7 @@
 #include "afx/base/AfxString.h"
 
+#include "afx/base/AfxException.h"
+
 #include <algorithm>
 #include <cctype>
 #include <climits>
@@ -27,7 +29,7 @@ int ClampIndex(int n, int size) { return n < 0 ? 0 : (n > size ? size : n); }
 
 int Length(const char* psz) {
   const size_t n = std::strlen(psz);
-  if (n > static_cast<size_t>(INT_MAX) - sizeof(CStringData) - 1) throw std::bad_alloc();
+  if (n > static_cast<size_t>(INT_MAX) - sizeof(CStringData) - 1) AfxThrowMemoryException();
   return static_cast<int>(n);
 }
 
@@ -49,9 +51,14 @@ bool IsResourceId(const char* psz) { return reinterpret_cast<uintptr_t>(psz) < 0
 void CString::AllocBuffer(int nLength, int nAllocLength) {
   if (nLength < 0 || nAllocLength < nLength ||
       nAllocLength > INT_MAX - static_cast<int>(sizeof(CStringData)) - 1) {
-    throw std::bad_alloc();
+    AfxThrowMemoryException();
   }
-  void* pBlock = ::operator new(sizeof(CStringData) + static_cast<size_t>(nAllocLength) + 1);
+  void* pBlock = nullptr;
+  try {
+    pBlock = ::operator new(sizeof(CStringData) + static_cast<size_t>(nAllocLength) + 1);
+  } catch (const std::bad_alloc&) {
+    AfxThrowMemoryException();
+  }
   CStringData* pData = new (pBlock) CStringData{{1}, nLength, nAllocLength};
   std::memset(pData->data(), 0, static_cast<size_t>(nAllocLength) + 1);
   m_pchData = pData->data();
@@ -67,7 +74,7 @@ void CString::Release() {
   }
 }
 
-void CString::Replace(const char* pch, int nLength, int nAllocLength) {
+void CString::Reassign(const char* pch, int nLength, int nAllocLength) {
   // Built aside first: pch may lie in the characters being replaced, and a
   // failed allocation leaves the string as it was.
   CString fresh;
@@ -84,7 +91,7 @@ bool CString::IsOwnWithRoom(int nAlloc) const {
 void CString::PrepareWrite(int nMinAlloc) {
   if (IsOwnWithRoom(nMinAlloc)) return;
   // Shared, the empty text, or too small: characters of our own.
-  Replace(m_pchData, GetLength(), std::max(nMinAlloc, GetLength()));
+  Reassign(m_pchData, GetLength(), std::max(nMinAlloc, GetLength()));
 }
 
 void CString::AssignCopy(const char* pch, int nLength) {
@@ -95,7 +102,7 @@ void CString::AssignCopy(const char* pch, int nLength) {
     m_pchData[nLength] = '\0';
     GetData()->nDataLength = nLength;
   } else {
-    Replace(pch, nLength, nLength);
+    Reassign(pch, nLength, nLength);
   }
 }
 
@@ -103,13 +110,13 @@ void CString::Append(const char* pch, int nLength) {
   if (nLength <= 0) return;
   const int nOldLength = GetLength();
   if (nLength > INT_MAX - static_cast<int>(sizeof(CStringData)) - 1 - nOldLength) {
-    throw std::bad_alloc();
+    AfxThrowMemoryException();
   }
   const int nNewLength = nOldLength + nLength;
   if (!IsOwnWithRoom(nNewLength)) {
     // The old characters stay alive until pch has been read.
     CString old(*this);
-    Replace(m_pchData, nOldLength, GrownRoom(GetData()->nAllocLength, nNewLength));
+    Reassign(m_pchData, nOldLength, GrownRoom(GetData()->nAllocLength, nNewLength));
     std::memcpy(m_pchData + nOldLength, pch, static_cast<size_t>(nLength));
   } else {
     std::memmove(m_pchData + nOldLength, pch, static_cast<size_t>(nLength));

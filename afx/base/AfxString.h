@@ -7,6 +7,7 @@
 // the changing copy first takes characters of its own, so each copy
 // behaves as a value. The count is atomic, so copies may live on
 // different threads. An empty string points at one shared empty text.
+// A string whose memory cannot be had throws a CMemoryException.
 //
 // Being one pointer at the characters lets the string stand where a
 // `const char*` is expected: `(LPCSTR)str`, and CString arguments of
@@ -92,6 +93,8 @@ class VARNEL_API CString {
 
   int Compare(const char* psz) const;
   int CompareNoCase(const char* psz) const;
+  // Compares as the C library's locale orders text (strcoll).
+  int Collate(const char* psz) const;
 
   // Substrings; counts and positions are clamped to the string.
   CString Mid(int nFirst) const;
@@ -101,9 +104,41 @@ class VARNEL_API CString {
 
   void MakeUpper();
   void MakeLower();
-  // Remove white space (as the C library's isspace has it) from one end.
+  void MakeReverse();
+  // Remove white space (as the C library's isspace has it), one character,
+  // or any character of a set from one end (or both: Trim).
   void TrimLeft();
+  void TrimLeft(char chTarget);
+  void TrimLeft(const char* pszTargets);
   void TrimRight();
+  void TrimRight(char chTarget);
+  void TrimRight(const char* pszTargets);
+  void Trim() {
+    TrimRight();
+    TrimLeft();
+  }
+  void Trim(char chTarget) {
+    TrimRight(chTarget);
+    TrimLeft(chTarget);
+  }
+  void Trim(const char* pszTargets) {
+    TrimRight(pszTargets);
+    TrimLeft(pszTargets);
+  }
+
+  // The leading characters that are (SpanIncluding) or are not
+  // (SpanExcluding) in the set.
+  CString SpanIncluding(const char* pszCharSet) const;
+  CString SpanExcluding(const char* pszCharSet) const;
+
+  // Edits; each returns the number of replacements or removals, or the
+  // new length. An index is clamped to the string.
+  int Replace(char chOld, char chNew);
+  int Replace(const char* pszOld, const char* pszNew);
+  int Remove(char chRemove);
+  int Insert(int nIndex, char ch);
+  int Insert(int nIndex, const char* psz);
+  int Delete(int nIndex, int nCount = 1);
 
   // Positions of the first (Find) or last (ReverseFind) occurrence, -1 when
   // there is none.
@@ -123,11 +158,36 @@ class VARNEL_API CString {
   }
   void FormatV(const char* pszFormat, va_list args);
 
+  // Formats with numbered inserts, as the system's message formatting does:
+  // %1 to %99 take the arguments by number (text, or %1!d! and the like
+  // with a printf conversion between the marks), %% is a percent sign,
+  // %n a line break, %0 ends the text, and %. %! and %space stand for
+  // themselves. With a CString among the arguments the template passes
+  // its characters.
+  void FormatMessage(const char* pszFormat, ...);
+  template <class... Args, std::enable_if_t<afx_detail::kAnyCString<Args...>, int> = 0>
+  void FormatMessage(const char* pszFormat, const Args&... args) {
+    FormatMessage(pszFormat, afx_detail::VarArg(args)...);
+  }
+  void FormatMessageV(const char* pszFormat, va_list args);
+
 #if defined(_WIN32)
   // String nID of the string table, from the application's resources, a
   // registered extension library's, or the framework's own (AfxLoadString),
   // whatever its length. FALSE, and an empty string, when there is none.
   BOOL LoadString(UINT nID);
+  // Format and FormatMessage with string nFormatID of the string table as
+  // the format (an empty string when there is none).
+  void Format(UINT nFormatID, ...);
+  template <class... Args, std::enable_if_t<afx_detail::kAnyCString<Args...>, int> = 0>
+  void Format(UINT nFormatID, const Args&... args) {
+    Format(nFormatID, afx_detail::VarArg(args)...);
+  }
+  void FormatMessage(UINT nFormatID, ...);
+  template <class... Args, std::enable_if_t<afx_detail::kAnyCString<Args...>, int> = 0>
+  void FormatMessage(UINT nFormatID, const Args&... args) {
+    FormatMessage(nFormatID, afx_detail::VarArg(args)...);
+  }
 #endif
 
   // A writable buffer of at least nMinBufLength characters plus a NUL,
@@ -148,7 +208,7 @@ class VARNEL_API CString {
   // Makes the characters this string's own, with room for nMinAlloc.
   void PrepareWrite(int nMinAlloc);
   // Becomes nLength characters copied from pch, with room for nAllocLength.
-  void Replace(const char* pch, int nLength, int nAllocLength);
+  void Reassign(const char* pch, int nLength, int nAllocLength);
   void AssignCopy(const char* pch, int nLength);
   void Append(const char* pch, int nLength);
 

@@ -16,6 +16,7 @@ namespace {
 // The prompt for a failure to open or save, by the exception's cause.
 UINT PromptForException(CException* e, BOOL bSaving, UINT nIDPDefault) {
   if (e == nullptr) return nIDPDefault;
+  if (e->IsKindOf(RUNTIME_CLASS(CMemoryException))) return AFX_IDP_FAILED_MEMORY_ALLOC;
   if (e->IsKindOf(RUNTIME_CLASS(CArchiveException))) {
     switch (static_cast<CArchiveException*>(e)->m_cause) {
       case CArchiveException::endOfFile:

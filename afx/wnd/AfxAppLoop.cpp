@@ -4,6 +4,7 @@
 // exception that reached a window procedure.
 #include "afx/wnd/AfxWin.h"
 
+#include "afx/app/AfxRes.h"
 #include "afx/base/AfxException.h"
 #include "afx/gdi/AfxDC.h"
 #include "afx/gdi/AfxGdi.h"
@@ -80,27 +81,46 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
   return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName != nullptr ? m_pszAppName : "", nType);
 }
 
-LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
-  // A user exception was told by whoever threw it.
-  if (e != nullptr && e->IsKindOf(RUNTIME_CLASS(CUserException))) {
-    return AfxResultAfterException(*pMsg);
+namespace {
+
+// One prompt at a time: the message box pumps messages, and a handler that
+// throws again must not stack prompts on top of each other.
+template <class Tell>
+void ReportOnce(Tell tell) {
+  bool& bReporting = AfxReportingException();
+  if (bReporting) return;
+  bReporting = true;
+  try {
+    tell();
+  } catch (...) {
+    bReporting = false;
+    throw;
   }
-  return ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
+  bReporting = false;
+}
+
+}  // namespace
+
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+  if (e == nullptr) return ProcessWndProcException(static_cast<LPCSTR>(nullptr), pMsg);
+  // A user exception was told by whoever threw it.
+  if (e->IsKindOf(RUNTIME_CLASS(CUserException))) return AfxResultAfterException(*pMsg);
+  // The exception's own message; one without a message says what failed.
+  ReportOnce([&] {
+    e->ReportError(MB_ICONEXCLAMATION,
+                   pMsg->message == WM_COMMAND ? AFX_IDP_COMMAND_FAILURE : AFX_IDP_INTERNAL_FAILURE);
+  });
+  return AfxResultAfterException(*pMsg);
 }
 
 LRESULT CWinApp::ProcessWndProcException(LPCSTR lpszWhat, const MSG* pMsg) {
-  // One prompt at a time: the message box pumps messages, and a handler
-  // that throws again must not stack prompts on top of each other.
-  bool& bReporting = AfxReportingException();
-  if (!bReporting) {
-    bReporting = true;
+  ReportOnce([&] {
     CString text("An unexpected error stopped the last operation.");
     if (lpszWhat != nullptr && *lpszWhat != '\0') {
       text += "\n\n";
       text += lpszWhat;
     }
     AfxMessageBox(text, MB_ICONEXCLAMATION);
-    bReporting = false;
-  }
+  });
   return AfxResultAfterException(*pMsg);
 }

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -191,6 +192,11 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   } catch (CException* e) {
     result = ReportWndProcException(e, state.lastSentMsg);
     e->Delete();
+  } catch (const std::bad_alloc&) {
+    // Memory ran out outside the framework's own allocations: told as
+    // theirs are.
+    CMemoryException memory;
+    result = ReportWndProcException(static_cast<CException*>(&memory), state.lastSentMsg);
   } catch (const std::exception& e) {
     result = ReportWndProcException(e.what(), state.lastSentMsg);
   } catch (...) {

@@ -6,6 +6,7 @@
 #define IDS_APPLICATION_STRING 300
 #define IDS_LONG_STRING 301
 #define IDS_RESOURCE_ONLY_STRING 302  // in the resource-only library (ResourceOnly.rc)
+#define IDS_FORMAT_STRING 303
 #define IDC_RESOURCE_FIELD 100
 
 // The data-exchange dialog and its items.

@@ -89,6 +89,71 @@ TEST(Resources, StringsComeFromTheApplicationThenTheFramework) {
   EXPECT_TRUE(longText.IsEmpty());
 }
 
+TEST(Resources, StringsOfTheTableFormatTheirArguments) {
+  const CString name("plan.vnl");
+  CString text;
+  text.Format(IDS_FORMAT_STRING, name, 3);
+  EXPECT_EQ(text, "plan.vnl has 3 pages");
+  text.FormatMessage(AFX_IDP_PARSE_INT_RANGE, "-5", name);
+  EXPECT_EQ(text, "Please enter an integer between -5 and plan.vnl.");
+  text.FormatMessage(12345, "x");  // no such string
+  EXPECT_TRUE(text.IsEmpty());
+}
+
+// A host's exception with no message of its own.
+class CPlainException : public CException {};
+
+TEST(Resources, ExceptionsTellTheirOwnMessages) {
+  CFileException denied(CFileException::accessDenied, 5, "C:\\plans\\plan.vnl");
+  CFileException unnamed(CFileException::diskFull);
+  CFileException unknownCause(77, -1, "x.vnl");
+  CArchiveException badClass(CArchiveException::badClass, "plan.vnl");
+  CMemoryException memory;
+  CNotSupportedException notSupported;
+  CResourceException resource;
+  CUserException user;
+  CPlainException plain;
+  struct Case {
+    CException* pException;
+    BOOL bHasMessage;
+    const char* pszMessage;
+  };
+  const Case cases[] = {
+      {&denied, TRUE, "Access to C:\\plans\\plan.vnl was denied."},
+      {&unnamed, TRUE, "Disk full while accessing an unnamed file."},
+      {&unknownCause, TRUE, "An unknown error occurred while accessing x.vnl."},
+      {&badClass, TRUE, "plan.vnl contained an unexpected object."},
+      {&memory, TRUE, "Out of memory."},
+      {&notSupported, TRUE, "An unsupported operation was attempted."},
+      {&resource, TRUE, "A required resource was unavailable."},
+      {&user, TRUE, "An unknown error has occurred."},
+      {&plain, FALSE, ""},
+  };
+  for (const Case& c : cases) {
+    char szMessage[256] = "untouched";
+    UINT nHelp = 99;
+    EXPECT_EQ(c.pException->GetErrorMessage(szMessage, sizeof szMessage, &nHelp), c.bHasMessage);
+    EXPECT_STREQ(szMessage, c.pszMessage);
+  }
+  // Cut to the buffer, with its NUL.
+  char szShort[8];
+  EXPECT_TRUE(memory.GetErrorMessage(szShort, sizeof szShort));
+  EXPECT_STREQ(szShort, "Out of ");
+
+  // ReportError shows the message, or the one it is given, or the
+  // framework's "no message".
+  TestApp().prompts.clear();
+  denied.ReportError(MB_ICONSTOP);
+  plain.ReportError(MB_OK, AFX_IDP_COMMAND_FAILURE);
+  plain.ReportError();
+  ASSERT_EQ(TestApp().prompts.size(), 3u);
+  EXPECT_EQ(TestApp().prompts[0].text, "Access to C:\\plans\\plan.vnl was denied.");
+  EXPECT_EQ(TestApp().prompts[0].nType, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(TestApp().prompts[1].text, "Command failed.");
+  EXPECT_EQ(TestApp().prompts[2].text, "No error message is available.");
+  TestApp().prompts.clear();
+}
+
 TEST(Resources, AnApplicationGivenNoNameTakesItsTitleString) {
   {
     CWinApp unnamed;  // the application object until it goes

@@ -145,6 +145,11 @@ constexpr UINT ID_THROW = 40003;  // the view's handler throws
 constexpr UINT ID_THROW_USER = 40004;  // it refuses, the user told already
 constexpr UINT ID_DISABLED = 40005;    // the view's update handler disables it
 constexpr UINT ID_PASSED_ON = 40006;   // the view's passes the update on; the frame's disables
+constexpr UINT ID_THROW_FILE = 40007;  // the view's handler fails to open a file
+constexpr UINT ID_THROW_PLAIN = 40008; // it throws an exception with no message
+
+// A host's own exception, with no message.
+class CPlainException : public CException {};
 
 class CCountedView : public CView {
  public:
@@ -156,6 +161,8 @@ class CCountedView : public CView {
   afx_msg void OnBoth() { g_routed.push_back("view"); }
   afx_msg void OnThrow() { throw std::bad_alloc(); }
   afx_msg void OnThrowUser() { AfxThrowUserException(); }
+  afx_msg void OnThrowFile() { AfxThrowFileException(CFileException::fileNotFound, 2, "plan.vnl"); }
+  afx_msg void OnThrowPlain() { throw new CPlainException; }
   afx_msg void OnDisabled() { g_routed.push_back("disabled command ran"); }
   afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
   afx_msg void OnPassedOn() { g_routed.push_back("passed-on command ran"); }
@@ -167,6 +174,8 @@ BEGIN_MESSAGE_MAP(CCountedView, CView)
   ON_COMMAND(ID_BOTH, OnBoth)
   ON_COMMAND(ID_THROW, OnThrow)
   ON_COMMAND(ID_THROW_USER, OnThrowUser)
+  ON_COMMAND(ID_THROW_FILE, OnThrowFile)
+  ON_COMMAND(ID_THROW_PLAIN, OnThrowPlain)
   ON_COMMAND(ID_DISABLED, OnDisabled)
   ON_UPDATE_COMMAND_UI(ID_DISABLED, OnUpdateDisabled)
   ON_COMMAND(ID_PASSED_ON, OnPassedOn)
@@ -328,11 +337,15 @@ TEST(FrameAndView, CommandsGoToTheViewFirstThenTheFrame) {
 TEST(ExceptionBoundary, AnyExceptionIsToldOnceAndTheMessageGetsItsDefault) {
   CCountedFrame* pFrame = MakeFrameWithView(nullptr);
   TestApp().prompts.clear();
-  EXPECT_EQ(pFrame->SendMessage(WM_COMMAND, ID_THROW), 0);
-  ASSERT_EQ(TestApp().prompts.size(), 1u);
-  EXPECT_NE(TestApp().prompts[0].text.find("unexpected error"), std::string::npos);
-  EXPECT_EQ(pFrame->SendMessage(WM_COMMAND, ID_THROW_USER), 0);
-  EXPECT_EQ(TestApp().prompts.size(), 1u) << "a refusal was told by whoever refused";
+  // Each exception shows its own message; one without says what failed.
+  for (const UINT nID : {ID_THROW, ID_THROW_FILE, ID_THROW_PLAIN, ID_THROW_USER}) {
+    EXPECT_EQ(pFrame->SendMessage(WM_COMMAND, nID), 0);
+  }
+  std::vector<std::string> texts;
+  for (const RecordedPrompt& prompt : TestApp().prompts) texts.push_back(prompt.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"Out of memory.", "plan.vnl was not found.",
+                                             "Command failed."}))
+      << "a refusal was told by whoever refused";
   pFrame->DestroyWindow();
 
   // A creation that throws fails, and the object is left without a window.
