@@ -63,8 +63,10 @@ class VARNEL_API CWinApp : public CCmdTarget {
   virtual BOOL PreTranslateMessage(MSG* pMsg);
   // Idle-time work: the first call of a quiet spell (lCount 0) has the
   // main window and its bars bring their items and the status bar's
-  // message up to date (WM_IDLEUPDATECMDUI); every call releases the
-  // temporary window objects. TRUE asks for more idle time.
+  // message up to date (WM_IDLEUPDATECMDUI), and sends the thread's other
+  // visible top-level windows of the framework (modeless dialogs)
+  // WM_KICKIDLE; every call releases the temporary window objects. TRUE
+  // asks for more idle time.
   virtual BOOL OnIdle(LONG lCount);
   // Every AfxMessageBox comes here: prompt text, MB_ flags, and the prompt's
   // string ID (or help context; 0 when the prompt was given as text).
