@@ -434,8 +434,13 @@ LRESULT AfxMsg_v_u_u_menu(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
 
 // void fn() for a command (menu, accelerator, or a control's BN_CLICKED).
 #define ON_COMMAND(id, fn) {WM_COMMAND, 0, (UINT)(id), (UINT)(id), &AfxMsg_v<ThisClass, &ThisClass::fn>},
-#define ON_CONTROL(code, id, fn) \
-  {WM_COMMAND, (UINT)(code), (UINT)(id), (UINT)(id), &AfxMsg_v<ThisClass, &ThisClass::fn>},
+// void fn() for notification code from control id. Codes are kept in the
+// 16 bits WM_COMMAND carries them in (CBN_ERRSPACE, -1, is 0xFFFF there),
+// apart from CN_UPDATE_COMMAND_UI.
+#define AFX_CONTROL_CODE(code) ((UINT)(WORD)(code))
+#define ON_CONTROL(code, id, fn)                                              \
+  {WM_COMMAND, AFX_CONTROL_CODE(code), (UINT)(id), (UINT)(id),               \
+   &AfxMsg_v<ThisClass, &ThisClass::fn>},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 // void fn(UINT nID) for every command from id to idLast.
 #define ON_COMMAND_RANGE(id, idLast, fn) \
@@ -456,7 +461,8 @@ LRESULT AfxMsg_v_u_u_menu(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
 
 // void fn() in a control's own map for a notification it sends its parent.
 #define ON_CONTROL_REFLECT(code, fn) \
-  {WM_COMMAND + WM_REFLECT_BASE, (UINT)(code), 0, 0, &AfxMsg_v<ThisClass, &ThisClass::fn>},
+  {WM_COMMAND + WM_REFLECT_BASE, AFX_CONTROL_CODE(code), 0, 0,             \
+   &AfxMsg_v<ThisClass, &ThisClass::fn>},
 
 // More window messages, and the entries of commands, control notifications
 // (WM_COMMAND and WM_NOTIFY) and reflected messages.

@@ -121,11 +121,12 @@ LRESULT AfxMsg_reflect_key(CCmdTarget* p, WPARAM wParam, LPARAM) {
 
 // void fn(UINT nID) for notification code from every control id to idLast.
 #define ON_CONTROL_RANGE(code, id, idLast, fn) \
-  {WM_COMMAND, (UINT)(code), (UINT)(id), (UINT)(idLast),                   \
+  {WM_COMMAND, AFX_CONTROL_CODE(code), (UINT)(id), (UINT)(idLast),         \
    &AfxMsg_cmd_range<ThisClass, &ThisClass::fn>},
 // BOOL fn() in a control's own map; FALSE lets the parent handle it too.
-#define ON_CONTROL_REFLECT_EX(code, fn) \
-  {WM_COMMAND + WM_REFLECT_BASE, (UINT)(code), 0, 0, &AfxMsg_b_reflect<ThisClass, &ThisClass::fn>},
+#define ON_CONTROL_REFLECT_EX(code, fn)                                    \
+  {WM_COMMAND + WM_REFLECT_BASE, AFX_CONTROL_CODE(code), 0, 0,              \
+   &AfxMsg_b_reflect<ThisClass, &ThisClass::fn>},
 // void fn(CCmdUI*) in a control's own map: UpdateDialogControls asks the
 // control itself before the dialog.
 #define ON_UPDATE_COMMAND_UI_REFLECT(fn)                      \

@@ -141,8 +141,11 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
   if (pEntry == nullptr) return FALSE;
   const LRESULT result = pEntry->pfn(this, wParam, lParamThunk);
   // An _EX handler that returned FALSE, or a colour handler that gave no
-  // brush, leaves the message to the parent.
-  if (result == AFX_CONTINUE_ROUTING) return FALSE;
+  // brush, leaves the message to the parent. (Other reflected handlers'
+  // results are the message's, -2 included: a list box's "done".)
+  const bool bMayDecline = message == WM_COMMAND || message == WM_NOTIFY ||
+                           (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
+  if (bMayDecline && result == AFX_CONTINUE_ROUTING) return FALSE;
   if (pResult != nullptr) *pResult = message == WM_NOTIFY ? notifyResult : result;
   return TRUE;
 }

@@ -186,6 +186,223 @@ TEST_F(NotificationTest, RegisteredMessageReachesItsEntry) {
   EXPECT_EQ(m_parent.SendMessage(WM_TEST_REGISTERED, 3, 7), 307);
 }
 
+// ---- the shorthand entries of control notifications ---------------------------------
+
+#define AFX_TEST_LOGGER(name) \
+  afx_msg void name() { g_log.push_back(#name); }
+
+class CShorthandWnd : public CWnd {
+ protected:
+  AFX_TEST_LOGGER(EnChange)
+  AFX_TEST_LOGGER(EnUpdate)
+  AFX_TEST_LOGGER(EnSetFocus)
+  AFX_TEST_LOGGER(EnKillFocus)
+  AFX_TEST_LOGGER(EnMaxText)
+  AFX_TEST_LOGGER(EnErrSpace)
+  AFX_TEST_LOGGER(EnHScroll)
+  AFX_TEST_LOGGER(EnVScroll)
+  AFX_TEST_LOGGER(CbnSelChange)
+  AFX_TEST_LOGGER(CbnDblClk)
+  AFX_TEST_LOGGER(CbnSetFocus)
+  AFX_TEST_LOGGER(CbnKillFocus)
+  AFX_TEST_LOGGER(CbnEditChange)
+  AFX_TEST_LOGGER(CbnEditUpdate)
+  AFX_TEST_LOGGER(CbnDropDown)
+  AFX_TEST_LOGGER(CbnCloseUp)
+  AFX_TEST_LOGGER(CbnSelEndOk)
+  AFX_TEST_LOGGER(CbnSelEndCancel)
+  AFX_TEST_LOGGER(CbnErrSpace)
+  AFX_TEST_LOGGER(LbnSelChange)
+  AFX_TEST_LOGGER(LbnDblClk)
+  AFX_TEST_LOGGER(LbnSetFocus)
+  AFX_TEST_LOGGER(LbnKillFocus)
+  AFX_TEST_LOGGER(LbnSelCancel)
+  AFX_TEST_LOGGER(LbnErrSpace)
+  AFX_TEST_LOGGER(BnClicked)
+  AFX_TEST_LOGGER(BnDoubleClicked)
+  AFX_TEST_LOGGER(BnSetFocus)
+  AFX_TEST_LOGGER(BnKillFocus)
+  AFX_TEST_LOGGER(BnPushed)
+  AFX_TEST_LOGGER(BnUnpushed)
+  AFX_TEST_LOGGER(BnDisable)
+  AFX_TEST_LOGGER(BnPaint)
+  AFX_TEST_LOGGER(StnClicked)
+  AFX_TEST_LOGGER(StnDblClk)
+  AFX_TEST_LOGGER(StnEnable)
+  AFX_TEST_LOGGER(StnDisable)
+  DECLARE_MESSAGE_MAP()
+};
+
+// Each family on its own ID, so that a code given to the wrong family
+// shows.
+constexpr UINT IDC_EDIT_N = 401, IDC_COMBO_N = 402, IDC_LIST_N = 403, IDC_BUTTON_N = 404,
+               IDC_STATIC_N = 405;
+
+BEGIN_MESSAGE_MAP(CShorthandWnd, CWnd)
+  ON_EN_CHANGE(IDC_EDIT_N, EnChange)
+  ON_EN_UPDATE(IDC_EDIT_N, EnUpdate)
+  ON_EN_SETFOCUS(IDC_EDIT_N, EnSetFocus)
+  ON_EN_KILLFOCUS(IDC_EDIT_N, EnKillFocus)
+  ON_EN_MAXTEXT(IDC_EDIT_N, EnMaxText)
+  ON_EN_ERRSPACE(IDC_EDIT_N, EnErrSpace)
+  ON_EN_HSCROLL(IDC_EDIT_N, EnHScroll)
+  ON_EN_VSCROLL(IDC_EDIT_N, EnVScroll)
+  ON_CBN_SELCHANGE(IDC_COMBO_N, CbnSelChange)
+  ON_CBN_DBLCLK(IDC_COMBO_N, CbnDblClk)
+  ON_CBN_SETFOCUS(IDC_COMBO_N, CbnSetFocus)
+  ON_CBN_KILLFOCUS(IDC_COMBO_N, CbnKillFocus)
+  ON_CBN_EDITCHANGE(IDC_COMBO_N, CbnEditChange)
+  ON_CBN_EDITUPDATE(IDC_COMBO_N, CbnEditUpdate)
+  ON_CBN_DROPDOWN(IDC_COMBO_N, CbnDropDown)
+  ON_CBN_CLOSEUP(IDC_COMBO_N, CbnCloseUp)
+  ON_CBN_SELENDOK(IDC_COMBO_N, CbnSelEndOk)
+  ON_CBN_SELENDCANCEL(IDC_COMBO_N, CbnSelEndCancel)
+  ON_CBN_ERRSPACE(IDC_COMBO_N, CbnErrSpace)
+  ON_LBN_SELCHANGE(IDC_LIST_N, LbnSelChange)
+  ON_LBN_DBLCLK(IDC_LIST_N, LbnDblClk)
+  ON_LBN_SETFOCUS(IDC_LIST_N, LbnSetFocus)
+  ON_LBN_KILLFOCUS(IDC_LIST_N, LbnKillFocus)
+  ON_LBN_SELCANCEL(IDC_LIST_N, LbnSelCancel)
+  ON_LBN_ERRSPACE(IDC_LIST_N, LbnErrSpace)
+  ON_BN_CLICKED(IDC_BUTTON_N, BnClicked)
+  ON_BN_DOUBLECLICKED(IDC_BUTTON_N, BnDoubleClicked)
+  ON_BN_SETFOCUS(IDC_BUTTON_N, BnSetFocus)
+  ON_BN_KILLFOCUS(IDC_BUTTON_N, BnKillFocus)
+  ON_BN_PUSHED(IDC_BUTTON_N, BnPushed)
+  ON_BN_UNPUSHED(IDC_BUTTON_N, BnUnpushed)
+  ON_BN_DISABLE(IDC_BUTTON_N, BnDisable)
+  ON_BN_PAINT(IDC_BUTTON_N, BnPaint)
+  ON_STN_CLICKED(IDC_STATIC_N, StnClicked)
+  ON_STN_DBLCLK(IDC_STATIC_N, StnDblClk)
+  ON_STN_ENABLE(IDC_STATIC_N, StnEnable)
+  ON_STN_DISABLE(IDC_STATIC_N, StnDisable)
+END_MESSAGE_MAP()
+
+TEST(ControlShorthands, EachEntryTakesItsCodeFromItsKindOfControl) {
+  const struct {
+    UINT id;
+    WORD code;
+    const char* handler;
+  } rows[] = {
+      {IDC_EDIT_N, EN_CHANGE, "EnChange"},          {IDC_EDIT_N, EN_UPDATE, "EnUpdate"},
+      {IDC_EDIT_N, EN_SETFOCUS, "EnSetFocus"},      {IDC_EDIT_N, EN_KILLFOCUS, "EnKillFocus"},
+      {IDC_EDIT_N, EN_MAXTEXT, "EnMaxText"},        {IDC_EDIT_N, EN_ERRSPACE, "EnErrSpace"},
+      {IDC_EDIT_N, EN_HSCROLL, "EnHScroll"},        {IDC_EDIT_N, EN_VSCROLL, "EnVScroll"},
+      {IDC_COMBO_N, CBN_SELCHANGE, "CbnSelChange"}, {IDC_COMBO_N, CBN_DBLCLK, "CbnDblClk"},
+      {IDC_COMBO_N, CBN_SETFOCUS, "CbnSetFocus"},   {IDC_COMBO_N, CBN_KILLFOCUS, "CbnKillFocus"},
+      {IDC_COMBO_N, CBN_EDITCHANGE, "CbnEditChange"},
+      {IDC_COMBO_N, CBN_EDITUPDATE, "CbnEditUpdate"},
+      {IDC_COMBO_N, CBN_DROPDOWN, "CbnDropDown"},   {IDC_COMBO_N, CBN_CLOSEUP, "CbnCloseUp"},
+      {IDC_COMBO_N, CBN_SELENDOK, "CbnSelEndOk"},
+      {IDC_COMBO_N, CBN_SELENDCANCEL, "CbnSelEndCancel"},
+      {IDC_COMBO_N, static_cast<WORD>(CBN_ERRSPACE), "CbnErrSpace"},
+      {IDC_LIST_N, LBN_SELCHANGE, "LbnSelChange"},  {IDC_LIST_N, LBN_DBLCLK, "LbnDblClk"},
+      {IDC_LIST_N, LBN_SETFOCUS, "LbnSetFocus"},    {IDC_LIST_N, LBN_KILLFOCUS, "LbnKillFocus"},
+      {IDC_LIST_N, LBN_SELCANCEL, "LbnSelCancel"},
+      {IDC_LIST_N, static_cast<WORD>(LBN_ERRSPACE), "LbnErrSpace"},
+      {IDC_BUTTON_N, BN_CLICKED, "BnClicked"},      {IDC_BUTTON_N, BN_DOUBLECLICKED, "BnDoubleClicked"},
+      {IDC_BUTTON_N, BN_SETFOCUS, "BnSetFocus"},    {IDC_BUTTON_N, BN_KILLFOCUS, "BnKillFocus"},
+      {IDC_BUTTON_N, BN_PUSHED, "BnPushed"},        {IDC_BUTTON_N, BN_UNPUSHED, "BnUnpushed"},
+      {IDC_BUTTON_N, BN_DISABLE, "BnDisable"},      {IDC_BUTTON_N, BN_PAINT, "BnPaint"},
+      {IDC_STATIC_N, STN_CLICKED, "StnClicked"},    {IDC_STATIC_N, STN_DBLCLK, "StnDblClk"},
+      {IDC_STATIC_N, STN_ENABLE, "StnEnable"},      {IDC_STATIC_N, STN_DISABLE, "StnDisable"},
+  };
+  CShorthandWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Shorthands", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+  const HWND hWndControl = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, wnd.m_hWnd,
+                                             nullptr, AfxGetInstanceHandle(), nullptr);
+  for (const auto& row : rows) {
+    g_log.clear();
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(row.id, row.code),
+                    reinterpret_cast<LPARAM>(hWndControl));
+    EXPECT_EQ(g_log, std::vector<std::string>{row.handler});
+  }
+  wnd.DestroyWindow();
+}
+
+// ---- the parent's other messages about a control, reflected ----------------------------
+
+// A scroll bar, a list box and a static that each handle the parent's
+// messages about them.
+class CReflectingBar : public CScrollBar {
+ protected:
+  afx_msg void HScroll(UINT nSBCode, UINT nPos) {
+    g_log.push_back("HScroll " + std::to_string(nSBCode) + " " +
+                    std::to_string(static_cast<int>(nPos)));
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingBar, CScrollBar)
+  ON_WM_HSCROLL_REFLECT()
+END_MESSAGE_MAP()
+
+class CReflectingList : public CListBox {
+ protected:
+  afx_msg int VKeyToItem(UINT nKey, UINT nIndex) {
+    g_log.push_back("VKeyToItem " + std::to_string(nKey) + " " + std::to_string(nIndex));
+    return -2;
+  }
+  afx_msg int CharToItem(UINT nKey, UINT nIndex) {
+    g_log.push_back("CharToItem " + std::to_string(nKey) + " " + std::to_string(nIndex));
+    return 1;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingList, CListBox)
+  ON_WM_VKEYTOITEM_REFLECT()
+  ON_WM_CHARTOITEM_REFLECT()
+END_MESSAGE_MAP()
+
+class CReflectingStatic : public CStatic {
+ protected:
+  afx_msg void ParentNotify(UINT message, LPARAM) {
+    g_log.push_back("ParentNotify " + std::to_string(LOWORD(message)));
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingStatic, CStatic)
+  ON_WM_PARENTNOTIFY_REFLECT()
+END_MESSAGE_MAP()
+
+TEST(Reflection, ScrollingListKeysAndClicksReachTheControlsEntries) {
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, "Others", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                              nullptr));
+  CReflectingBar bar;
+  ASSERT_TRUE(bar.Create(WS_VISIBLE | SBS_HORZ, CRect(10, 10, 200, 30), &parent, 501));
+  CReflectingList list;
+  ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_WANTKEYBOARDINPUT, CRect(10, 40, 100, 150), &parent,
+                          502));
+  CReflectingStatic label;
+  ASSERT_TRUE(label.Create("label", WS_VISIBLE, CRect(150, 40, 250, 80), &parent, 503));
+  const auto barL = reinterpret_cast<LPARAM>(bar.m_hWnd);
+  const auto listL = reinterpret_cast<LPARAM>(list.m_hWnd);
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    const char* expected;
+    LRESULT result;
+  } rows[] = {
+      {WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(-30)), barL, "HScroll 5 -30", 0},
+      {WM_VKEYTOITEM, MAKEWPARAM(VK_DOWN, 2), listL, "VKeyToItem 40 2", -2},
+      {WM_CHARTOITEM, MAKEWPARAM('q', 0), listL, "CharToItem 113 0", 1},
+      {WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, 0), MAKELPARAM(160, 50), "ParentNotify 513", 0},
+  };
+  for (const auto& row : rows) {
+    g_log.clear();
+    EXPECT_EQ(parent.SendMessage(row.message, row.wParam, row.lParam), row.result);
+    EXPECT_EQ(g_log, std::vector<std::string>{row.expected});
+  }
+  g_log.clear();  // a click beside the controls reaches none of them
+  parent.SendMessage(WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, 0), MAKELPARAM(280, 190));
+  EXPECT_TRUE(g_log.empty());
+  parent.DestroyWindow();
+}
+
 // ---- control colours ------------------------------------------------------------------
 
 // An edit field that paints its own background.
