@@ -237,12 +237,20 @@ TEST_F(DialogServicesTest, IdleTimeUpdatesAModelessDialogsButtons) {
   EXPECT_EQ(m_dlg.kicks, kicks);
 }
 
+void CALLBACK CloseCommandDialog(HWND, UINT, UINT_PTR idEvent, DWORD) {
+  ::KillTimer(nullptr, idEvent);
+  ::PostMessageA(::FindWindowA(nullptr, "Commands"), WM_COMMAND, IDCANCEL, 0);
+}
+
 TEST_F(DialogServicesTest, ModalLoopGivesTheDialogItsIdleTime) {
   CCommandDialog dlg;
   dlg.log = &m_frame->log;
   dlg.endOnKick = true;
   ASSERT_TRUE(dlg.InitModalIndirect(m_template->Get(), m_frame));
+  // Closed after a while all the same, should the kick never come.
+  const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 2000, &CloseCommandDialog);
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  ::KillTimer(nullptr, idTimer);
   EXPECT_EQ(dlg.kicks, 1);
 }
 
