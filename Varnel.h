@@ -46,6 +46,8 @@
 #  include "afx/app/AfxRes.h"
 #  include "afx/app/AfxCmdTarget.h"
 #  include "afx/app/AfxThread.h"
+#  include "afx/app/AfxMsgMapWindow.h"
+#  include "afx/app/AfxMsgMapControls.h"
 #  include "afx/app/AfxApp.h"
 #  include "afx/app/AfxRecentFileList.h"
 #  include "afx/wnd/AfxWin.h"

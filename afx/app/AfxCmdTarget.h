@@ -16,8 +16,10 @@ class VARNEL_API CCmdTarget : public CObject {
 
  public:
   // Runs the map's handler for a command (WM_COMMAND with nCode and nID;
-  // nCode CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra); FALSE when no
-  // entry handles it, or when the update handler called ContinueRouting.
+  // nCode CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra; a control's
+  // WM_NOTIFY with nCode MAKELONG(code, WM_NOTIFY) and an AFX_NOTIFY in
+  // pExtra); FALSE when no entry handles it, or when the handler declined
+  // it (an _EX handler that returned FALSE, ContinueRouting in an update).
   // With pHandlerInfo, only reports the handler's owner.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
                         AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);

@@ -39,6 +39,12 @@ class CScrollBar;
 // Sent at idle time to the main window and its descendants: bars bring
 // their items up to date (wParam TRUE: items without a handler greyed).
 #define WM_IDLEUPDATECMDUI 0x0363
+// Sent when the thread has nothing else to do: to a modal dialog by its
+// loop, to modeless top-level windows (dialogs) by the application's idle
+// time; wParam MSGF_DIALOGBOX, lParam the count of idle calls in this
+// quiet spell. A dialog brings its buttons up to date here
+// (UpdateDialogControls); a nonzero result asks for more idle calls.
+#define WM_KICKIDLE 0x036A
 
 // What a command handler's thunk returns when the command is to go on to
 // the next target, as if this one had none (an ON_COMMAND_EX handler that
@@ -53,6 +59,9 @@ struct AFX_MSGMAP_ENTRY {
   UINT nID;       // first control or command ID for WM_COMMAND entries
   UINT nLastID;   // last ID of the range (equal to nID for one ID)
   AFX_PMSG pfn;   // thunk that unpacks the message and calls the handler
+  // For ON_REGISTERED_MESSAGE: the variable holding the message's number,
+  // read at each lookup (it is registered at run time); nMessage is unused.
+  const UINT* pnMessage = nullptr;
 };
 
 struct AFX_MSGMAP {
@@ -61,7 +70,8 @@ struct AFX_MSGMAP {
 };
 
 // The first entry of the map chain that handles the message (for WM_COMMAND
-// entries: the code and an ID in the entry's range); null when none does.
+// and WM_NOTIFY entries: the code and an ID in the entry's range); null
+// when none does.
 VARNEL_API const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage,
                                                        UINT nCode, UINT nID);
 
@@ -415,17 +425,23 @@ LRESULT AfxMsg_v_u_u_menu(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
   AFX_ON_CTLCOLOR(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR)  \
   AFX_ON_CTLCOLOR(WM_CTLCOLORSTATIC, CTLCOLOR_STATIC)
 
-// LRESULT fn(WPARAM, LPARAM) for any message, registered or not.
+// LRESULT fn(WPARAM, LPARAM) for any message.
 #define ON_MESSAGE(message, fn) AFX_ON_MSG(message, AfxMsg_l_w_l, fn)
+// The same for a message registered at run time (RegisterWindowMessage):
+// nMessageVariable is the UINT variable that holds its number.
+#define ON_REGISTERED_MESSAGE(nMessageVariable, fn) \
+  {0, 0, 0, 0, &AfxMsg_l_w_l<ThisClass, &ThisClass::fn>, &(nMessageVariable)},
 
 // void fn() for a command (menu, accelerator, or a control's BN_CLICKED).
 #define ON_COMMAND(id, fn) {WM_COMMAND, 0, (UINT)(id), (UINT)(id), &AfxMsg_v<ThisClass, &ThisClass::fn>},
-#define ON_CONTROL(code, id, fn) \
-  {WM_COMMAND, (UINT)(code), (UINT)(id), (UINT)(id), &AfxMsg_v<ThisClass, &ThisClass::fn>},
+// void fn() for notification code from control id. Codes are kept in the
+// 16 bits WM_COMMAND carries them in (CBN_ERRSPACE, -1, is 0xFFFF there),
+// apart from CN_UPDATE_COMMAND_UI.
+#define AFX_CONTROL_CODE(code) ((UINT)(WORD)(code))
+#define ON_CONTROL(code, id, fn)                                              \
+  {WM_COMMAND, AFX_CONTROL_CODE(code), (UINT)(id), (UINT)(id),               \
+   &AfxMsg_v<ThisClass, &ThisClass::fn>},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
-// BOOL fn(UINT nID) for a command; FALSE passes it on to the next target.
-#define ON_COMMAND_EX(id, fn) \
-  {WM_COMMAND, 0, (UINT)(id), (UINT)(id), &AfxMsg_cmd_ex<ThisClass, &ThisClass::fn>},
 // void fn(UINT nID) for every command from id to idLast.
 #define ON_COMMAND_RANGE(id, idLast, fn) \
   {WM_COMMAND, 0, (UINT)(id), (UINT)(idLast), &AfxMsg_cmd_range<ThisClass, &ThisClass::fn>},
@@ -445,7 +461,13 @@ LRESULT AfxMsg_v_u_u_menu(CCmdTarget* p, WPARAM wParam, LPARAM lParam) {
 
 // void fn() in a control's own map for a notification it sends its parent.
 #define ON_CONTROL_REFLECT(code, fn) \
-  {WM_COMMAND + WM_REFLECT_BASE, (UINT)(code), 0, 0, &AfxMsg_v<ThisClass, &ThisClass::fn>},
+  {WM_COMMAND + WM_REFLECT_BASE, AFX_CONTROL_CODE(code), 0, 0,             \
+   &AfxMsg_v<ThisClass, &ThisClass::fn>},
+
+// More window messages, and the entries of commands, control notifications
+// (WM_COMMAND and WM_NOTIFY) and reflected messages.
+#include "afx/app/AfxMsgMapWindow.h"
+#include "afx/app/AfxMsgMapControls.h"
 
 // ---- thread messages ----------------------------------------------------------------
 

@@ -83,8 +83,9 @@ class VARNEL_API CWinThread : public CCmdTarget {
   virtual BOOL PreTranslateMessage(MSG* pMsg);
   // Idle-time work: the first call of a quiet spell (lCount 0) has the
   // main window and its bars bring their items and the status bar's
-  // message up to date (WM_IDLEUPDATECMDUI); every call releases the
-  // thread's temporary objects. TRUE asks for more idle time.
+  // message up to date (WM_IDLEUPDATECMDUI), and sends the thread's other
+  // visible framework windows (modeless dialogs) WM_KICKIDLE; every call
+  // releases the thread's temporary objects. TRUE asks for more idle time.
   virtual BOOL OnIdle(LONG lCount);
   // Deletes the object when m_bAutoDelete says so (the thread's end calls it).
   virtual void Delete();

@@ -6,6 +6,11 @@ void CCmdUI::Enable(BOOL bOn) {
   if (m_pMenu != nullptr) {
     m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
   } else if (m_pOther != nullptr) {
+    // A control about to be disabled hands the focus on first, or the
+    // keyboard would be left on a control that takes no keys.
+    if (!bOn && ::GetFocus() == m_pOther->m_hWnd) {
+      ::SendMessageA(::GetParent(m_pOther->m_hWnd), WM_NEXTDLGCTL, 0, FALSE);
+    }
     m_pOther->EnableWindow(bOn);
   }
   m_bEnableChanged = TRUE;
@@ -28,7 +33,11 @@ void CCmdUI::SetText(LPCSTR lpszText) {
                         (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK);
     m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
   } else if (m_pOther != nullptr) {
-    m_pOther->SetWindowText(lpszText);
+    // Only a change: the same text again would repaint the control, and
+    // the repaint would bring the next idle update, for ever.
+    CString current;
+    m_pOther->GetWindowText(current);
+    if (current != lpszText) m_pOther->SetWindowText(lpszText);
   }
 }
 
@@ -82,4 +91,47 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     nCode = 0;
   }
   return OnCmdMsg(nID, nCode);
+}
+
+// ---- dialog controls ----------------------------------------------------------------
+
+namespace {
+
+// A button that carries a command out when pushed (not a check box, a
+// radio button or a group box, which hold a state or hold nothing).
+bool IsCommandButton(HWND hWnd) {
+  if ((::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) == 0) return false;
+  switch (::GetWindowLongA(hWnd, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+    case BS_OWNERDRAW:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
+  CCmdUI state;
+  for (HWND hWndChild = ::GetWindow(m_hWnd, GW_CHILD); hWndChild != nullptr;
+       hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    const auto nID = static_cast<UINT>(::GetDlgCtrlID(hWndChild));
+    if (nID == 0 || nID == 0xFFFF) continue;  // IDC_STATIC and unnamed windows
+    state.m_nID = nID;
+    state.m_pOther = FromHandle(hWndChild);
+    // The control's own update handler first; one that calls
+    // ContinueRouting leaves the control to pTarget's handlers.
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    if (pChild != nullptr) {
+      const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(
+          pChild->GetMessageMap(), WM_COMMAND + WM_REFLECT_BASE, CN_UPDATE_COMMAND_UI, 0);
+      if (pEntry != nullptr &&
+          pEntry->pfn(pChild, 0, reinterpret_cast<LPARAM>(&state)) != AFX_CONTINUE_ROUTING) {
+        continue;
+      }
+    }
+    state.DoUpdate(pTarget, bDisableIfNoHndler && IsCommandButton(hWndChild));
+  }
 }

@@ -33,6 +33,34 @@ void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo) {
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
+namespace {
+
+// An owner-drawn list's requests, from its parent, to its members.
+template <class Box>
+BOOL OwnerDrawToMembers(Box* pBox, UINT message, LPARAM lParam, LRESULT* pResult) {
+  LRESULT result = TRUE;
+  switch (message) {
+    case WM_DRAWITEM:
+      pBox->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+      break;
+    case WM_MEASUREITEM:
+      pBox->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+      break;
+    case WM_COMPAREITEM:
+      result = pBox->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+      break;
+    case WM_DELETEITEM:
+      pBox->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+      break;
+    default:
+      return FALSE;
+  }
+  if (pResult != nullptr) *pResult = result;
+  return TRUE;
+}
+
+}  // namespace
+
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
@@ -208,7 +236,8 @@ HBITMAP CButton::GetBitmap() const {
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+  if (CWnd::OnChildNotify(message, wParam, lParam, pResult)) return TRUE;  // a reflected entry
+  if (message != WM_DRAWITEM) return FALSE;
   DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
   if (pResult != nullptr) *pResult = TRUE;
   return TRUE;
@@ -271,4 +300,35 @@ CScrollBar* AfxScrollBarFromHandle(HWND hWnd) {
     return static_cast<CScrollBar*>(pWnd);
   }
   return AfxTempWnd<CScrollBar>(hWnd, RUNTIME_CLASS(CScrollBar));
+}
+
+CListBox* AfxListBoxFromHandle(HWND hWnd) {
+  if (hWnd == nullptr) return nullptr;
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CListBox))) {
+    return static_cast<CListBox*>(pWnd);
+  }
+  return AfxTempWnd<CListBox>(hWnd, RUNTIME_CLASS(CListBox));
+}
+
+// ---- owner-drawn lists --------------------------------------------------------------
+
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (CWnd::OnChildNotify(message, wParam, lParam, pResult)) return TRUE;  // a reflected entry
+  return OwnerDrawToMembers(this, message, lParam, pResult);
+}
+
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (CWnd::OnChildNotify(message, wParam, lParam, pResult)) return TRUE;  // a reflected entry
+  return OwnerDrawToMembers(this, message, lParam, pResult);
 }

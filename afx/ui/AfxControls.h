@@ -61,6 +61,19 @@ class VARNEL_API CComboBox : public CWnd {
   }
   BOOL SetEditSel(int nStartChar, int nEndChar);
   DWORD GetEditSel() const { return static_cast<DWORD>(SendMessage(CB_GETEDITSEL)); }
+
+  // An owner-drawn box (OWNERDRAWFIXED or OWNERDRAWVARIABLE) draws,
+  // measures, orders and lets go of its items here when its parent hands
+  // it the request (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM,
+  // WM_DELETEITEM: see AfxMsgMapControls.h for the order). They do nothing
+  // here; CompareItem calls the two items equal.
+  virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+  virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+  virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+ protected:
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 // A list box. Single-selection boxes use GetCurSel/SetCurSel; boxes with
@@ -120,6 +133,19 @@ class VARNEL_API CListBox : public CWnd {
     return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
   }
   int GetItemRect(int nIndex, LPRECT lpRect) const;
+
+  // An owner-drawn box (OWNERDRAWFIXED or OWNERDRAWVARIABLE) draws,
+  // measures, orders and lets go of its items here when its parent hands
+  // it the request (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM,
+  // WM_DELETEITEM: see AfxMsgMapControls.h for the order). They do nothing
+  // here; CompareItem calls the two items equal.
+  virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+  virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+  virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+ protected:
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class VARNEL_API CButton : public CWnd {

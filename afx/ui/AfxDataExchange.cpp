@@ -3,6 +3,8 @@
 #include "afx/app/AfxDiag.h"
 #include "afx/wnd/AfxWndInternal.h"
 
+#include <exception>
+
 // ---- CDataExchange ------------------------------------------------------------------
 
 int CRefusalScope::s_nOpen = 0;
@@ -65,6 +67,18 @@ class CNotifyLockout {
   HWND m_hWndOld;
 };
 
+// Tells the user that the exchange failed for a reason other than a
+// refused entry (lpszWhat: the exception's own text, when it has one).
+void ReportExchangeFailure(LPCSTR lpszWhat) {
+  CString text;
+  AfxLoadString(AFX_IDP_INTERNAL_FAILURE, text);
+  if (lpszWhat != nullptr && *lpszWhat != '\0') {
+    text += "\n\n";
+    text += lpszWhat;
+  }
+  AfxMessageBox(text, MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
+}
+
 }  // namespace
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
@@ -87,6 +101,14 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     e->Delete();
     AfxMessageBox(bNotSupported ? AFX_IDS_NOT_SUPPORTED_EXCEPTION : AFX_IDP_INTERNAL_FAILURE,
                   MB_ICONEXCLAMATION);
+    return FALSE;
+  } catch (const std::exception& e) {
+    // The same for a failure of the host's own exchange code or of the
+    // library it calls, told with what it says.
+    ReportExchangeFailure(e.what());
+    return FALSE;
+  } catch (...) {
+    ReportExchangeFailure(nullptr);
     return FALSE;
   }
   return TRUE;

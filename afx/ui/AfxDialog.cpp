@@ -1,5 +1,6 @@
 #include "afx/ui/AfxDialog.h"
 
+#include "afx/ui/AfxFrame.h"
 #include "afx/wnd/AfxModalOwner.h"
 
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -74,6 +75,56 @@ HWND ModelessParent(CWnd* pParentWnd) {
   return pMainWnd != nullptr && ::IsWindow(pMainWnd->m_hWnd) ? pMainWnd->m_hWnd : nullptr;
 }
 
+// An edit field's own keys with Ctrl: the clipboard, undo, selecting all,
+// moving and deleting by words.
+bool IsEditingKey(UINT vk) {
+  switch (vk) {
+    case 'A': case 'C': case 'V': case 'X': case 'Y': case 'Z':
+    case VK_INSERT: case VK_DELETE: case VK_BACK:
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Whether a keystroke in a modeless dialog may be a shortcut of the frame
+// that owns it: a function key, or a key with Ctrl or Alt, that is not a
+// mnemonic (Alt with a letter or digit), not an edit field's own key, and
+// not one the control with the focus asks for (WM_GETDLGCODE). Plain keys
+// are the dialog's: typing, Tab, Enter, Escape, the arrows.
+bool IsShortcutForOwner(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  const auto vk = static_cast<UINT>(msg.wParam);
+  const bool bCtrl = ::GetKeyState(VK_CONTROL) < 0;
+  const bool bAlt = (HIWORD(msg.lParam) & KF_ALTDOWN) != 0;
+  const bool bFunctionKey = vk >= VK_F1 && vk <= VK_F24;
+  if (!bFunctionKey && !bCtrl && !bAlt) return false;
+  const bool bLetterOrDigit = (vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z');
+  if (bAlt && !bCtrl && bLetterOrDigit) return false;
+  const HWND hWndFocus = ::GetFocus();
+  if (hWndFocus == nullptr) return true;
+  MSG copy = msg;
+  const auto nCode = static_cast<UINT>(
+      ::SendMessageA(hWndFocus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy)));
+  if ((nCode & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
+  return !((nCode & DLGC_HASSETSEL) != 0 && bCtrl && IsEditingKey(vk));
+}
+
+// The frame at the top of the dialog's owners (the main window when the
+// dialog has no owner), or null.
+CWnd* OwnerFrame(HWND hWndDialog) {
+  HWND hWndOwner = ::GetAncestor(hWndDialog, GA_ROOTOWNER);
+  if (hWndOwner == hWndDialog) {
+    CWnd* pMainWnd = AfxGetMainWnd();
+    hWndOwner = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+  }
+  if (hWndOwner == nullptr || hWndOwner == hWndDialog) return nullptr;
+  CWnd* pOwner = CWnd::FromHandlePermanent(hWndOwner);
+  return pOwner != nullptr && pOwner->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? pOwner : nullptr;
+}
+
 }  // namespace
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd) {
@@ -108,7 +159,26 @@ void CDialog::PrevDlgCtrl() const { SendMessage(WM_NEXTDLGCTL, 1, 0); }
 void CDialog::SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID); }
 DWORD CDialog::GetDefID() const { return static_cast<DWORD>(SendMessage(DM_GETDEFID)); }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+  // A list the resource names but the template lacks has been traced; the
+  // dialog opens with the lists it has.
+  ExecuteDlgInit(m_lpszTemplateName);
+  return OnInitDialog();
+}
+
+void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+  const bool bCommand = nCode == 0 || nCode == static_cast<int>(CN_UPDATE_COMMAND_UI);
+  if (!bCommand || nID < 0x8000 || nID >= 0xF000 || m_hWnd == nullptr) return FALSE;
+  CWnd* pOwner = GetOwner();
+  if (pOwner != nullptr && FromHandlePermanent(pOwner->m_hWnd) == pOwner) {
+    return pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+  }
+  CWinApp* pApp = AfxGetApp();
+  return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
 
 BOOL CDialog::OnInitDialog() {
   // A dialog whose data cannot be loaded (its code names a control the
@@ -122,6 +192,10 @@ BOOL CDialog::OnInitDialog() {
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return FALSE;
+  if (m_nModalState == kModalIdle && IsShortcutForOwner(*pMsg)) {
+    CWnd* pFrame = OwnerFrame(m_hWnd);
+    if (pFrame != nullptr && pFrame->PreTranslateMessage(pMsg)) return TRUE;
+  }
   return ::IsDialogMessageA(m_hWnd, pMsg);
 }
 

@@ -34,13 +34,26 @@ class VARNEL_API CDialog : public CWnd {
   void PrevDlgCtrl() const;
   void SetDefID(UINT nID);
   DWORD GetDefID() const;
+  // Dialog units to the dialog's pixels (its font's average character is
+  // 4 units wide and 8 high).
+  void MapDialogRect(LPRECT lpRect) const;
 
   // Loads the controls from the data (UpdateData(FALSE)); TRUE lets the
   // system focus the first control. When the loading fails the dialog ends
   // with -1.
   virtual BOOL OnInitDialog();
-  // Keystrokes go through the dialog manager (Tab, Enter, Escape).
+  // Keystrokes go through the dialog manager (Tab, Enter, Escape). In a
+  // modeless dialog, a shortcut the dialog has no use for (with Ctrl or
+  // Alt, or a function key; not an edit field's own Ctrl+C, Ctrl+V... nor
+  // a mnemonic) goes first to the accelerators of the frame that owns it.
   BOOL PreTranslateMessage(MSG* pMsg) override;
+  // A command the dialog's map does not handle (a menu or accelerator
+  // command, or a button whose ID is a command's, 0x8000 to 0xEFFF) goes
+  // on to the window that owns the dialog, along that window's route
+  // (a frame's: its view, itself, the application); the application's when
+  // the owner has no object. Control notifications stay with the dialog.
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr,
+                AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
 
   // Public so that a host's map can name them (ON_COMMAND(IDOK, CDialog::OnOK)).
   // IDOK: UpdateData(TRUE), and EndDialog(IDOK) when it succeeds.
@@ -49,6 +62,8 @@ class VARNEL_API CDialog : public CWnd {
   virtual void OnCancel();
 
  protected:
+  // Fills the lists from the resource's DLGINIT data (ExecuteDlgInit),
+  // then OnInitDialog.
   afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
   // Creates the dialog window from a template and attaches it to this.

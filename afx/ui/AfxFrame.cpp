@@ -11,17 +11,17 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CREATE()
   ON_WM_CLOSE()
-  ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
-  ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+  ON_WM_QUERYENDSESSION()
+  ON_WM_ENDSESSION()
   ON_WM_SIZE()
   ON_WM_SETFOCUS()
   ON_WM_INITMENUPOPUP()
   ON_WM_SETTINGCHANGE()
   ON_WM_SYSCOLORCHANGE()
-  ON_MESSAGE(WM_DEVMODECHANGE, OnDevModeChange)
-  ON_MESSAGE(WM_FONTCHANGE, OnFontChange)
+  ON_WM_DEVMODECHANGE()
+  ON_WM_FONTCHANGE()
   ON_WM_MENUSELECT()
-  ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
+  ON_WM_EXITMENULOOP()
   ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
   ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
@@ -203,16 +203,15 @@ void CFrameWnd::OnSysColorChange() {
   SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
 }
 
-LRESULT CFrameWnd::OnDevModeChange(WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = Default();
-  SendMessageToDescendants(WM_DEVMODECHANGE, wParam, lParam, TRUE, TRUE);
-  return result;
+void CFrameWnd::OnDevModeChange(LPSTR lpDeviceName) {
+  Default();
+  SendMessageToDescendants(WM_DEVMODECHANGE, 0, reinterpret_cast<LPARAM>(lpDeviceName), TRUE,
+                           TRUE);
 }
 
-LRESULT CFrameWnd::OnFontChange(WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = Default();
-  SendMessageToDescendants(WM_FONTCHANGE, wParam, lParam, TRUE, TRUE);
-  return result;
+void CFrameWnd::OnFontChange() {
+  Default();
+  SendMessageToDescendants(WM_FONTCHANGE, 0, 0, TRUE, TRUE);
 }
 
 // ---- CWnd's frame ----------------------------------------------------------------
@@ -305,14 +304,13 @@ void CFrameWnd::OnClose() {
   DestroyWindow();
 }
 
-LRESULT CFrameWnd::OnQueryEndSession(WPARAM, LPARAM) {
+BOOL CFrameWnd::OnQueryEndSession() {
   CWinApp* pApp = AfxGetApp();
   if (pApp == nullptr || pApp->m_pMainWnd != this) return TRUE;
   return pApp->SaveAllModified();
 }
 
-LRESULT CFrameWnd::OnEndSession(WPARAM wParam, LPARAM) {
+void CFrameWnd::OnEndSession(BOOL bEnding) {
   CWinApp* pApp = AfxGetApp();
-  if (wParam != 0 && pApp != nullptr && pApp->m_pMainWnd == this) pApp->CloseAllDocuments(TRUE);
-  return 0;
+  if (bEnding && pApp != nullptr && pApp->m_pMainWnd == this) pApp->CloseAllDocuments(TRUE);
 }

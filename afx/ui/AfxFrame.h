@@ -158,17 +158,17 @@ class VARNEL_API CFrameWnd : public CWnd {
 
   afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
   afx_msg void OnClose();
-  afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+  afx_msg BOOL OnQueryEndSession();
+  afx_msg void OnEndSession(BOOL bEnding);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnSetFocus(CWnd* pOldWnd);
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
   afx_msg void OnSysColorChange();
-  afx_msg LRESULT OnDevModeChange(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnFontChange(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnDevModeChange(LPSTR lpDeviceName);
+  afx_msg void OnFontChange();
   afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
-  afx_msg LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnExitMenuLoop(BOOL bIsTrackPopupMenu);
   afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()

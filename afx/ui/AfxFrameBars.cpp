@@ -193,10 +193,10 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
   if (m_nIDTracking != m_nIDLastMessage) SetMessageText(m_nIDTracking);
 }
 
-LRESULT CFrameWnd::OnExitMenuLoop(WPARAM, LPARAM) {
+void CFrameWnd::OnExitMenuLoop(BOOL bIsTrackPopupMenu) {
   m_nIDTracking = AFX_IDS_IDLEMESSAGE;
   if (m_nIDTracking != m_nIDLastMessage) SetMessageText(m_nIDTracking);
-  return Default();
+  CWnd::OnExitMenuLoop(bIsTrackPopupMenu);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {

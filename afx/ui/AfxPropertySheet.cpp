@@ -56,7 +56,8 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
   ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-  ON_MESSAGE(WM_NOTIFY, HandleNotify)
+  ON_NOTIFY(TCN_SELCHANGING, AFX_IDC_TAB_CONTROL, OnTabSelChanging)
+  ON_NOTIFY(TCN_SELCHANGE, AFX_IDC_TAB_CONTROL, OnTabSelChange)
   ON_COMMAND(IDOK, OnOK)
   ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
@@ -159,17 +160,14 @@ BOOL CPropertySheet::SetActivePage(int nPage) {
   return TRUE;
 }
 
-LRESULT CPropertySheet::HandleNotify(WPARAM, LPARAM lParam) {
-  const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
-  if (pHeader->idFrom != AFX_IDC_TAB_CONTROL) return 0;
-  if (pHeader->code == static_cast<UINT>(TCN_SELCHANGING)) {
-    CPropertyPage* pActive = GetActivePage();
-    return pActive != nullptr && !pActive->OnKillActive();  // TRUE keeps the page
-  }
-  if (pHeader->code == static_cast<UINT>(TCN_SELCHANGE)) {
-    SetActivePage(static_cast<int>(GetTabControl()->SendMessage(TCM_GETCURSEL)));
-  }
-  return 0;
+void CPropertySheet::OnTabSelChanging(NMHDR*, LRESULT* pResult) {
+  CPropertyPage* pActive = GetActivePage();
+  *pResult = pActive != nullptr && !pActive->OnKillActive();  // TRUE keeps the page
+}
+
+void CPropertySheet::OnTabSelChange(NMHDR*, LRESULT* pResult) {
+  SetActivePage(static_cast<int>(GetTabControl()->SendMessage(TCM_GETCURSEL)));
+  *pResult = 0;
 }
 
 void CPropertySheet::OnOK() {

@@ -67,7 +67,8 @@ class VARNEL_API CPropertySheet : public CWnd {
 
  protected:
   afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT HandleNotify(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnTabSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnTabSelChange(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnOK();
   afx_msg void OnCancel();
 

@@ -11,6 +11,8 @@
 #include "afx/wnd/AfxMenu.h"
 #include "afx/wnd/AfxWndInternal.h"
 
+#include <vector>
+
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
   CWinApp* pApp = AfxGetApp();
   if (pApp == nullptr) return -1;
@@ -63,14 +65,37 @@ void AfxDeleteTempMap() {
   CMenu::DeleteTempMap();
 }
 
+namespace {
+
+BOOL CALLBACK AddWindow(HWND hWnd, LPARAM lParam) {
+  reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+  return TRUE;
+}
+
+// Gives the calling thread's other visible top-level windows that have an
+// object (modeless dialogs) their idle time.
+void KickIdleModelessWindows(HWND hWndMain) {
+  std::vector<HWND> windows;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &AddWindow, reinterpret_cast<LPARAM>(&windows));
+  for (HWND hWnd : windows) {
+    // Each may have gone, or been made, by an earlier one's handler.
+    if (hWnd == hWndMain || !::IsWindowVisible(hWnd)) continue;
+    if (CWnd::FromHandlePermanent(hWnd) == nullptr) continue;
+    ::SendMessageA(hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, 0);
+  }
+}
+
+}  // namespace
+
 BOOL CWinThread::OnIdle(LONG lCount) {
   // The first idle call of a quiet spell brings the main window's bars
-  // and status message up to date.
+  // and status message up to date, and the buttons of modeless dialogs.
   CWnd* pMainWnd = m_pMainWnd;
   if (lCount <= 0 && pMainWnd != nullptr && pMainWnd->IsWindow() && pMainWnd->IsWindowVisible()) {
     pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
   }
+  if (lCount <= 0) KickIdleModelessWindows(pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr);
   AfxDeleteTempMap();
   return FALSE;
 }

@@ -1,5 +1,6 @@
 // Modal loops: CWnd's loop that pumps the thread's messages until the
-// window ends it, and the owner a modal window disables while it runs.
+// window ends it (giving it WM_KICKIDLE when the queue is empty), and the
+// owner a modal window disables while it runs.
 #include "afx/wnd/AfxModalOwner.h"
 #include "afx/wnd/AfxWndInternal.h"
 
@@ -28,6 +29,13 @@ int CWnd::RunModalLoop() {
   const HWND hWnd = m_hWnd;
   if (m_nModalState == kModalIdle) m_nModalState = kModalRunning;
   while (m_nModalState == kModalRunning) {
+    // Idle time: the window brings its controls up to date (WM_KICKIDLE)
+    // for as long as it asks for more; it may end itself there.
+    MSG msg;
+    for (LONG lIdleCount = 0; !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); ++lIdleCount) {
+      if (::SendMessageA(hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount) == 0) break;
+    }
+    if (m_nModalState != kModalRunning || !::IsWindow(hWnd)) break;
     if (!AfxPumpThreadMessage()) {
       AfxPostQuitMessage(0);  // WM_QUIT: leave it for the outer loop as well
       break;

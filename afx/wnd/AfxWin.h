@@ -15,6 +15,7 @@
 
 class CWnd;
 class CScrollBar;
+class CListBox;
 class CDataExchange;
 class CDC;
 class CFont;
@@ -75,7 +76,10 @@ class VARNEL_API CWnd : public CCmdTarget {
   // ---- data exchange ------------------------------------------------------------
   // Runs DoDataExchange: TRUE saves the controls into the data, FALSE loads
   // them. FALSE when an entry was refused (the user was told) or the
-  // exchange failed (a control the dialog lacks: reported with a prompt).
+  // exchange failed: a control the dialog lacks, or any other exception
+  // out of DoDataExchange (a framework exception, a std::exception with
+  // its what(), anything else), reported with a prompt. The item that
+  // failed and those after it keep their data as it was.
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
   // ---- window state and text --------------------------------------------------
@@ -96,6 +100,12 @@ class VARNEL_API CWnd : public CCmdTarget {
   BOOL EnableWindow(BOOL bEnable = TRUE);
   BOOL IsWindowVisible() const;
   BOOL ShowWindow(int nCmdShow);
+  BOOL IsIconic() const { return ::IsIconic(m_hWnd); }  // minimized
+  BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }  // maximized
+  // A message box owned by this window, as ::MessageBox shows it (the
+  // caption "Error" when none is given); returns the button pressed.
+  // Prompts of the framework's own go through AfxMessageBox instead.
+  int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
   // The font the window draws with (WM_GETFONT), or null for the system's.
   CFont* GetFont() const;
   void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -111,6 +121,26 @@ class VARNEL_API CWnd : public CCmdTarget {
   UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
   void CheckDlgButton(int nIDButton, UINT nCheck);
   UINT IsDlgButtonChecked(int nIDButton) const;
+  // Checks radio button nIDCheckButton and clears the others with IDs from
+  // nIDFirstButton to nIDLastButton.
+  void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+  // The ID of the first checked button from nIDFirstButton to
+  // nIDLastButton, 0 when none is checked.
+  int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const;
+  // Fills the combo and list boxes among the window's items with the
+  // strings a dialog resource's initialisation data (DLGINIT, resource
+  // type 240) lists for them: by resource name (FALSE when the data is
+  // there but names an item the window lacks; TRUE when there is none),
+  // or from the data itself.
+  BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
+  BOOL ExecuteDlgInit(LPVOID lpResource);
+  // Enables, checks or renames each child control through the update
+  // handlers of its ID (ON_UPDATE_COMMAND_UI) that pTarget's route finds,
+  // the control's own ON_UPDATE_COMMAND_UI_REFLECT first. With
+  // bDisableIfNoHndler, a push button whose command no handler carries out
+  // is disabled (other controls keep their state). Modeless dialogs call
+  // it on WM_KICKIDLE.
+  void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
   // ---- timers and menus --------------------------------------------------------------
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
@@ -207,6 +237,11 @@ class VARNEL_API CWnd : public CCmdTarget {
   // Looks the message up in the maps; TRUE with *pResult when handled.
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+  // WM_NOTIFY: the sending control's reflected entry first, then the
+  // command route (OnCmdMsg with MAKELONG(code, WM_NOTIFY) and an
+  // AFX_NOTIFY); FALSE when nobody handled it (the default processing
+  // follows). *pResult is the message's result.
+  virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   // A notification this control sent its parent, sent back to it first;
   // TRUE when the control handled it (the parent's handlers then do not run).
   virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -261,6 +296,75 @@ class VARNEL_API CWnd : public CCmdTarget {
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, POINT pt);
+  // The parent's messages about a control: each gives the control's own
+  // object the message first (its reflected entry, or an owner-draw
+  // control's DrawItem...), then does the default processing.
+  afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+  afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+  afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
+  afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
+  afx_msg void OnParentNotify(UINT message, LPARAM lParam);
+  // activation and the session
+  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+  afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+  afx_msg BOOL OnNcActivate(BOOL bActive);
+  afx_msg void OnChildActivate();
+  afx_msg void OnEnable(BOOL bEnable);
+  afx_msg BOOL OnQueryEndSession();
+  afx_msg void OnEndSession(BOOL bEnding);
+  afx_msg BOOL OnQueryOpen();
+  afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+  afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
+  // the non-client area (points in screen coordinates)
+  afx_msg BOOL OnNcCreate(LPCREATESTRUCTA lpCreateStruct);
+  afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+  afx_msg LRESULT OnNcHitTest(POINT point);
+  afx_msg void OnNcPaint();
+  afx_msg void OnNcMouseMove(UINT nHitTest, POINT point);
+  afx_msg void OnNcLButtonDown(UINT nHitTest, POINT point);
+  afx_msg void OnNcLButtonUp(UINT nHitTest, POINT point);
+  afx_msg void OnNcLButtonDblClk(UINT nHitTest, POINT point);
+  afx_msg void OnNcRButtonDown(UINT nHitTest, POINT point);
+  afx_msg void OnNcRButtonUp(UINT nHitTest, POINT point);
+  afx_msg void OnNcRButtonDblClk(UINT nHitTest, POINT point);
+  afx_msg void OnNcMButtonDown(UINT nHitTest, POINT point);
+  afx_msg void OnNcMButtonUp(UINT nHitTest, POINT point);
+  afx_msg void OnNcMButtonDblClk(UINT nHitTest, POINT point);
+  // moving and sizing
+  afx_msg void OnMove(int x, int y);
+  afx_msg void OnMoving(UINT fwSide, LPRECT pRect);
+  afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
+  afx_msg void OnEnterSizeMove();
+  afx_msg void OnExitSizeMove();
+  afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+  afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+  afx_msg void OnStyleChanging(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+  afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+  // keys, the mouse, menus
+  afx_msg UINT OnGetDlgCode();
+  afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnMouseHover(UINT nFlags, POINT point);
+  afx_msg void OnMouseLeave();
+  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+  afx_msg void OnDropFiles(HDROP hDropInfo);
+  afx_msg void OnInitMenu(CMenu* pMenu);
+  afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+  afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+  afx_msg void OnEnterMenuLoop(BOOL bIsTrackPopupMenu);
+  afx_msg void OnExitMenuLoop(BOOL bIsTrackPopupMenu);
+  // the system's state, painting and palettes
+  afx_msg void OnFontChange();
+  afx_msg void OnTimeChange();
+  afx_msg void OnDevModeChange(LPSTR lpDeviceName);
+  afx_msg BOOL OnDeviceChange(UINT nEventType, DWORD_PTR dwData);
+  afx_msg void OnIconEraseBkgnd(CDC* pDC);
+  afx_msg HCURSOR OnQueryDragIcon();
+  afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
+  afx_msg BOOL OnQueryNewPalette();
 
   WNDPROC m_pfnSuper = nullptr;  // the window procedure we replaced
   HWND m_hWndOwner = nullptr;    // set by SetOwner
@@ -275,6 +379,9 @@ class VARNEL_API CWnd : public CCmdTarget {
   friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
   bool ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam,
                       LRESULT* pResult);
+  // The message being handled, when it is about a control, to the control.
+  bool ReflectLastMessage(LRESULT* pResult);
+  LRESULT ReflectOrDefault();
   void OnNcDestroyed();
 };
 

@@ -145,6 +145,21 @@ UINT CWnd::IsDlgButtonChecked(int nIDButton) const {
   return ::IsDlgButtonChecked(m_hWnd, nIDButton);
 }
 
+void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton) {
+  ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+}
+
+int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const {
+  for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID) {
+    if (::IsDlgButtonChecked(m_hWnd, nID) == BST_CHECKED) return nID;
+  }
+  return 0;
+}
+
+int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
+  return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+}
+
 // ---- timers and menus -------------------------------------------------------------------
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,

@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -408,6 +409,42 @@ TEST_F(DataExchangeTest, AControlTheDialogLacksFailsTheExchangeAndKeepsTheData) 
   EXPECT_EQ(index, 1);
   EXPECT_EQ(pick, "beta");
   EXPECT_EQ(control.m_hWnd, nullptr);
+  TestApp().prompts.clear();
+}
+
+TEST_F(DataExchangeTest, AnyExceptionFromTheExchangeIsToldAndLeavesTheRestAsItWas) {
+  const struct {
+    const char* name;
+    std::function<void()> fail;
+    const char* prompt;
+  } cases[] = {
+      {"std::exception", [] { throw std::runtime_error("the disk is gone"); },
+       "Internal application error.\n\nthe disk is gone"},
+      {"framework exception", [] { AfxThrowMemoryException(); }, "Internal application error."},
+      {"anything else", [] { throw 7; }, "Internal application error."},
+  };
+  for (const BOOL bSave : {TRUE, FALSE}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.name << (bSave ? " saving" : " loading"));
+      TestApp().prompts.clear();
+      ::SetWindowTextA(Item(IDC_NUMBER), "12");
+      ::SetWindowTextA(Item(IDC_TEXT), "typed");
+      int before = 5;
+      CString after("after");
+      EXPECT_FALSE(Run(bSave, [&](CDataExchange* pDX) {
+        DDX_Text(pDX, IDC_NUMBER, before);
+        c.fail();
+        DDX_Text(pDX, IDC_TEXT, after);
+      }));
+      // What was exchanged before the failure was; nothing after it.
+      EXPECT_EQ(before, bSave ? 12 : 5);
+      EXPECT_EQ(WindowText(Item(IDC_NUMBER)), bSave ? "12" : "5");
+      EXPECT_EQ(after, "after");
+      EXPECT_EQ(WindowText(Item(IDC_TEXT)), "typed");
+      ASSERT_EQ(TestApp().prompts.size(), 1u);
+      EXPECT_EQ(TestApp().prompts[0].text, c.prompt);
+    }
+  }
   TestApp().prompts.clear();
 }
 

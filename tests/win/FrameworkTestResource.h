@@ -28,3 +28,9 @@
 
 // The document template of the document tests: its document string.
 #define IDR_TEST_DOCUMENT 500
+
+// A dialog whose combo and list boxes the resource's initialisation data
+// fills.
+#define IDD_DLGINIT_DIALOG 203
+#define IDC_INIT_COMBO 130
+#define IDC_INIT_LIST 131

@@ -574,6 +574,278 @@ TEST(MessageMap, EntriesForHostMessagesUnpackTheirArguments) {
   wnd.DestroyWindow();
 }
 
+// ---- more window messages: each entry's arguments and result -------------------------
+
+namespace {
+
+// Records what its handlers get once `recording` is set; before that (its
+// creation) and after, they do the default processing.
+class CMoreArgsWnd : public CWnd {
+ public:
+  std::string last;
+  bool recording = false;
+  BOOL CreateTopLevel() {
+    return CreateEx(0, nullptr, "MoreArgs", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr);
+  }
+
+ protected:
+  afx_msg LRESULT OnNcHitTest(CPoint pt) {
+    if (!recording) return CWnd::OnNcHitTest(pt);
+    last = "nchittest " + Point(pt);
+    return HTCAPTION;
+  }
+  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
+    if (!recording) return CWnd::OnActivate(nState, pWndOther, bMinimized);
+    last = "activate " + std::to_string(nState) + " " + Who(pWndOther) + " " +
+           std::to_string(bMinimized);
+  }
+  afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID) {
+    if (!recording) return CWnd::OnActivateApp(bActive, dwThreadID);
+    last = "activateapp " + std::to_string(bActive) + " " + std::to_string(dwThreadID);
+  }
+  afx_msg BOOL OnNcActivate(BOOL bActive) {
+    if (!recording) return CWnd::OnNcActivate(bActive);
+    last = "ncactivate " + std::to_string(bActive);
+    return TRUE;
+  }
+  afx_msg void OnSysCommand(UINT nID, LPARAM lParam) {
+    last = "syscommand " + std::to_string(nID) + " " + std::to_string(lParam);
+  }
+  afx_msg void OnMove(int x, int y) {
+    if (!recording) return CWnd::OnMove(x, y);
+    last = "move " + std::to_string(x) + "," + std::to_string(y);
+  }
+  afx_msg void OnSizing(UINT fwSide, LPRECT pRect) {
+    last = "sizing " + std::to_string(fwSide) + " " + std::to_string(pRect->right);
+    pRect->right = 321;
+  }
+  afx_msg UINT OnGetDlgCode() {
+    last = "getdlgcode";
+    return DLGC_WANTARROWS | DLGC_WANTCHARS;
+  }
+  afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpmis) {
+    last = "measureitem " + std::to_string(nIDCtl) + " " + std::to_string(lpmis->itemID);
+    lpmis->itemHeight = 33;
+  }
+  afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpcis) {
+    last = "compareitem " + std::to_string(nIDCtl);
+    return lpcis->itemData1 < lpcis->itemData2 ? -1 : 1;
+  }
+  afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpdis) {
+    last = "deleteitem " + std::to_string(nIDCtl) + " " + std::to_string(lpdis->itemData);
+  }
+  afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex) {
+    last = "chartoitem " + std::to_string(nChar) + " " + (pListBox != nullptr ? "box" : "none") +
+           " " + std::to_string(nIndex);
+    return -2;
+  }
+  afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex) {
+    last = "vkeytoitem " + std::to_string(nKey) + " " + (pListBox != nullptr ? "box" : "none") +
+           " " + std::to_string(nIndex);
+    return 4;
+  }
+  afx_msg void OnSysKeyUp(UINT nChar, UINT nRep, UINT nFlags) {
+    last = "syskeyup " + std::to_string(nChar) + " " + std::to_string(nRep) + " " +
+           std::to_string(nFlags);
+  }
+  afx_msg void OnSysChar(UINT nChar, UINT, UINT) { last = "syschar " + std::to_string(nChar); }
+  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint pt) {
+    last = "nclbuttondown " + std::to_string(nHitTest) + " " + Point(pt);
+  }
+  afx_msg void OnNcRButtonUp(UINT nHitTest, CPoint pt) {
+    last = "ncrbuttonup " + std::to_string(nHitTest) + " " + Point(pt);
+  }
+  afx_msg void OnMouseHover(UINT nFlags, CPoint pt) {
+    last = "mousehover " + std::to_string(nFlags) + " " + Point(pt);
+  }
+  afx_msg void OnMouseLeave() { last = "mouseleave"; }
+  afx_msg void OnEnable(BOOL bEnable) { last = "enable " + std::to_string(bEnable); }
+  afx_msg BOOL OnQueryEndSession() {
+    last = "queryendsession";
+    return TRUE;
+  }
+  afx_msg void OnEndSession(BOOL bEnding) { last = "endsession " + std::to_string(bEnding); }
+  afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos) {
+    if (!recording) return CWnd::OnWindowPosChanging(lpwndpos);
+    last = "windowposchanging " + std::to_string(lpwndpos->cx);
+    lpwndpos->cy = 55;
+  }
+  afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpss) {
+    if (!recording) return CWnd::OnStyleChanged(nStyleType, lpss);
+    last = "stylechanged " + std::to_string(nStyleType) + " " + std::to_string(lpss->styleNew);
+  }
+  afx_msg void OnParentNotify(UINT message, LPARAM lParam) {
+    if (!recording) return CWnd::OnParentNotify(message, lParam);
+    last = "parentnotify " + std::to_string(LOWORD(message)) + " " +
+           std::to_string(HIWORD(message)) + " " + std::to_string(lParam);
+  }
+  afx_msg void OnInitMenu(CMenu* pMenu) {
+    last = std::string("initmenu ") + (pMenu != nullptr ? "menu" : "none");
+  }
+  afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu) {
+    last = "menuchar " + std::to_string(nChar) + " " + std::to_string(nFlags) + " " +
+           (pMenu != nullptr ? "menu" : "none");
+    return MAKELRESULT(2, MNC_EXECUTE);
+  }
+  afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho) {
+    last = "enteridle " + std::to_string(nWhy) + " " + Who(pWho);
+  }
+  afx_msg void OnExitMenuLoop(BOOL bIsTrackPopupMenu) {
+    last = "exitmenuloop " + std::to_string(bIsTrackPopupMenu);
+  }
+  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo) {
+    last = "helpinfo " + std::to_string(pHelpInfo->iCtrlId);
+    return TRUE;
+  }
+  afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pcds) {
+    last = "copydata " + Who(pWnd) + " " + std::to_string(pcds->dwData) + " " +
+           static_cast<const char*>(pcds->lpData);
+    return TRUE;
+  }
+  afx_msg void OnDropFiles(HDROP hDropInfo) {
+    last = "dropfiles " + std::to_string(reinterpret_cast<UINT_PTR>(hDropInfo));
+  }
+  afx_msg HCURSOR OnQueryDragIcon() {
+    last = "querydragicon";
+    return ::LoadCursor(nullptr, IDC_CROSS);
+  }
+  afx_msg void OnPaletteChanged(CWnd* pFocusWnd) { last = "palettechanged " + Who(pFocusWnd); }
+  afx_msg BOOL OnDeviceChange(UINT nEventType, DWORD_PTR dwData) {
+    last = "devicechange " + std::to_string(nEventType) + " " + std::to_string(dwData);
+    return TRUE;
+  }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  std::string Who(CWnd* pWnd) const {
+    return pWnd == nullptr ? "none" : pWnd == this ? "self" : "other";
+  }
+  static std::string Point(CPoint pt) { return std::to_string(pt.x) + "," + std::to_string(pt.y); }
+};
+
+BEGIN_MESSAGE_MAP(CMoreArgsWnd, CWnd)
+  ON_WM_NCHITTEST()
+  ON_WM_ACTIVATE()
+  ON_WM_ACTIVATEAPP()
+  ON_WM_NCACTIVATE()
+  ON_WM_SYSCOMMAND()
+  ON_WM_MOVE()
+  ON_WM_SIZING()
+  ON_WM_GETDLGCODE()
+  ON_WM_MEASUREITEM()
+  ON_WM_COMPAREITEM()
+  ON_WM_DELETEITEM()
+  ON_WM_CHARTOITEM()
+  ON_WM_VKEYTOITEM()
+  ON_WM_SYSKEYUP()
+  ON_WM_SYSCHAR()
+  ON_WM_NCLBUTTONDOWN()
+  ON_WM_NCRBUTTONUP()
+  ON_WM_MOUSEHOVER()
+  ON_WM_MOUSELEAVE()
+  ON_WM_ENABLE()
+  ON_WM_QUERYENDSESSION()
+  ON_WM_ENDSESSION()
+  ON_WM_WINDOWPOSCHANGING()
+  ON_WM_STYLECHANGED()
+  ON_WM_PARENTNOTIFY()
+  ON_WM_INITMENU()
+  ON_WM_MENUCHAR()
+  ON_WM_ENTERIDLE()
+  ON_WM_EXITMENULOOP()
+  ON_WM_HELPINFO()
+  ON_WM_COPYDATA()
+  ON_WM_DROPFILES()
+  ON_WM_QUERYDRAGICON()
+  ON_WM_PALETTECHANGED()
+  ON_WM_DEVICECHANGE()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(MessageMap, EntriesForMoreWindowMessagesUnpackTheirArguments) {
+  CMoreArgsWnd wnd;
+  ASSERT_TRUE(wnd.CreateTopLevel());
+  wnd.recording = true;
+  const auto self = reinterpret_cast<WPARAM>(wnd.m_hWnd);
+  const auto selfL = reinterpret_cast<LPARAM>(wnd.m_hWnd);
+  HMENU hMenu = ::CreatePopupMenu();
+  const auto menuW = reinterpret_cast<WPARAM>(hMenu);
+  const auto menuL = reinterpret_cast<LPARAM>(hMenu);
+  RECT sizing = {0, 0, 200, 100};
+  MEASUREITEMSTRUCT mis = {ODT_LISTBOX, 7, 3, 0, 0, 0};
+  COMPAREITEMSTRUCT cis = {ODT_LISTBOX, 7, nullptr, 0, 5, 1, 9, 0};
+  DELETEITEMSTRUCT dis = {ODT_LISTBOX, 7, 2, nullptr, 0xBEEF};
+  WINDOWPOS pos = {};
+  pos.cx = 90;
+  STYLESTRUCT ss = {WS_POPUP, WS_POPUP | WS_BORDER};
+  HELPINFO help = {};
+  help.cbSize = sizeof help;
+  help.iCtrlId = 12;
+  char text[] = "hello";
+  COPYDATASTRUCT cds = {7, sizeof text, text};
+  struct Row {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    const char* expected;
+    LRESULT result;
+  };
+  const Row rows[] = {
+      {WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(-3), 40), "nchittest -3,40", HTCAPTION},
+      {WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), selfL, "activate 2 self 1", 0},
+      {WM_ACTIVATEAPP, TRUE, 1234, "activateapp 1 1234", 0},
+      {WM_NCACTIVATE, FALSE, 0, "ncactivate 0", TRUE},
+      {WM_SYSCOMMAND, SC_KEYMENU | 3, 77, "syscommand 61699 77", 0},
+      {WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-20), 30), "move -20,30", 0},
+      {WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&sizing), "sizing 2 200", TRUE},
+      {WM_GETDLGCODE, 0, 0, "getdlgcode", DLGC_WANTARROWS | DLGC_WANTCHARS},
+      {WM_MEASUREITEM, 7, reinterpret_cast<LPARAM>(&mis), "measureitem 7 3", TRUE},
+      {WM_COMPAREITEM, 7, reinterpret_cast<LPARAM>(&cis), "compareitem 7", -1},
+      {WM_DELETEITEM, 7, reinterpret_cast<LPARAM>(&dis), "deleteitem 7 48879", TRUE},
+      {WM_CHARTOITEM, MAKEWPARAM('A', 3), 0, "chartoitem 65 none 3", -2},
+      {WM_VKEYTOITEM, MAKEWPARAM(VK_DOWN, 5), selfL, "vkeytoitem 40 box 5", 4},
+      {WM_SYSKEYUP, VK_F10, MAKELPARAM(1, 0xC044), "syskeyup 121 1 49220", 0},
+      {WM_SYSCHAR, 'x', 1, "syschar 120", 0},
+      {WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(static_cast<WORD>(-5), 6), "nclbuttondown 2 -5,6",
+       0},
+      {WM_NCRBUTTONUP, HTMENU, MAKELPARAM(8, 9), "ncrbuttonup 5 8,9", 0},
+      {WM_MOUSEHOVER, MK_SHIFT, MAKELPARAM(11, 12), "mousehover 4 11,12", 0},
+      {WM_MOUSELEAVE, 0, 0, "mouseleave", 0},
+      {WM_ENABLE, FALSE, 0, "enable 0", 0},
+      {WM_QUERYENDSESSION, 0, 0, "queryendsession", TRUE},
+      {WM_ENDSESSION, TRUE, 0, "endsession 1", 0},
+      {WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos), "windowposchanging 90", 0},
+      {WM_STYLECHANGED, static_cast<WPARAM>(GWL_STYLE), reinterpret_cast<LPARAM>(&ss),
+       "stylechanged -16 2155872256", 0},
+      {WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, 42), 0, "parentnotify 1 42 0", 0},
+      {WM_INITMENU, menuW, 0, "initmenu menu", 0},
+      {WM_MENUCHAR, MAKEWPARAM('f', MF_POPUP), menuL, "menuchar 102 16 menu",
+       MAKELRESULT(2, MNC_EXECUTE)},
+      {WM_ENTERIDLE, MSGF_MENU, selfL, "enteridle 2 self", 0},
+      {WM_EXITMENULOOP, TRUE, 0, "exitmenuloop 1", 0},
+      {WM_HELPINFO, 0, reinterpret_cast<LPARAM>(&help), "helpinfo 12", TRUE},
+      {WM_COPYDATA, self, reinterpret_cast<LPARAM>(&cds), "copydata self 7 hello", TRUE},
+      {WM_DROPFILES, 0x5678, 0, "dropfiles 22136", 0},
+      {WM_QUERYDRAGICON, 0, 0, "querydragicon",
+       reinterpret_cast<LRESULT>(::LoadCursor(nullptr, IDC_CROSS))},
+      {WM_PALETTECHANGED, 0, 0, "palettechanged none", 0},
+      {WM_DEVICECHANGE, 7, 99, "devicechange 7 99", TRUE},
+  };
+  for (const Row& row : rows) {
+    wnd.last.clear();
+    const LRESULT result = wnd.SendMessage(row.message, row.wParam, row.lParam);
+    EXPECT_EQ(wnd.last, row.expected) << "message " << row.message;
+    EXPECT_EQ(result, row.result) << row.expected;
+  }
+  EXPECT_EQ(sizing.right, 321);  // the handler's changes reach the sender
+  EXPECT_EQ(mis.itemHeight, 33u);
+  EXPECT_EQ(pos.cy, 55);
+  wnd.recording = false;
+  ::DestroyMenu(hMenu);
+  wnd.DestroyWindow();
+}
+
 TEST(Relatives, OwnerFontAndContextsOfAChildControl) {
   CRecordingWnd wnd;
   ASSERT_TRUE(wnd.CreateTopLevel());
