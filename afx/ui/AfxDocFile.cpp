@@ -74,6 +74,29 @@ CFailure RunGuarded(Body body, UINT nIDPDefault) {
   return failure;
 }
 
+// Serializes pDoc through an archive of nMode over pFile, then has the
+// document release the file: closed when all went well (a save commits
+// there), abandoned after a failure.
+CFailure SerializeThroughFile(CDocument* pDoc, CFile* pFile, UINT nMode, LPCSTR lpszPathName,
+                              UINT nIDPDefault) {
+  CFile* pOpenFile = pFile;
+  const CFailure failure = RunGuarded(
+      [&] {
+        {
+          CArchive ar(pFile, nMode | CArchive::bNoFlushOnDelete);
+          ar.m_pDocument = pDoc;
+          ar.m_strFileName = lpszPathName;
+          pDoc->Serialize(ar);
+          ar.Close();
+        }
+        pOpenFile = nullptr;
+        pDoc->ReleaseFile(pFile, FALSE);
+      },
+      nIDPDefault);
+  if (failure.bFailed && pOpenFile != nullptr) pDoc->ReleaseFile(pOpenFile, TRUE);
+  return failure;
+}
+
 }  // namespace
 
 void CDocument::ReportSaveLoadException(LPCSTR lpszPathName, CException* e, BOOL bSaving,
@@ -122,22 +145,9 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName) {
   }
   DeleteContents();
   SetModifiedFlag();  // from here on the old contents are gone
-  CFile* pOpenFile = pFile;
-  const CFailure failure = RunGuarded(
-      [&] {
-        {
-          CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete);
-          ar.m_pDocument = this;
-          ar.m_strFileName = lpszPathName;
-          Serialize(ar);
-          ar.Close();
-        }
-        pOpenFile = nullptr;
-        ReleaseFile(pFile, FALSE);
-      },
-      AFX_IDP_FAILED_TO_OPEN_DOC);
+  const CFailure failure =
+      SerializeThroughFile(this, pFile, CArchive::load, lpszPathName, AFX_IDP_FAILED_TO_OPEN_DOC);
   if (failure.bFailed) {
-    if (pOpenFile != nullptr) ReleaseFile(pOpenFile, TRUE);
     DeleteContents();
     ReportSaveLoadException(lpszPathName, failure.pException, FALSE, failure.nIDPrompt);
     if (failure.pException != nullptr) failure.pException->Delete();
@@ -158,22 +168,9 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName) {
     ReportSaveLoadException(lpszPathName, &error, TRUE, AFX_IDP_INVALID_FILENAME);
     return FALSE;
   }
-  CFile* pOpenFile = pFile;
-  const CFailure failure = RunGuarded(
-      [&] {
-        {
-          CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
-          ar.m_pDocument = this;
-          ar.m_strFileName = lpszPathName;
-          Serialize(ar);
-          ar.Close();
-        }
-        pOpenFile = nullptr;
-        ReleaseFile(pFile, FALSE);
-      },
-      AFX_IDP_FAILED_TO_SAVE_DOC);
+  const CFailure failure =
+      SerializeThroughFile(this, pFile, CArchive::store, lpszPathName, AFX_IDP_FAILED_TO_SAVE_DOC);
   if (failure.bFailed) {
-    if (pOpenFile != nullptr) ReleaseFile(pOpenFile, TRUE);
     ReportSaveLoadException(lpszPathName, failure.pException, TRUE, failure.nIDPrompt);
     if (failure.pException != nullptr) failure.pException->Delete();
     return FALSE;  // still modified: the changes are not on the disk
