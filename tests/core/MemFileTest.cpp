@@ -1,22 +1,11 @@
 #include "ArchiveTestClasses.h"
+#include "tests/core/FileFailure.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 namespace {
-
-template <class F>
-int FileFailure(F f) {
-  try {
-    f();
-  } catch (CFileException* e) {
-    const int cause = e->m_cause;
-    e->Delete();
-    return cause;
-  }
-  return -1;
-}
 
 template <class F>
 bool ThrowsMemoryException(F f) {

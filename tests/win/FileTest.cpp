@@ -1,24 +1,13 @@
 // CFile over system files: the framework's open flags, reading, writing
 // and seeking, status, failures with their causes, and an archive over it.
 #include "TempFolder.h"
+#include "tests/core/FileFailure.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-template <class F>
-int FileFailure(F f) {
-  try {
-    f();
-  } catch (CFileException* e) {
-    const int cause = e->m_cause;
-    e->Delete();
-    return cause;
-  }
-  return -1;
-}
 
 TEST(SystemFile, WritesReadsSeeksAndReportsItsStatus) {
   CTempFolder folder;

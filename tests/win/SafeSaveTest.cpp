@@ -3,6 +3,7 @@
 // leaves the new file alone in the folder, flushed before it took the
 // old one's place.
 #include "TempFolder.h"
+#include "tests/core/FileFailure.h"
 
 #include <gtest/gtest.h>
 
@@ -17,19 +18,6 @@ void SaveText(CSafeSaveFile& file, const char* pszText) {
   CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
   ar << CString(pszText);
   ar.Close();
-}
-
-// The CFileException's cause, or -1 when f throws none.
-template <class F>
-int FileFailure(F f) {
-  try {
-    f();
-  } catch (CFileException* e) {
-    const int cause = e->m_cause;
-    e->Delete();
-    return cause;
-  }
-  return -1;
 }
 
 // Remembers, when the file is flushed, what the target held then and how
