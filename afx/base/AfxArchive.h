@@ -179,7 +179,13 @@ class VARNEL_API CArchive {
     if (m_lpLoadMax - m_lpBufCur < static_cast<ptrdiff_t>(sizeof(T))) FillBuffer(sizeof(T));
     const BYTE* const lpSrc = m_lpBufCur;
     m_lpBufCur = m_lpBufCur + sizeof(T);
-    std::memcpy(&value, lpSrc, sizeof(T));
+    // Through a local: a copy of bytes straight into the caller's variable
+    // may alias any member, so the next value would read the archive's
+    // position and limit from memory again; a store of a T cannot change
+    // them (for the multi-byte types), and they stay in registers.
+    T loaded;
+    std::memcpy(&loaded, lpSrc, sizeof(T));
+    value = loaded;
     return *this;
   }
 
