@@ -261,7 +261,11 @@ void CViewW::ApplyBar(int nBar, const BarValues& values) {
   info.nMax = values.nMax;
   info.nPage = static_cast<UINT>(values.nPage);
   info.nPos = values.nPos;
-  SetScrollInfo(nBar, &info, TRUE);
+  SetBarInfo(nBar, &info, TRUE);
+}
+
+void CViewW::SetBarInfo(int nBar, SCROLLINFO* pInfo, BOOL bRedraw) {
+  SetScrollInfo(nBar, pInfo, bRedraw);
 }
 
 void CViewW::SetScrollPosW(int nBar, LONG nPos, bool bRedraw) {
@@ -272,10 +276,10 @@ void CViewW::SetScrollPosW(int nBar, LONG nPos, bool bRedraw) {
   info.fMask = SIF_POS;
   if (nBar == SB_HORZ && m_bHorzBar) {
     info.nPos = ScrollUnits(nPos);
-    SetScrollInfo(SB_HORZ, &info, bRedraw);
+    SetBarInfo(SB_HORZ, &info, bRedraw);
   } else if (nBar == SB_VERT && m_bVertBar) {
     info.nPos = -ScrollUnits(nPos);
-    SetScrollInfo(SB_VERT, &info, bRedraw);
+    SetBarInfo(SB_VERT, &info, bRedraw);
   }
   EndBarUpdate();
 }

@@ -177,6 +177,10 @@ class VARNEL_API CViewW : public CView {
   void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
   void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
+  // Sets a managed bar's values (SetScrollInfo): every bar update of the
+  // view passes here, so that a derived view can count or time them.
+  virtual void SetBarInfo(int nBar, SCROLLINFO* pInfo, BOOL bRedraw);
+
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
