@@ -36,6 +36,8 @@
 #include "view/ViewScroll.h"
 #include "view/ViewZoom.h"
 
+#include <optional>
+
 class VARNEL_API CViewW : public CView {
   DECLARE_DYNAMIC(CViewW)
 
@@ -230,8 +232,23 @@ class VARNEL_API CViewW : public CView {
   tagPOINT m_ptBrushOrg = {0, 0};
 
  private:
+  // While one lives, the bars' values wait (their showing or hiding does
+  // not): when the outermost ends, each bar whose values differ from what
+  // it shows is set, once, however often the window changed meanwhile.
+  class BarHold {
+   public:
+    explicit BarHold(CViewW& view) : m_view(view) { ++m_view.m_nBarHolds; }
+    ~BarHold() {
+      if (--m_view.m_nBarHolds == 0) m_view.SetWaitingBars();
+    }
+    BarHold(const BarHold&) = delete;
+    BarHold& operator=(const BarHold&) = delete;
+
+   private:
+    CViewW& m_view;
+  };
   // Range, page and position of each managed bar, shown or hidden; a
-  // resize they cause is handled once they are set.
+  // resize they cause is handled before they are set.
   void UpdateBars();
   // Ends a bar update, then handles a resize it caused.
   void EndBarUpdate();
@@ -243,7 +260,10 @@ class VARNEL_API CViewW : public CView {
   tagSIZE ZoomFloor();
   // CenterOnPointW; false when the zoom was refused.
   bool ZoomAround(tagPOINT pt, double dFactor);
+  // Shows or hides the bar at once; a shown bar's values wait.
   void ApplyBar(int nBar, const varnel::view::BarValues& values);
+  // Sets the bars whose values wait, where they differ from the bar's.
+  void SetWaitingBars();
   // Moves the client pixels by -size and the brush origin with them.
   void ShiftWindow(CSize size);
   // Whether the view scrolls in this direction (SB_HORZ, SB_VERT).
@@ -268,4 +288,6 @@ class VARNEL_API CViewW : public CView {
   varnel::view::WheelAccumulator m_wheel;   // parts of notches of the vertical wheel
   varnel::view::WheelAction m_wheelAction = varnel::view::WheelAction::Nothing;  // what for
   varnel::view::WheelAccumulator m_hwheel;  // and of the tilt wheel
+  int m_nBarHolds = 0;                      // BarHold objects alive
+  std::optional<varnel::view::BarValues> m_barWaiting[2];  // SB_HORZ, SB_VERT
 };
