@@ -91,13 +91,15 @@ class CPolygonView : public CViewW {
   // Draw only the polygons that reach into the clip box, as a host that
   // culls does; otherwise every polygon is drawn and GDI clips them.
   bool bCull = false;
-  // The bar updates so far and the time they took.
+  // The bar updates so far and the time they took, and OnDraw's time.
   int nBarSets = 0;
   double barSeconds = 0;
+  double drawSeconds = 0;
   // When set, every repaint's end is appended.
   std::vector<Mark>* pMarks = nullptr;
 
   void OnDraw(CDC* pDC) override {
+    const Clock::time_point t0 = Clock::now();
     CRect clip;
     pDC->GetClipBox(&clip);
     pDC->LPtoDP(&clip);
@@ -121,6 +123,7 @@ class CPolygonView : public CViewW {
       pDC->Polygon(&m_logical[i], kCorners);
     }
     pDC->SelectObject(pOld);
+    drawSeconds += SecondsSince(t0);
     if (pMarks != nullptr) pMarks->push_back(Now());
   }
 
@@ -165,10 +168,10 @@ std::vector<COLORREF> ClientPixels(CWnd* pWnd) {
   return pixels;
 }
 
-// One kind of scroll's samples: its time, the bar updates' time inside it,
-// and the processor time and counts of the last one.
+// One kind of scroll's samples: its time, the bar updates' and OnDraw's
+// time inside it, and the processor time and counts of the last one.
 struct Samples {
-  std::vector<double> times, barTimes;
+  std::vector<double> times, barTimes, drawTimes;
   double cpu = 0;
   long long area = 0;
   int nBarSets = 0;
@@ -176,7 +179,7 @@ struct Samples {
   template <class Act>
   void Take(CPolygonView& view, Act act) {
     view.paintedArea = 0;
-    const double bars0 = view.barSeconds;
+    const double bars0 = view.barSeconds, draw0 = view.drawSeconds;
     const int nSets0 = view.nBarSets;
     const double c0 = CpuSeconds();
     const Clock::time_point t0 = Clock::now();
@@ -184,6 +187,7 @@ struct Samples {
     times.push_back(SecondsSince(t0));
     cpu += CpuSeconds() - c0;
     barTimes.push_back(view.barSeconds - bars0);
+    drawTimes.push_back(view.drawSeconds - draw0);
     nBarSets = view.nBarSets - nSets0;
     area = view.paintedArea;
   }
@@ -218,6 +222,8 @@ void Measure(const char* what, bool same, Shift shift, Redraw redraw, const CRec
   std::printf("  beyond the bars: strip %.3f ms, full %.3f ms, strip / full %.2f\n",
               (stripTime - stripBars) * 1e3, (fullTime - fullBars) * 1e3,
               (stripTime - stripBars) / (fullTime - fullBars));
+  std::printf("  of which OnDraw: strip %.3f ms, full %.3f ms\n", Median(strip.drawTimes) * 1e3,
+              Median(full.drawTimes) * 1e3);
 }
 
 // A smooth scroll of a page down and back up, kSmoothRepetitions times:

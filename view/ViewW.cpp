@@ -1,4 +1,5 @@
 #include "view/ViewW.h"
+#include "view/ViewWInternal.h"
 
 #include "afx/app/AfxDiag.h"
 #include "draw/WorldMapping.h"

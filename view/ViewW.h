@@ -61,11 +61,12 @@ class VARNEL_API CViewW : public CView {
   // also sets the scroll sizes (sizeDefault or zero members for the
   // defaults) and the bars, and with bRedraw repaints the whole view. When
   // showing or hiding a bar resizes the view, the resize is handled (a
-  // refit, or the kept scale) once both bars are set, and the bars then
-  // follow the window it leaves. While printing the window is taken as
-  // given: a page's window is not pulled back inside the maximum window.
-  // Refuses a rectangle whose width or height does not fit in 32 signed
-  // bits.
+  // refit, or the kept scale) once both bars are shown or hidden; each
+  // bar's values are then set once, for the window it leaves, and only
+  // where they differ from what the bar shows. While printing the window
+  // is taken as given: a page's window is not pulled back inside the
+  // maximum window. Refuses a rectangle whose width or height does not fit
+  // in 32 signed bits.
   virtual void SetWindow(const tagRECT& rcWindow, bool bRedraw = true,
                          const tagSIZE& sizePage = sizeDefault,
                          const tagSIZE& sizeLine = sizeDefault);
@@ -232,21 +233,8 @@ class VARNEL_API CViewW : public CView {
   tagPOINT m_ptBrushOrg = {0, 0};
 
  private:
-  // While one lives, the bars' values wait (their showing or hiding does
-  // not): when the outermost ends, each bar whose values differ from what
-  // it shows is set, once, however often the window changed meanwhile.
-  class BarHold {
-   public:
-    explicit BarHold(CViewW& view) : m_view(view) { ++m_view.m_nBarHolds; }
-    ~BarHold() {
-      if (--m_view.m_nBarHolds == 0) m_view.SetWaitingBars();
-    }
-    BarHold(const BarHold&) = delete;
-    BarHold& operator=(const BarHold&) = delete;
-
-   private:
-    CViewW& m_view;
-  };
+  // While one lives, the bars' values wait (ViewWInternal.h).
+  class BarHold;
   // Range, page and position of each managed bar, shown or hidden; a
   // resize they cause is handled before they are set.
   void UpdateBars();

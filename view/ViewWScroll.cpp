@@ -1,6 +1,7 @@
 // CViewW's scrolling: scroll-bar messages, world and pixel distances,
 // positions, and the moving of the pixels already drawn.
 #include "view/ViewW.h"
+#include "view/ViewWInternal.h"
 
 #include "afx/ui/AfxControls.h"
 
