@@ -101,12 +101,14 @@ TEST_F(ViewWTest, ScaleModesRefitOnlyWhenTheFitBitsChange) {
   // shows; the fit runs again for the narrower view (the resize inside the
   // bar update leaves the refit to it).
   view->nSetWindow = 0;
+  view->nBarSets[1] = 0;
   view->SetScaleMode(SCALE_FIT_WIDTH);
   const CSize size = view->Client().Size();
   EXPECT_LT(size.cx, 400);
   EXPECT_EQ(size.cy, 300);
   EXPECT_EQ(view->Window(), Fitted(kMax, 1, size));
   EXPECT_EQ(view->nSetWindow, 2) << "a pass for each view size";
+  EXPECT_EQ(view->nBarSets[1], 1) << "the bar set once, when the fit settled";
   ExpectBarsMatchTheWindow();
 
   // A resize of the frame refits the maximum window to the new view.
