@@ -87,9 +87,10 @@ BOOL CViewW::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
 
 // Each step shows its part of the way at once; the remainder is left to
 // the ordinary paint, and the bars are set at the end (OnScrollBy holds
-// them: a bar's redraw at every step would cost more than the step). The steps' windows lie on the canvas between start
-// and target, and each moves the pixels by its own canvas distance, so
-// that they add up to the whole move.
+// them: a bar's redraw at every step would cost more than the step). The
+// steps' windows lie on the canvas between start and target, and each
+// moves the pixels by its own canvas distance, so that they add up to the
+// whole move.
 void CViewW::ScrollSmoothly(const tagRECT& target, CSize size) {
   const tagRECT start = m_rcWindow;
   CSize done(0, 0);
