@@ -5,8 +5,11 @@
 // median of kRepetitions scrolls after one warm-up, both variants in turn
 // in every round (down, then back up). The painted area is the clip boxes
 // OnDraw received. Both variants must leave the same pixels: checked first.
-// Both also set the window, which redraws the scroll bars; that part is
-// timed on its own (SetWindow without a repaint) and shown beside the rest.
+// Both also set the window, which sets the scroll bars: the bar updates
+// (the view's SetBarInfo) are timed inside each scroll and shown beside
+// the rest. Then a smooth scroll of a page, down and back up, by the host
+// that culls: the processor time and the wall time of each step (from one
+// repaint of a step to the next), the slowest step shown.
 #include "Varnel.h"
 
 #include <algorithm>
@@ -17,6 +20,7 @@
 namespace {
 
 constexpr int kRepetitions = 41;
+constexpr int kSmoothRepetitions = 60;
 constexpr int kColumns = 100;
 constexpr int kRows = 50;
 constexpr int kCorners = 6;
@@ -26,16 +30,30 @@ constexpr LONG kUnitsPerPixel = 50;  // a line (1/15 of the window) is 40 pixels
 
 using Clock = std::chrono::steady_clock;
 
+double SecondsSince(Clock::time_point t0) {
+  return std::chrono::duration<double>(Clock::now() - t0).count();
+}
+
+double Seconds(const FILETIME& t) {
+  return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                             t.dwLowDateTime) * 1e-7;
+}
+
 // The process's processor time (user and kernel), in seconds: the work of
 // the program itself, without the waits on the X server.
 double CpuSeconds() {
   FILETIME created, exited, kernel, user;
   ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto seconds = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
-                               t.dwLowDateTime) * 1e-7;
-  };
-  return seconds(kernel) + seconds(user);
+  return Seconds(kernel) + Seconds(user);
+}
+
+// The same for this thread. Wine counts both in the system's clock ticks
+// (10 ms here): a short interval reads as 0 or a tick, and only the mean
+// over many repetitions tells its length.
+double ThreadCpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
+  return Seconds(kernel) + Seconds(user);
 }
 
 double Median(std::vector<double> samples) {
@@ -43,6 +61,14 @@ double Median(std::vector<double> samples) {
   std::sort(samples.begin(), samples.end());
   return samples[samples.size() / 2];
 }
+
+// A moment of a smooth scroll: when a step's repaint ended.
+struct Mark {
+  Clock::time_point wall;
+  double cpu;
+};
+
+Mark Now() { return Mark{Clock::now(), ThreadCpuSeconds()}; }
 
 class CPolygonView : public CViewW {
  public:
@@ -65,8 +91,15 @@ class CPolygonView : public CViewW {
   // Draw only the polygons that reach into the clip box, as a host that
   // culls does; otherwise every polygon is drawn and GDI clips them.
   bool bCull = false;
+  // The bar updates so far and the time they took, and OnDraw's time.
+  int nBarSets = 0;
+  double barSeconds = 0;
+  double drawSeconds = 0;
+  // When set, every repaint's end is appended.
+  std::vector<Mark>* pMarks = nullptr;
 
   void OnDraw(CDC* pDC) override {
+    const Clock::time_point t0 = Clock::now();
     CRect clip;
     pDC->GetClipBox(&clip);
     pDC->LPtoDP(&clip);
@@ -90,6 +123,16 @@ class CPolygonView : public CViewW {
       pDC->Polygon(&m_logical[i], kCorners);
     }
     pDC->SelectObject(pOld);
+    drawSeconds += SecondsSince(t0);
+    if (pMarks != nullptr) pMarks->push_back(Now());
+  }
+
+ protected:
+  void SetBarInfo(int nBar, SCROLLINFO* pInfo, BOOL bRedraw) override {
+    const Clock::time_point t0 = Clock::now();
+    CViewW::SetBarInfo(nBar, pInfo, bRedraw);
+    barSeconds += SecondsSince(t0);
+    ++nBarSets;
   }
 
  private:
@@ -125,56 +168,133 @@ std::vector<COLORREF> ClientPixels(CWnd* pWnd) {
   return pixels;
 }
 
+// One kind of scroll's samples: its time, the bar updates' and OnDraw's
+// time inside it, and the processor time and counts of the last one.
+struct Samples {
+  std::vector<double> times, barTimes, drawTimes;
+  double cpu = 0;
+  long long area = 0;
+  int nBarSets = 0;
+
+  template <class Act>
+  void Take(CPolygonView& view, Act act) {
+    view.paintedArea = 0;
+    const double bars0 = view.barSeconds, draw0 = view.drawSeconds;
+    const int nSets0 = view.nBarSets;
+    const double c0 = CpuSeconds();
+    const Clock::time_point t0 = Clock::now();
+    act();
+    times.push_back(SecondsSince(t0));
+    cpu += CpuSeconds() - c0;
+    barTimes.push_back(view.barSeconds - bars0);
+    drawTimes.push_back(view.drawSeconds - draw0);
+    nBarSets = view.nBarSets - nSets0;
+    area = view.paintedArea;
+  }
+};
+
 template <class Shift, class Redraw>
 void Measure(const char* what, bool same, Shift shift, Redraw redraw, const CRect& start,
              const CRect& below, CPolygonView& view) {
   const UINT kDown = 255 | (SB_LINEDOWN << 8);
   const UINT kUp = 255 | (SB_LINEUP << 8);
-  std::vector<double> shiftTimes, redrawTimes, barTimes;
-  double shiftCpu = 0, redrawCpu = 0;
-  long long shiftArea = 0, redrawArea = 0;
+  Samples strip, full;
   for (int round = 0; round <= kRepetitions; ++round) {
-    for (UINT code : {kDown, kUp}) {
-      view.paintedArea = 0;
-      const double c0 = CpuSeconds();
-      const Clock::time_point t0 = Clock::now();
-      shift(code);
-      shiftTimes.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
-      shiftCpu += CpuSeconds() - c0;
-      shiftArea = view.paintedArea;
-    }
-    for (const CRect* window : {&below, &start}) {
-      view.paintedArea = 0;
-      const double c0 = CpuSeconds();
-      const Clock::time_point t0 = Clock::now();
-      redraw(*window);
-      redrawTimes.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
-      redrawCpu += CpuSeconds() - c0;
-      redrawArea = view.paintedArea;
-    }
-    // What both share: the window set and the bars redrawn, nothing painted.
-    for (const CRect* window : {&below, &start}) {
-      const Clock::time_point t0 = Clock::now();
-      view.SetWindow(*window, false, CSize(0, 0), CSize(0, 0));
-      barTimes.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
-    }
+    for (UINT code : {kDown, kUp}) strip.Take(view, [&] { shift(code); });
+    for (const CRect* window : {&below, &start}) full.Take(view, [&] { redraw(*window); });
   }
-  const double bars = Median(barTimes);
+  const double stripTime = Median(strip.times), fullTime = Median(full.times);
+  const double stripBars = Median(strip.barTimes), fullBars = Median(full.barTimes);
   std::printf("one line scroll (40 px) of a %d x %d view of %d hexagons, %s; medians of %d\n",
               kViewWidth, kViewHeight, kColumns * kRows, what, 2 * kRepetitions);
   std::printf("  same pixels both ways: %s\n", same ? "yes" : "NO");
-  std::printf("  shift and repaint the strip  %8.3f ms  painted %lld px\n",
-              Median(shiftTimes) * 1e3, shiftArea);
-  std::printf("  invalidate the whole view    %8.3f ms  painted %lld px\n",
-              Median(redrawTimes) * 1e3, redrawArea);
-  std::printf("  ratio full / strip           %8.2f\n", Median(redrawTimes) / Median(shiftTimes));
+  std::printf("  shift and repaint the strip  %8.3f ms  painted %lld px\n", stripTime * 1e3,
+              strip.area);
+  std::printf("  invalidate the whole view    %8.3f ms  painted %lld px\n", fullTime * 1e3,
+              full.area);
+  std::printf("  strip / full                 %8.2f\n", stripTime / fullTime);
   const double n = 2.0 * (kRepetitions + 1);
-  std::printf("  processor time of this process: strip %.3f ms, full %.3f ms, ratio %.2f\n",
-              shiftCpu / n * 1e3, redrawCpu / n * 1e3, redrawCpu / shiftCpu);
-  std::printf("  of which the bars' update    %8.3f ms (both); beyond it: strip %.3f ms, full "
-              "%.3f ms, ratio %.2f\n",
-              bars * 1e3, (Median(shiftTimes) - bars) * 1e3, (Median(redrawTimes) - bars) * 1e3,
-              (Median(redrawTimes) - bars) / (Median(shiftTimes) - bars));
+  std::printf("  processor time of this process: strip %.3f ms, full %.3f ms, strip / full %.2f\n",
+              strip.cpu / n * 1e3, full.cpu / n * 1e3, strip.cpu / full.cpu);
+  std::printf("  bar updates: strip %d taking %.3f ms (%.0f%%), full %d taking %.3f ms (%.0f%%)\n",
+              strip.nBarSets, stripBars * 1e3, 100 * stripBars / stripTime, full.nBarSets,
+              fullBars * 1e3, 100 * fullBars / fullTime);
+  std::printf("  beyond the bars: strip %.3f ms, full %.3f ms, strip / full %.2f\n",
+              (stripTime - stripBars) * 1e3, (fullTime - fullBars) * 1e3,
+              (stripTime - stripBars) / (fullTime - fullBars));
+  std::printf("  of which OnDraw: strip %.3f ms, full %.3f ms\n", Median(strip.drawTimes) * 1e3,
+              Median(full.drawTimes) * 1e3);
+}
+
+// A smooth scroll of a page down and back up, kSmoothRepetitions times:
+// each step's processor time (mean) and wall time (median), the slowest
+// step by processor time shown, and the longest step seen.
+void MeasureSmooth(bool same, CPolygonView& view) {
+  const UINT kDown = 255 | (SB_PAGEDOWN << 8);
+  const UINT kUp = 255 | (SB_PAGEUP << 8);
+  std::vector<double> stepCpu;                 // sums, per step
+  std::vector<std::vector<double>> stepWalls;  // per step
+  std::vector<double> barTimes;
+  int nSteps = 0, nBarSets = 0, nScrolls = 0;
+  bool bSameSteps = true;
+  double longest = 0;
+  std::vector<Mark> marks;
+  view.pMarks = &marks;
+  for (int round = 0; round < kSmoothRepetitions; ++round) {
+    for (UINT code : {kDown, kUp}) {
+      marks.clear();
+      const double bars0 = view.barSeconds;
+      const int nSets0 = view.nBarSets;
+      const Mark begin = Now();
+      view.OnScroll(code, 0, TRUE);
+      if (marks.empty()) continue;
+      marks.back() = Now();  // the last step ends when the scroll returns
+      barTimes.push_back(view.barSeconds - bars0);
+      nBarSets = view.nBarSets - nSets0;
+      if (nSteps == 0) {
+        nSteps = static_cast<int>(marks.size());
+        stepCpu.assign(marks.size(), 0.0);
+        stepWalls.assign(marks.size(), {});
+      }
+      if (static_cast<int>(marks.size()) != nSteps) {
+        bSameSteps = false;
+        continue;
+      }
+      ++nScrolls;
+      Mark from = begin;
+      for (size_t i = 0; i < marks.size(); ++i) {
+        const double wall = std::chrono::duration<double>(marks[i].wall - from.wall).count();
+        stepCpu[i] += marks[i].cpu - from.cpu;
+        stepWalls[i].push_back(wall);
+        longest = std::max(longest, wall);
+        from = marks[i];
+      }
+    }
+  }
+  view.pMarks = nullptr;
+  if (nScrolls == 0) {
+    std::printf("smooth scroll of a page: no steps seen\n");
+    return;
+  }
+  size_t slowest = 0;
+  double total = 0;
+  for (size_t i = 0; i < stepCpu.size(); ++i) {
+    total += stepCpu[i];
+    if (stepCpu[i] > stepCpu[slowest]) slowest = i;
+  }
+  std::vector<double> slowestWalls = stepWalls[slowest];
+  slowestWalls.insert(slowestWalls.begin(), 0.0);  // Median drops the first
+  barTimes.insert(barTimes.begin(), 0.0);
+  std::printf("smooth scroll of a page (%d steps), culling to the clip box; %d scrolls\n", nSteps,
+              nScrolls);
+  std::printf("  same pixels as a full redraw: %s%s\n", same ? "yes" : "NO",
+              bSameSteps ? "" : "; the number of steps varied");
+  std::printf("  processor time a step: mean %.3f ms, slowest step (%zu) %.3f ms\n",
+              total / nScrolls / nSteps * 1e3, slowest + 1, stepCpu[slowest] / nScrolls * 1e3);
+  std::printf("  wall time of that step %.3f ms (median); longest step seen %.3f ms\n",
+              Median(slowestWalls) * 1e3, longest * 1e3);
+  std::printf("  bar updates a scroll: %d taking %.3f ms (median)\n", nBarSets,
+              Median(barTimes) * 1e3);
 }
 
 }  // namespace
@@ -228,6 +348,20 @@ int main() {
     Measure(bCull ? "culling to the clip box" : "drawing every polygon", same, shift, redraw, start,
             below, *view);
   }
+
+  // The smooth scroll, culling: its end against a full redraw of its window.
+  view->SetSmoothScroll(true);
+  redraw(start);
+  view->OnScroll(255 | (SB_PAGEDOWN << 8), 0, TRUE);
+  const std::vector<COLORREF> smoothed = ClientPixels(view);
+  CRect rcEnd;
+  view->GetWindow(&rcEnd);
+  redraw(rcEnd);
+  const bool same = smoothed == ClientPixels(view);
+  bSame = bSame && same;
+  redraw(start);
+  MeasureSmooth(same, *view);
+
   frame->DestroyWindow();
   return bSame ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "view/ViewW.h"
+#include "view/ViewWInternal.h"
 
 #include "afx/app/AfxDiag.h"
 #include "draw/WorldMapping.h"
@@ -166,6 +167,7 @@ void CViewW::AdjustRectToFit(tagRECT* pRect, unsigned int nFit, bool bKeepOrigin
 // maximum window is then in sight.
 void CViewW::SetWindowToFit(unsigned int nFit) {
   const FitScope fitting(m_nFitting);
+  const BarHold hold(*this);  // the bars are set once the fit settles
   auto fitted = [this](unsigned int fit) {
     return [this, fit](tagSIZE) {
       tagRECT rc;
@@ -189,6 +191,7 @@ void CViewW::SetScaleToWindow(tagRECT* pRect, bool bKeepOrigin) {
 // ways only grows, so bars can only go.
 void CViewW::ShowFitted(const tagRECT& rcRequest, bool bKeepOrigin, tagSIZE minSize) {
   const FitScope fitting(m_nFitting);
+  const BarHold hold(*this);
   tagRECT request;
   CopyRectW(&request, &rcRequest);
   tagRECT shown = request;  // the window last shown
@@ -223,11 +226,13 @@ void CViewW::SetScrollSizes(const tagSIZE& sizePage, const tagSIZE& sizeLine) {
 
 // Showing or hiding a bar changes the client area, and the resize handler
 // runs inside ApplyBar: it only notes the new view, and the resize is
-// handled once both bars are set (EndBarUpdate), so that each bar's values
-// belong to the window they are set for. The window that handling leaves
-// has its bars set in turn.
+// handled once both bars are shown or hidden (EndBarUpdate). The bars'
+// values wait meanwhile and are set for the window that handling leaves,
+// each bar at most once: a bar's redraw costs more than the strip a
+// scroll repaints.
 void CViewW::UpdateBars() {
   if (m_bPrinting || m_bUpdatingBars) return;
+  const BarHold hold(*this);
   m_bUpdatingBars = true;
   for (int pass = 0; pass < kMaxBarPasses; ++pass) {
     const tagRECT before = m_rcWindow;
@@ -249,34 +254,53 @@ void CViewW::EndBarUpdate() {
 }
 
 void CViewW::ApplyBar(int nBar, const BarValues& values) {
+  std::optional<BarValues>& waiting = m_barWaiting[nBar == SB_VERT ? 1 : 0];
   if (!values.bShow) {
+    waiting.reset();
     EnableScrollBarCtrl(nBar, FALSE);  // its values are left as they were
     return;
   }
-  EnableScrollBarCtrl(nBar, TRUE);
-  SCROLLINFO info = {};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMin = values.nMin;
-  info.nMax = values.nMax;
-  info.nPage = static_cast<UINT>(values.nPage);
-  info.nPos = values.nPos;
-  SetScrollInfo(nBar, &info, TRUE);
+  EnableScrollBarCtrl(nBar, TRUE);  // nothing happens to a bar already shown
+  waiting = values;
+}
+
+void CViewW::SetWaitingBars() {
+  for (int nBar : {SB_HORZ, SB_VERT}) {
+    std::optional<BarValues>& waiting = m_barWaiting[nBar == SB_VERT ? 1 : 0];
+    if (!waiting) continue;
+    const BarValues values = *waiting;
+    waiting.reset();
+    SCROLLINFO shown = {};
+    GetScrollInfo(nBar, &shown, SIF_RANGE | SIF_PAGE | SIF_POS);
+    if (shown.nMin == values.nMin && shown.nMax == values.nMax &&
+        shown.nPage == static_cast<UINT>(values.nPage) && shown.nPos == values.nPos) {
+      continue;
+    }
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = values.nMin;
+    info.nMax = values.nMax;
+    info.nPage = static_cast<UINT>(values.nPage);
+    info.nPos = values.nPos;
+    SetBarInfo(nBar, &info, TRUE);
+  }
+}
+
+void CViewW::SetBarInfo(int nBar, SCROLLINFO* pInfo, BOOL bRedraw) {
+  SetScrollInfo(nBar, pInfo, bRedraw);
 }
 
 void CViewW::SetScrollPosW(int nBar, LONG nPos, bool bRedraw) {
   if (m_bPrinting || m_bUpdatingBars) return;
-  m_bUpdatingBars = true;
+  if (!(nBar == SB_HORZ ? m_bHorzBar : nBar == SB_VERT && m_bVertBar)) return;
   SCROLLINFO info = {};
   info.cbSize = sizeof info;
   info.fMask = SIF_POS;
-  if (nBar == SB_HORZ && m_bHorzBar) {
-    info.nPos = ScrollUnits(nPos);
-    SetScrollInfo(SB_HORZ, &info, bRedraw);
-  } else if (nBar == SB_VERT && m_bVertBar) {
-    info.nPos = -ScrollUnits(nPos);
-    SetScrollInfo(SB_VERT, &info, bRedraw);
-  }
+  info.nPos = nBar == SB_HORZ ? ScrollUnits(nPos) : -ScrollUnits(nPos);
+  if (GetScrollPos(nBar) == info.nPos) return;  // a redraw for nothing
+  m_bUpdatingBars = true;
+  SetBarInfo(nBar, &info, bRedraw);
   EndBarUpdate();
 }
 

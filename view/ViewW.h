@@ -36,6 +36,8 @@
 #include "view/ViewScroll.h"
 #include "view/ViewZoom.h"
 
+#include <optional>
+
 class VARNEL_API CViewW : public CView {
   DECLARE_DYNAMIC(CViewW)
 
@@ -59,11 +61,12 @@ class VARNEL_API CViewW : public CView {
   // also sets the scroll sizes (sizeDefault or zero members for the
   // defaults) and the bars, and with bRedraw repaints the whole view. When
   // showing or hiding a bar resizes the view, the resize is handled (a
-  // refit, or the kept scale) once both bars are set, and the bars then
-  // follow the window it leaves. While printing the window is taken as
-  // given: a page's window is not pulled back inside the maximum window.
-  // Refuses a rectangle whose width or height does not fit in 32 signed
-  // bits.
+  // refit, or the kept scale) once both bars are shown or hidden; each
+  // bar's values are then set once, for the window it leaves, and only
+  // where they differ from what the bar shows. While printing the window
+  // is taken as given: a page's window is not pulled back inside the
+  // maximum window. Refuses a rectangle whose width or height does not fit
+  // in 32 signed bits.
   virtual void SetWindow(const tagRECT& rcWindow, bool bRedraw = true,
                          const tagSIZE& sizePage = sizeDefault,
                          const tagSIZE& sizeLine = sizeDefault);
@@ -177,6 +180,10 @@ class VARNEL_API CViewW : public CView {
   void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
   void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
+  // Sets a managed bar's values (SetScrollInfo): every bar update of the
+  // view passes here, so that a derived view can count or time them.
+  virtual void SetBarInfo(int nBar, SCROLLINFO* pInfo, BOOL bRedraw);
+
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -226,8 +233,10 @@ class VARNEL_API CViewW : public CView {
   tagPOINT m_ptBrushOrg = {0, 0};
 
  private:
+  // While one lives, the bars' values wait (ViewWInternal.h).
+  class BarHold;
   // Range, page and position of each managed bar, shown or hidden; a
-  // resize they cause is handled once they are set.
+  // resize they cause is handled before they are set.
   void UpdateBars();
   // Ends a bar update, then handles a resize it caused.
   void EndBarUpdate();
@@ -239,7 +248,10 @@ class VARNEL_API CViewW : public CView {
   tagSIZE ZoomFloor();
   // CenterOnPointW; false when the zoom was refused.
   bool ZoomAround(tagPOINT pt, double dFactor);
+  // Shows or hides the bar at once; a shown bar's values wait.
   void ApplyBar(int nBar, const varnel::view::BarValues& values);
+  // Sets the bars whose values wait, where they differ from the bar's.
+  void SetWaitingBars();
   // Moves the client pixels by -size and the brush origin with them.
   void ShiftWindow(CSize size);
   // Whether the view scrolls in this direction (SB_HORZ, SB_VERT).
@@ -264,4 +276,6 @@ class VARNEL_API CViewW : public CView {
   varnel::view::WheelAccumulator m_wheel;   // parts of notches of the vertical wheel
   varnel::view::WheelAction m_wheelAction = varnel::view::WheelAction::Nothing;  // what for
   varnel::view::WheelAccumulator m_hwheel;  // and of the tilt wheel
+  int m_nBarHolds = 0;                      // BarHold objects alive
+  std::optional<varnel::view::BarValues> m_barWaiting[2];  // SB_HORZ, SB_VERT
 };

@@ -1,6 +1,7 @@
 // CViewW's scrolling: scroll-bar messages, world and pixel distances,
 // positions, and the moving of the pixels already drawn.
 #include "view/ViewW.h"
+#include "view/ViewWInternal.h"
 
 #include "afx/ui/AfxControls.h"
 
@@ -73,6 +74,7 @@ BOOL CViewW::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
   if (!bDoScroll) return TRUE;
 
   const CSize moved(PixelsBetween(m_rcWindow, target, GetViewSize()));
+  const BarHold hold(*this);  // the bars are set once, for the target
   if (m_bSmoothScroll && IsSmoothDistance(moved, m_sizePageDev)) {
     ScrollSmoothly(target, moved);
   } else {
@@ -84,9 +86,11 @@ BOOL CViewW::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
 }
 
 // Each step shows its part of the way at once; the remainder is left to
-// the ordinary paint. The steps' windows lie on the canvas between start
-// and target, and each moves the pixels by its own canvas distance, so
-// that they add up to the whole move.
+// the ordinary paint, and the bars are set at the end (OnScrollBy holds
+// them: a bar's redraw at every step would cost more than the step). The
+// steps' windows lie on the canvas between start and target, and each
+// moves the pixels by its own canvas distance, so that they add up to the
+// whole move.
 void CViewW::ScrollSmoothly(const tagRECT& target, CSize size) {
   const tagRECT start = m_rcWindow;
   CSize done(0, 0);

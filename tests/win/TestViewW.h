@@ -1,6 +1,6 @@
 // A host's world view for the view tests: it records what the view does
-// (SetWindow calls, resizes and whether they came during a bar update, the
-// clip boxes OnDraw receives) and opens the protected state to the tests.
+// (SetWindow calls, bar updates, resizes and whether they came during a bar
+// update, the clip boxes OnDraw receives) and opens the protected state to the tests.
 // Made with MakeViewInFrame: a borderless frame whose client area is the
 // given size, holding the view.
 #pragma once
@@ -26,6 +26,8 @@ class CTestViewW : public CViewW {
     COLORREF color;
   };
   std::vector<WorldFill> fills;
+  // The bar updates (SetBarInfo) so far, horizontal and vertical.
+  int nBarSets[2] = {0, 0};
   // A control standing in for the horizontal bar, when set.
   CScrollBar* pHorzCtrl = nullptr;
   CScrollBar* GetScrollBarCtrl(int nBar) const override {
@@ -65,6 +67,10 @@ class CTestViewW : public CViewW {
   using CViewW::OnEndPrinting;
 
  protected:
+  void SetBarInfo(int nBar, SCROLLINFO* pInfo, BOOL bRedraw) override {
+    ++nBarSets[nBar == SB_VERT ? 1 : 0];
+    CViewW::SetBarInfo(nBar, pInfo, bRedraw);
+  }
   afx_msg void OnSize(UINT nType, int cx, int cy);
   DECLARE_MESSAGE_MAP()
 };

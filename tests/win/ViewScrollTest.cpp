@@ -58,12 +58,19 @@ TEST_F(ViewScrollTest, ScrollsToAPositionThroughWholePixels) {
   EXPECT_EQ(BarInfo(*view, SB_HORZ).nPos, 500);
   EXPECT_EQ(BarInfo(*view, SB_VERT).nPos, -500);
   // Nowhere further to go: nothing moves, and the answer says so.
+  view->nBarSets[0] = view->nBarSets[1] = 0;
+  EXPECT_FALSE(view->OnScrollBy(CSize(10, 10), TRUE));
   EXPECT_FALSE(view->OnScrollBy(CSize(10, 10), FALSE));
   EXPECT_TRUE(view->OnScrollBy(CSize(-10, 0), FALSE));
   EXPECT_EQ(view->Window(), CRect(5000, 5000, 10000, 0)) << "only asked";
+  view->SetWindow(view->Window(), false, {0, 0}, {0, 0});
+  EXPECT_EQ(view->nBarSets[0] + view->nBarSets[1], 0) << "no bar whose values stay is set";
   // Beyond the maximum window the shift is cut to what is left.
   EXPECT_TRUE(view->OnScrollBy(CSize(-120, 30), TRUE));
   EXPECT_EQ(view->Window(), CRect(3800, 5000, 8800, 0));
+  EXPECT_EQ(view->nBarSets[0], 1) << "the horizontal bar alone moved";
+  EXPECT_EQ(view->nBarSets[1], 0);
+  EXPECT_TRUE(BarsMatchTheWindow(*view));
 }
 
 TEST_F(ViewScrollTest, TheThumbMovesTheViewOnlyWhenReleased) {
@@ -77,7 +84,11 @@ TEST_F(ViewScrollTest, TheThumbMovesTheViewOnlyWhenReleased) {
   view->SetScrollPosW(SB_CTL, 9000, true);  // not a bar of the view: nothing
   EXPECT_EQ(BarInfo(*view, SB_VERT).nPos, -700);
   EXPECT_EQ(BarInfo(*view, SB_HORZ).nPos, 0);
+  view->nBarSets[0] = view->nBarSets[1] = 0;
+  view->SetScrollPosW(SB_VERT, 7000, true);
+  EXPECT_EQ(view->nBarSets[1], 0) << "already there";
   view->SetScrollPosW(SB_VERT, 9000, true);
+  EXPECT_EQ(view->nBarSets[1], 1);
   EXPECT_EQ(view->Window(), CRect(0, 7000, 5000, 2000)) << "the thumb alone moved";
   view->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0x1234));
   EXPECT_EQ(view->Window(), CRect(0, 7000, 5000, 2000));
@@ -110,8 +121,12 @@ TEST_F(ViewScrollTest, MovesThePixelsAndRepaintsOnlyTheStrip) {
   ASSERT_EQ(Pixel(150, 200), kRed);
   ASSERT_EQ(Pixel(150, 199), kWhite);
 
+  view->nBarSets[0] = view->nBarSets[1] = 0;
   EXPECT_TRUE(view->OnScroll(Vert(SB_LINEDOWN), 0));  // 333 world units: 33 pixels
   EXPECT_EQ(view->Window(), CRect(0, 9670, 5000, 4670));
+  EXPECT_EQ(view->nBarSets[1], 1) << "the vertical bar, once";
+  EXPECT_EQ(view->nBarSets[0], 0) << "the horizontal bar kept its values";
+  EXPECT_TRUE(BarsMatchTheWindow(*view));
   ASSERT_EQ(view->drawClipBoxes.size(), 1u);
   EXPECT_EQ(view->drawClipBoxes[0], CRect(0, 467, 500, 500)) << "the uncovered strip alone";
   EXPECT_EQ(Pixel(150, 167), kRed);
@@ -147,9 +162,13 @@ TEST_F(ViewScrollTest, SmoothScrollRepaintsBetweenStepsAndEndsOnTheTarget) {
   EXPECT_FALSE(view->SetSmoothScroll(true));
   ASSERT_EQ(view->LineDev(), CSize(33, 33));
   ASSERT_EQ(view->PageDev(), CSize(475, 475));
+  view->nBarSets[0] = view->nBarSets[1] = 0;
   EXPECT_TRUE(view->OnScrollBy(CSize(200, 10)));
   EXPECT_EQ(view->drawClipBoxes.size(), 8u) << "one synchronous paint per step";
   EXPECT_EQ(view->Window(), CRect(2000, 9900, 7000, 4900));
+  EXPECT_EQ(view->nBarSets[0], 1) << "the bars are set once, at the end";
+  EXPECT_EQ(view->nBarSets[1], 1);
+  EXPECT_TRUE(BarsMatchTheWindow(*view));
   PumpPending();
   EXPECT_EQ(view->drawClipBoxes.size(), 9u) << "the remainder in the ordinary paint";
   EXPECT_EQ(Pixel(150, 190), kRed);

@@ -53,9 +53,12 @@ TEST_F(ViewWTest, BarsShownAndHiddenReenterTheResizeAndTheFitSettles) {
   // bars are being updated, and a second pass fits the final view.
   view->nResizeDuringBarUpdate = 0;
   view->nSetWindow = 0;
+  view->nBarSets[0] = view->nBarSets[1] = 0;
   CRect rc(0, 5000, 5000, 0);
   view->SetScaleToWindow(&rc, true);
   EXPECT_EQ(view->nResizeDuringBarUpdate, 2) << "one resize per bar shown, inside UpdateBars";
+  EXPECT_EQ(view->nBarSets[0], 1) << "each bar set once, for the window the fit settled on";
+  EXPECT_EQ(view->nBarSets[1], 1);
   const CSize narrowed = view->Client().Size();
   EXPECT_LT(narrowed.cx, full.cx);
   EXPECT_LT(narrowed.cy, full.cy);
@@ -69,6 +72,7 @@ TEST_F(ViewWTest, BarsShownAndHiddenReenterTheResizeAndTheFitSettles) {
   view->nResizeDuringBarUpdate = 0;
   view->SetWindowToFit(SCALE_FIT_NONE);
   EXPECT_EQ(view->nResizeDuringBarUpdate, 2);
+  EXPECT_EQ(view->nBarSets[0] + view->nBarSets[1], 2) << "hidden bars are not set";
   EXPECT_EQ(view->Window(), kMax);
   EXPECT_EQ(view->Client().Size(), full);
   ExpectBarsMatchTheWindow();
@@ -97,12 +101,14 @@ TEST_F(ViewWTest, ScaleModesRefitOnlyWhenTheFitBitsChange) {
   // shows; the fit runs again for the narrower view (the resize inside the
   // bar update leaves the refit to it).
   view->nSetWindow = 0;
+  view->nBarSets[1] = 0;
   view->SetScaleMode(SCALE_FIT_WIDTH);
   const CSize size = view->Client().Size();
   EXPECT_LT(size.cx, 400);
   EXPECT_EQ(size.cy, 300);
   EXPECT_EQ(view->Window(), Fitted(kMax, 1, size));
   EXPECT_EQ(view->nSetWindow, 2) << "a pass for each view size";
+  EXPECT_EQ(view->nBarSets[1], 1) << "the bar set once, when the fit settled";
   ExpectBarsMatchTheWindow();
 
   // A resize of the frame refits the maximum window to the new view.
@@ -169,6 +175,8 @@ TEST_F(ViewWTest, BarsThatAppearTogetherBothMatchTheFinalWindow) {
   ASSERT_FALSE(BarVisible(*view, SB_HORZ));
   ASSERT_EQ(view->Client().Size(), CSize(400, 300));
   view->CenterOnPointW(CPoint(5000, 3750), 0.5);
+  EXPECT_EQ(view->nBarSets[0], 1) << "set once, after the resizes";
+  EXPECT_EQ(view->nBarSets[1], 1);
   const CSize narrowed = view->Client().Size();
   ASSERT_LT(narrowed.cx, 400);
   ASSERT_LT(narrowed.cy, 300);
