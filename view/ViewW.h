@@ -31,6 +31,7 @@
 
 #include "afx/base/AfxArray.h"
 #include "afx/ui/AfxView.h"
+#include "afx/wnd/AfxDpi.h"
 #include "frame/WorldGeometry.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewScroll.h"
@@ -192,6 +193,12 @@ class VARNEL_API CViewW : public CView {
   afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, CPoint pt);
   // Reads the wheel setting afresh.
   afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+  // The frame moved to a monitor of another density and took its new size
+  // in between: the view shows the world rectangle it showed before, so
+  // that the scale (world units per pixel) follows the density where a
+  // resize would have kept it.
+  afx_msg LRESULT OnDpiChangedBeforeParent(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
  protected:
@@ -264,4 +271,6 @@ class VARNEL_API CViewW : public CView {
   varnel::view::WheelAccumulator m_wheel;   // parts of notches of the vertical wheel
   varnel::view::WheelAction m_wheelAction = varnel::view::WheelAction::Nothing;  // what for
   varnel::view::WheelAccumulator m_hwheel;  // and of the tilt wheel
+  CDpiChange m_dpiChange;   // a change of density under way
+  tagRECT m_rcWindowDpi{};  // the window shown before it
 };
