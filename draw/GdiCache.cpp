@@ -2,6 +2,8 @@
 
 #include "draw/GdiCacheTable.h"
 
+#include "afx/wnd/AfxDpi.h"
+
 #include <memory>
 #include <string>
 
@@ -26,6 +28,7 @@ struct Bracket {
   COLORREF crText = 0;
   COLORREF crBk = 0;
   int nRop2 = 0;
+  UINT nDpi = 0;  // the density the bracket's fonts are made for
 };
 
 // One cache per process. At unload the tables release their own memory;
@@ -33,6 +36,17 @@ struct Bracket {
 Bracket s_bracket;
 GdiCacheTable<PenBrushKey, CGdiObject*> s_pensAndBrushes;
 GdiCacheTable<FontKey, CFont*> s_fonts;
+
+// The density a font is made for: the window's when the context draws on
+// one (a window on a monitor of another density keeps that density; its
+// context still answers the system's), else the context's own, the
+// screen's with no bracket open. A preview context answers from its
+// printer: its attribute context is the one asked. Asked once a bracket.
+UINT FontDensity(CDC* pDC) {
+  if (pDC == nullptr) return AfxGetWindowDpi(nullptr);
+  if (const HWND hWnd = ::WindowFromDC(pDC->m_hAttribDC)) return AfxGetWindowDpi(hWnd);
+  return static_cast<UINT>(pDC->GetDeviceCaps(LOGPIXELSY));
+}
 
 void SaveContext(CDC* pDC) {
   const HDC hAttrib = pDC->m_hAttribDC;
@@ -44,6 +58,7 @@ void SaveContext(CDC* pDC) {
   s_bracket.crBk = pDC->GetBkColor();
   s_bracket.nRop2 = pDC->GetROP2();
   s_bracket.pDC = pDC;
+  s_bracket.nDpi = FontDensity(pDC);
 }
 
 // Puts the saved state back, so that no cached object stays selected when
@@ -92,6 +107,7 @@ std::unique_ptr<CBrush> CreateBrush(COLORREF colour, int style) {
   }
 }
 
+
 }  // namespace
 
 void PushGDIObjects(CDC* pDC) {
@@ -135,12 +151,14 @@ CBrush* GetGDIBrush(BYTE* pattern) {
 }
 
 CFont* GetGDIFont(int pointSize, const char* faceName) {
-  const FontKey key{pointSize, faceName != nullptr ? faceName : ""};
+  const UINT nDpi = s_bracket.pDC != nullptr ? s_bracket.nDpi : FontDensity(nullptr);
+  const FontKey key{pointSize, faceName != nullptr ? faceName : "", nDpi};
   if (CFont** ppFont = s_fonts.Find(key)) return *ppFont;
   auto pFont = std::make_unique<CFont>();
   // Tenths of a point; an absurd size wraps rather than overflows.
   const auto nTenths = static_cast<int>(static_cast<unsigned>(pointSize) * 10u);
-  pFont->CreatePointFont(nTenths, faceName, s_bracket.pDC);  // unchecked, as documented
+  // Unchecked, as documented.
+  pFont->CreatePointFont(nTenths, faceName, s_bracket.pDC, static_cast<int>(nDpi));
   s_fonts.Insert(key, pFont.get());
   return pFont.release();
 }
