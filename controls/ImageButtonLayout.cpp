@@ -25,7 +25,31 @@ tagPOINT Shifted(tagPOINT pt, LONG dx, LONG dy) {
   return tagPOINT{AfxWrapAdd(pt.x, dx), AfxWrapAdd(pt.y, dy)};
 }
 
+// A length at another density; a centring -1 stays.
+LONG Scaled(LONG n, UINT nOld, UINT nNew) {
+  const int64_t product = static_cast<int64_t>(n) * nNew;
+  const int64_t half = nOld / 2;
+  const int64_t rounded = product >= 0 ? (product + half) / nOld : -((half - product) / nOld);
+  return static_cast<LONG>(std::clamp<int64_t>(rounded, INT32_MIN, INT32_MAX));
+}
+
+LONG ScaledPosition(LONG n, UINT nOld, UINT nNew) { return n == -1 ? -1 : Scaled(n, nOld, nNew); }
+
 }  // namespace
+
+ImageButtonLayout LayoutForDensity(const ImageButtonLayout& layout, UINT nOld, UINT nNew) {
+  if (nOld == 0 || nNew == 0) return layout;
+  ImageButtonLayout scaled = layout;
+  scaled.ptImage = {ScaledPosition(layout.ptImage.x, nOld, nNew),
+                    ScaledPosition(layout.ptImage.y, nOld, nNew)};
+  scaled.ptText = {ScaledPosition(layout.ptText.x, nOld, nNew),
+                   ScaledPosition(layout.ptText.y, nOld, nNew)};
+  scaled.nImageOffset = Scaled(layout.nImageOffset, nOld, nNew);
+  scaled.nTextOffset = Scaled(layout.nTextOffset, nOld, nNew);
+  scaled.sizeImage = {Scaled(layout.sizeImage.cx, nOld, nNew),
+                      Scaled(layout.sizeImage.cy, nOld, nNew)};
+  return scaled;
+}
 
 tagPOINT CenterInClient(tagPOINT pt, tagSIZE client, tagSIZE extent) {
   return tagPOINT{Centered(pt.x, client.cx, extent.cx), Centered(pt.y, client.cy, extent.cy)};
