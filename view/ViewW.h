@@ -194,9 +194,12 @@ class VARNEL_API CViewW : public CView {
   // Reads the wheel setting afresh.
   afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
   // The frame moved to a monitor of another density and took its new size
-  // in between: the view shows the world rectangle it showed before, so
-  // that the scale (world units per pixel) follows the density where a
-  // resize would have kept it.
+  // in between. Where a resize keeps the scale (zoomed, SCALE_KEEP_SCALE),
+  // the scale follows the density instead (WindowForDensity): the view
+  // shows the world rectangle it showed, to the pixel where the view grew
+  // as the density did, and a trip back returns to it. Other resizes'
+  // windows (refitted, the maximum window fitted) do not depend on the
+  // density.
   afx_msg LRESULT OnDpiChangedBeforeParent(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
@@ -273,4 +276,5 @@ class VARNEL_API CViewW : public CView {
   varnel::view::WheelAccumulator m_hwheel;  // and of the tilt wheel
   CDpiChange m_dpiChange;   // a change of density under way
   tagRECT m_rcWindowDpi{};  // the window shown before it
+  tagSIZE m_sizeViewDpi{};  // and the view's size then
 };

@@ -292,10 +292,13 @@ TEST_F(ViewWTest, ResizeKeepsTheScaleRefitsOrLeavesTheWindow) {
 
 // The frame told of a monitor of another density takes the rectangle the
 // system suggests, and its descendants read the new density. A zoomed view
-// that keeps its scale through resizes shows the world rectangle it
-// showed, its scale following the density; a view that fits the maximum
-// window fits it to its new size. The notifications the system itself
-// sends the view on some systems, before and after the frame's, count once.
+// that keeps its scale through resizes lets the scale follow the density
+// instead: the window keeps its origin corner and shows the world inches
+// per screen inch it showed (its world rectangle, but for the rounding of
+// the view's pixels), and the trip back returns to it. A view that fits
+// the maximum window fits it to its new size. The notifications the system
+// itself sends the view on some systems, before and after the frame's,
+// count once.
 TEST_F(ViewWTest, ANewDensityKeepsTheWorldRectangleInView) {
   Make(401, 301, 0);
   view->SetWindowMax(CRect(-100000, 100000, 100000, -100000), false);
@@ -326,19 +329,23 @@ TEST_F(ViewWTest, ANewDensityKeepsTheWorldRectangleInView) {
   } steps[] = {{dpi * 5 / 4, false}, {dpi * 2, true}, {dpi, false}};
   for (const auto& s : steps) {
     SCOPED_TRACE(s.dpi);
-    const CRect before = view->Window();
+    const UINT before = now;
+    const CRect rcBefore = view->Window();
+    const CSize viewBefore = view->View().Size();
     changeTo(s.dpi, s.bSystemToo);
-    EXPECT_EQ(view->Window(), Fitted(before, SCALE_FIT_BOTH, view->View().Size()));
+    const CRect rc = view->Window();
+    const CSize viewAfter = view->View().Size();
+    // World units per pixel times the density: world units per inch.
+    const double unitsPerInchBefore = static_cast<double>(rcBefore.Width()) / viewBefore.cx * before;
+    const double unitsPerInch = static_cast<double>(rc.Width()) / viewAfter.cx * s.dpi;
+    EXPECT_NEAR(unitsPerInch, unitsPerInchBefore, 0.5 * s.dpi / viewAfter.cx);
+    EXPECT_NEAR(static_cast<double>(rc.top) / viewAfter.cy * s.dpi,
+                static_cast<double>(rcBefore.top) / viewBefore.cy * before, 0.5 * s.dpi / viewAfter.cy);
+    EXPECT_EQ(CPoint(rc.left, rc.bottom), CPoint(rcBefore.left, rcBefore.bottom));
     EXPECT_EQ(view->ZoomCount(), 1);
   }
-  // Back at the first density, at the first scale, give or take a pixel's
-  // rounding on each way; the origin corner stays.
-  const CRect back = view->Window();
   EXPECT_EQ(view->View().Size(), CSize(401, 301));
-  EXPECT_EQ(CPoint(back.left, back.bottom), CPoint(shown.left, shown.bottom));
-  EXPECT_TRUE(back.right >= shown.right && back.right <= shown.right + 2 * 25 &&
-              back.top >= shown.top && back.top <= shown.top + 2 * 25)
-      << back.right << ", " << back.top;
+  EXPECT_EQ(view->Window(), shown) << "back at the first density, the first window";
 
   view->ZoomOutToTop(true);
   view->SetWindowMax(kMax, false);
