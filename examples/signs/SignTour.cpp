@@ -487,6 +487,8 @@ std::vector<TourStep> AllSteps() {
        }},
   };
   steps.insert(steps.end(), middle.begin(), middle.end());
+  const std::vector<TourStep> monitor = MonitorSteps();
+  steps.insert(steps.end(), monitor.begin(), monitor.end());
   const std::vector<TourStep> preview = PreviewSteps();
   steps.insert(steps.end(), preview.begin(), preview.end());
   const std::vector<TourStep> last = {
