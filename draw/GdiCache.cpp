@@ -28,7 +28,7 @@ struct Bracket {
   COLORREF crText = 0;
   COLORREF crBk = 0;
   int nRop2 = 0;
-  UINT nDpi = 0;  // the density the bracket's fonts are made for
+  UINT nDpi = 0;  // the density of the bracket's fonts; 0 until its first font
 };
 
 // One cache per process. At unload the tables release their own memory;
@@ -41,11 +41,27 @@ GdiCacheTable<FontKey, CFont*> s_fonts;
 // one (a window on a monitor of another density keeps that density; its
 // context still answers the system's), else the context's own, the
 // screen's with no bracket open. A preview context answers from its
-// printer: its attribute context is the one asked. Asked once a bracket.
+// printer: its attribute context is the one asked. Asked once a bracket,
+// at its first font: a window's density takes server calls under Wine
+// (about 13 microseconds), which brackets without text need not pay.
 UINT FontDensity(CDC* pDC) {
   if (pDC == nullptr) return AfxGetWindowDpi(nullptr);
   if (const HWND hWnd = ::WindowFromDC(pDC->m_hAttribDC)) return AfxGetWindowDpi(hWnd);
   return static_cast<UINT>(pDC->GetDeviceCaps(LOGPIXELSY));
+}
+
+// The cached font of that size and face made for nDpi, made now if there
+// is none.
+CFont* FontForDensity(int pointSize, const char* faceName, UINT nDpi) {
+  const FontKey key{pointSize, faceName != nullptr ? faceName : "", nDpi};
+  if (CFont** ppFont = s_fonts.Find(key)) return *ppFont;
+  auto pFont = std::make_unique<CFont>();
+  // Tenths of a point; an absurd size wraps rather than overflows.
+  const auto nTenths = static_cast<int>(static_cast<unsigned>(pointSize) * 10u);
+  // Unchecked, as documented.
+  pFont->CreatePointFont(nTenths, faceName, s_bracket.pDC, static_cast<int>(nDpi));
+  s_fonts.Insert(key, pFont.get());
+  return pFont.release();
 }
 
 void SaveContext(CDC* pDC) {
@@ -58,7 +74,6 @@ void SaveContext(CDC* pDC) {
   s_bracket.crBk = pDC->GetBkColor();
   s_bracket.nRop2 = pDC->GetROP2();
   s_bracket.pDC = pDC;
-  s_bracket.nDpi = FontDensity(pDC);
 }
 
 // Puts the saved state back, so that no cached object stays selected when
@@ -151,14 +166,7 @@ CBrush* GetGDIBrush(BYTE* pattern) {
 }
 
 CFont* GetGDIFont(int pointSize, const char* faceName) {
-  const UINT nDpi = s_bracket.pDC != nullptr ? s_bracket.nDpi : FontDensity(nullptr);
-  const FontKey key{pointSize, faceName != nullptr ? faceName : "", nDpi};
-  if (CFont** ppFont = s_fonts.Find(key)) return *ppFont;
-  auto pFont = std::make_unique<CFont>();
-  // Tenths of a point; an absurd size wraps rather than overflows.
-  const auto nTenths = static_cast<int>(static_cast<unsigned>(pointSize) * 10u);
-  // Unchecked, as documented.
-  pFont->CreatePointFont(nTenths, faceName, s_bracket.pDC, static_cast<int>(nDpi));
-  s_fonts.Insert(key, pFont.get());
-  return pFont.release();
+  if (s_bracket.pDC == nullptr) return FontForDensity(pointSize, faceName, FontDensity(nullptr));
+  if (s_bracket.nDpi == 0) s_bracket.nDpi = FontDensity(s_bracket.pDC);
+  return FontForDensity(pointSize, faceName, s_bracket.nDpi);
 }
