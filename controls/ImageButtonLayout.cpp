@@ -25,20 +25,18 @@ tagPOINT Shifted(tagPOINT pt, LONG dx, LONG dy) {
   return tagPOINT{AfxWrapAdd(pt.x, dx), AfxWrapAdd(pt.y, dy)};
 }
 
-// A length at another density; a centring -1 stays.
+// A length at another density (MulDiv rounds halves away from zero).
 LONG Scaled(LONG n, UINT nOld, UINT nNew) {
-  const int64_t product = static_cast<int64_t>(n) * nNew;
-  const int64_t half = nOld / 2;
-  const int64_t rounded = product >= 0 ? (product + half) / nOld : -((half - product) / nOld);
-  return static_cast<LONG>(std::clamp<int64_t>(rounded, INT32_MIN, INT32_MAX));
+  return ::MulDiv(n, static_cast<int>(nNew), static_cast<int>(nOld));
 }
 
+// A position at another density; a centring -1 stays.
 LONG ScaledPosition(LONG n, UINT nOld, UINT nNew) { return n == -1 ? -1 : Scaled(n, nOld, nNew); }
 
 }  // namespace
 
 ImageButtonLayout LayoutForDensity(const ImageButtonLayout& layout, UINT nOld, UINT nNew) {
-  if (nOld == 0 || nNew == 0) return layout;
+  if (nOld == 0 || nNew == 0 || nOld > 0xFFFF || nNew > 0xFFFF) return layout;
   ImageButtonLayout scaled = layout;
   scaled.ptImage = {ScaledPosition(layout.ptImage.x, nOld, nNew),
                     ScaledPosition(layout.ptImage.y, nOld, nNew)};

@@ -55,8 +55,8 @@ bool IsSameAnchor(tagPOINT anchor, tagPOINT press, LONG reach) {
 }
 
 LONG RubberbandPixels(LONG n96, UINT nDpi) {
-  const int64_t n = (int64_t{n96} * nDpi + 48) / 96;
-  return Clamp32(n96 > 0 && n < 1 ? 1 : n);
+  const LONG n = ::MulDiv(n96, static_cast<int>(nDpi), 96);
+  return n96 > 0 && n < 1 ? 1 : n;
 }
 
 }  // namespace varnel::controls

@@ -27,8 +27,8 @@ namespace varnel::controls {
 constexpr int kRubberbandSameAnchorReach = 5;
 constexpr int kRubberbandWidth = 2;
 
-// A length given at 96 dots per inch in pixels at nDpi, rounded to the
-// nearest (halves up); never below 1 for a positive length.
+// A length given at 96 dots per inch in pixels at nDpi (below 2^16),
+// rounded to the nearest (halves up); never below 1 for a positive length.
 VARNEL_API LONG RubberbandPixels(LONG n96, UINT nDpi);
 
 // The pointer after the Shift constraint: unchanged unless nStyle has
