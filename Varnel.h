@@ -59,6 +59,7 @@
 #  include "afx/ui/AfxDataExchange.h"
 #  include "afx/wnd/AfxClipboard.h"
 #  include "afx/wnd/AfxWindowDC.h"
+#  include "afx/wnd/AfxDpi.h"
 #  include "afx/gdi/AfxPageDC.h"
 #  include "afx/ui/AfxView.h"
 #  include "afx/ui/AfxDoc.h"

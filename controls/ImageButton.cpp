@@ -9,6 +9,8 @@ using namespace varnel::controls;
 IMPLEMENT_DYNAMIC(CImageButton, CButton)
 
 BEGIN_MESSAGE_MAP(CImageButton, CButton)
+  ON_MESSAGE(WM_DPICHANGED_BEFOREPARENT, OnDpiChangedBeforeParent)
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 namespace {
@@ -50,6 +52,8 @@ int CImageButton::SetIcon(UINT nIDResource, int cx, int cy) {
   // A failure leaves no icon; a bitmap set earlier stays and shows.
   if (m_hIcon == nullptr) return 0;
   m_sizeImage = CSize(cx, cy);
+  m_imageSource = ImageSource::Icon;
+  m_nIDImage = nIDResource;
   ReplaceBitmap(m_hBitmap, nullptr);  // the disabled copy stays held
   Redraw();
   return 1;
@@ -76,6 +80,9 @@ int CImageButton::SetBitmapCommon(UINT nIDResource, int cx, int cy, COLORREF crM
                 LoadMappedBitmap(hInstance, nIDResource, map, nMaps, cx, cy));
   if (m_hBitmap == nullptr || m_hBitmapDisabled == nullptr) return 0;
   m_sizeImage = CSize(cx, cy);
+  m_imageSource = bMasked != 0 ? ImageSource::MaskedBitmap : ImageSource::Bitmap;
+  m_nIDImage = nIDResource;
+  m_crImageMask = crMask;
   ReplaceIcon(nullptr);
   Redraw();
   return 1;

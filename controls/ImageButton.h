@@ -5,12 +5,16 @@
 // focus rectangle.
 //
 // The host gives the button the BS_OWNERDRAW style itself and loads the
-// image from its resources. The button owns the icon and bitmaps it holds:
+// image from its resources. When its top-level window moves to a monitor of
+// another density, the button lays itself out again: offsets, positions
+// and the image's size scale with the density, and the image is loaded
+// again at its new size. The button owns the icon and bitmaps it holds:
 // one replaced by a later image setter, or dropped by a failed SetIcon, is
 // released at once, and the rest when the button is destroyed.
 #pragma once
 
 #include "afx/ui/AfxControls.h"
+#include "afx/wnd/AfxDpi.h"
 #include "afx/base/AfxGeometry.h"
 #include "controls/ImageButtonLayout.h"
 
@@ -66,6 +70,8 @@ class VARNEL_API CImageButton : public CButton {
   UINT m_nLastAction = 0;
   UINT m_nLastState = 0;
 
+  afx_msg LRESULT OnDpiChangedBeforeParent(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -74,9 +80,18 @@ class VARNEL_API CImageButton : public CButton {
   void ReplaceIcon(HICON hIcon);
   void ReplaceBitmap(HBITMAP& hField, HBITMAP hBitmap);
   varnel::controls::ImageButtonLayout Layout() const;
+  // Loads the image last set again at the layout's image size.
+  void ReloadImage();
   void DrawDefaultFrame(CDC* pDC, const RECT& rcItem);
   void DrawColorTab(CDC* pDC, const RECT& rc, int shift);
   void DrawImage(CDC* pDC, const RECT& rc, SIZE client, bool bHasCaption, int shift,
                  UINT nStateFlag, HBITMAP hBitmap);
   void DrawCaption(CDC* pDC, const CString& caption, SIZE client, int shift, UINT nStateFlag);
+
+  // Where the image came from, to load it again at another density.
+  enum class ImageSource { None, Icon, Bitmap, MaskedBitmap };
+  ImageSource m_imageSource = ImageSource::None;
+  UINT m_nIDImage = 0;
+  COLORREF m_crImageMask = 0;
+  CDpiChange m_dpiChange;
 };

@@ -25,7 +25,29 @@ tagPOINT Shifted(tagPOINT pt, LONG dx, LONG dy) {
   return tagPOINT{AfxWrapAdd(pt.x, dx), AfxWrapAdd(pt.y, dy)};
 }
 
+// A length at another density (MulDiv rounds halves away from zero).
+LONG Scaled(LONG n, UINT nOld, UINT nNew) {
+  return ::MulDiv(n, static_cast<int>(nNew), static_cast<int>(nOld));
+}
+
+// A position at another density; a centring -1 stays.
+LONG ScaledPosition(LONG n, UINT nOld, UINT nNew) { return n == -1 ? -1 : Scaled(n, nOld, nNew); }
+
 }  // namespace
+
+ImageButtonLayout LayoutForDensity(const ImageButtonLayout& layout, UINT nOld, UINT nNew) {
+  if (nOld == 0 || nNew == 0 || nOld > 0xFFFF || nNew > 0xFFFF) return layout;
+  ImageButtonLayout scaled = layout;
+  scaled.ptImage = {ScaledPosition(layout.ptImage.x, nOld, nNew),
+                    ScaledPosition(layout.ptImage.y, nOld, nNew)};
+  scaled.ptText = {ScaledPosition(layout.ptText.x, nOld, nNew),
+                   ScaledPosition(layout.ptText.y, nOld, nNew)};
+  scaled.nImageOffset = Scaled(layout.nImageOffset, nOld, nNew);
+  scaled.nTextOffset = Scaled(layout.nTextOffset, nOld, nNew);
+  scaled.sizeImage = {Scaled(layout.sizeImage.cx, nOld, nNew),
+                      Scaled(layout.sizeImage.cy, nOld, nNew)};
+  return scaled;
+}
 
 tagPOINT CenterInClient(tagPOINT pt, tagSIZE client, tagSIZE extent) {
   return tagPOINT{Centered(pt.x, client.cx, extent.cx), Centered(pt.y, client.cy, extent.cy)};

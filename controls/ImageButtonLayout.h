@@ -21,6 +21,13 @@ struct ImageButtonLayout {
   tagSIZE sizeImage;  // as given to the image setter: 0 x 0 counts as empty
 };
 
+// The layout at another screen density: offsets, explicit positions (but
+// not a centring -1) and the image size scaled by nNew / nOld, rounded to
+// the nearest pixel (halves away from zero), as a button laid out for
+// nOld dots per inch is laid out again for nNew.
+VARNEL_API ImageButtonLayout LayoutForDensity(const ImageButtonLayout& layout, UINT nOld,
+                                              UINT nNew);
+
 // The centring rule: a component of -1 becomes the client extent minus the
 // item's extent, halved toward minus infinity; other values stay.
 VARNEL_API tagPOINT CenterInClient(tagPOINT pt, tagSIZE client, tagSIZE extent);

@@ -1,5 +1,7 @@
 #include "controls/Rubberband.h"
 
+#include "afx/wnd/AfxDpi.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -124,7 +126,9 @@ UINT CRubberband::Track(bool bFollowMouse) {
       case WM_LBUTTONDOWN: {
         CPoint press = ScreenPointOf(msg);
         m_pWnd->ScreenToClient(&press);
-        if (IsSameAnchor(m_ptStart, press)) return RBT_SAMEANCHOR;
+        if (IsSameAnchor(m_ptStart, press, Pixels(kRubberbandSameAnchorReach))) {
+          return RBT_SAMEANCHOR;
+        }
         m_ptStart = press;
         return RBT_NEWANCHOR;
       }
@@ -181,8 +185,14 @@ void CRubberband::AutoScroll(CPoint& point) {
   point -= scroll;  // back onto the edge the pointer left by
 }
 
+// Read at each use: a band tracked while its window moves to a monitor of
+// another density takes the new one at the next move.
+LONG CRubberband::Pixels(LONG n96) const {
+  return RubberbandPixels(n96, AfxGetWindowDpi(m_pWnd->m_hWnd));
+}
+
 void CRubberband::DrawRubberband(int bRemove) {
-  const int t = bRemove ? 0 : 2;
+  const int t = bRemove ? 0 : Pixels(kRubberbandWidth);
   if ((m_nFlags & RBS_RECT) != 0) {
     m_pDC->DrawDragRect(&m_rect, CSize(t, t), &m_rectLast, m_sizeLast, nullptr, nullptr);
   } else {

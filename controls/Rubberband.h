@@ -6,6 +6,8 @@
 // pointer leaves is scrolled through its OnScrollBy (CView::ScrollContentBy);
 // the anchor moves with the content by the distance the view reports it
 // really moved, and the band's end stays on the edge the pointer left by.
+// The band's width and the reach of a press that continues from the anchor
+// follow the window's density (AfxGetWindowDpi).
 #pragma once
 
 #include "afx/base/AfxArray.h"
@@ -53,4 +55,6 @@ class VARNEL_API CRubberband {
   void Begin(CPoint point);
   void End();
   void AutoScroll(CPoint& point);
+  // A length given at 96 dots per inch in pixels at the window's density.
+  LONG Pixels(LONG n96) const;
 };

@@ -49,9 +49,14 @@ tagSIZE AutoScrollAmount(const tagRECT& client, tagPOINT point) {
   return tagSIZE{past(point.x, client.left, client.right), past(point.y, client.top, client.bottom)};
 }
 
-bool IsSameAnchor(tagPOINT anchor, tagPOINT press) {
-  return Abs64(int64_t{anchor.x} - press.x) <= kRubberbandSameAnchorReach &&
-         Abs64(int64_t{anchor.y} - press.y) <= kRubberbandSameAnchorReach;
+bool IsSameAnchor(tagPOINT anchor, tagPOINT press, LONG reach) {
+  return Abs64(int64_t{anchor.x} - press.x) <= reach &&
+         Abs64(int64_t{anchor.y} - press.y) <= reach;
+}
+
+LONG RubberbandPixels(LONG n96, UINT nDpi) {
+  const LONG n = ::MulDiv(n96, static_cast<int>(nDpi), 96);
+  return n96 > 0 && n < 1 ? 1 : n;
 }
 
 }  // namespace varnel::controls

@@ -22,8 +22,14 @@ constexpr UINT RBT_SAMEANCHOR = 4;  // left press within reach of the anchor
 namespace varnel::controls {
 
 // The farthest a press may be from the anchor, in x and in y, to continue
-// from it.
+// from it, and the band's width, at 96 dots per inch; both scale with the
+// density of the window tracked in (RubberbandPixels).
 constexpr int kRubberbandSameAnchorReach = 5;
+constexpr int kRubberbandWidth = 2;
+
+// A length given at 96 dots per inch in pixels at nDpi (below 2^16),
+// rounded to the nearest (halves up); never below 1 for a positive length.
+VARNEL_API LONG RubberbandPixels(LONG n96, UINT nDpi);
 
 // The pointer after the Shift constraint: unchanged unless nStyle has
 // RBS_SHIFTCONSTRAIN and nKeyFlags MK_SHIFT. Then it moves onto the
@@ -38,7 +44,9 @@ VARNEL_API tagPOINT ConstrainToAnchor(tagPOINT anchor, tagPOINT point, UINT nSty
 // each axis, (0, 0) inside.
 VARNEL_API tagSIZE AutoScrollAmount(const tagRECT& client, tagPOINT point);
 
-// Whether a press continues from the anchor rather than starting anew.
-VARNEL_API bool IsSameAnchor(tagPOINT anchor, tagPOINT press);
+// Whether a press continues from the anchor rather than starting anew: it
+// is at most reach pixels from it in x and in y.
+VARNEL_API bool IsSameAnchor(tagPOINT anchor, tagPOINT press,
+                             LONG reach = kRubberbandSameAnchorReach);
 
 }  // namespace varnel::controls

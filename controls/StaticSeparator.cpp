@@ -1,5 +1,6 @@
 #include "controls/StaticSeparator.h"
 
+#include "afx/wnd/AfxDpi.h"
 #include "afx/wnd/AfxWindowDC.h"
 #include "controls/SeparatorLayout.h"
 
@@ -16,7 +17,15 @@ IMPLEMENT_DYNAMIC(CStaticSeparator, CStatic)
 
 BEGIN_MESSAGE_MAP(CStaticSeparator, CStatic)
   ON_WM_PAINT()
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
+
+// Its window has its new size and its font by now: painted again, the line
+// and caption follow them.
+LRESULT CStaticSeparator::OnDpiChangedAfterParent(WPARAM, LPARAM) {
+  Invalidate();
+  return 0;
+}
 
 void CStaticSeparator::OnPaint() {
   CPaintDC dc(this);

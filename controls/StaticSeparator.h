@@ -3,6 +3,7 @@
 // without one. The orientation follows the control's shape; the caption,
 // its alignment (SS_LEFT, SS_CENTER, SS_RIGHT) and SS_NOPREFIX come from
 // the control's text and styles, so a dialog template needs nothing else.
+// It paints again when its window moves to a monitor of another density.
 // Make the control one text line high: the caption is top-aligned and the
 // line runs through the middle.
 #pragma once
@@ -18,5 +19,6 @@ class VARNEL_API CStaticSeparator : public CStatic {
 
  protected:
   afx_msg void OnPaint();
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };

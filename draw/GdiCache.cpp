@@ -2,6 +2,8 @@
 
 #include "draw/GdiCacheTable.h"
 
+#include "afx/wnd/AfxDpi.h"
+
 #include <memory>
 #include <string>
 
@@ -26,6 +28,7 @@ struct Bracket {
   COLORREF crText = 0;
   COLORREF crBk = 0;
   int nRop2 = 0;
+  UINT nDpi = 0;  // the density of the bracket's fonts; 0 until its first font
 };
 
 // One cache per process. At unload the tables release their own memory;
@@ -33,6 +36,33 @@ struct Bracket {
 Bracket s_bracket;
 GdiCacheTable<PenBrushKey, CGdiObject*> s_pensAndBrushes;
 GdiCacheTable<FontKey, CFont*> s_fonts;
+
+// The density a font is made for: the window's when the context draws on
+// one (a window on a monitor of another density keeps that density; its
+// context still answers the system's), else the context's own, the
+// screen's with no bracket open. A preview context answers from its
+// printer: its attribute context is the one asked. Asked once a bracket,
+// at its first font: a window's density takes server calls under Wine
+// (about 13 microseconds), which brackets without text need not pay.
+UINT FontDensity(CDC* pDC) {
+  if (pDC == nullptr) return AfxGetWindowDpi(nullptr);
+  if (const HWND hWnd = ::WindowFromDC(pDC->m_hAttribDC)) return AfxGetWindowDpi(hWnd);
+  return static_cast<UINT>(pDC->GetDeviceCaps(LOGPIXELSY));
+}
+
+// The cached font of that size and face made for nDpi, made now if there
+// is none.
+CFont* FontForDensity(int pointSize, const char* faceName, UINT nDpi) {
+  const FontKey key{pointSize, faceName != nullptr ? faceName : "", nDpi};
+  if (CFont** ppFont = s_fonts.Find(key)) return *ppFont;
+  auto pFont = std::make_unique<CFont>();
+  // Tenths of a point; an absurd size wraps rather than overflows.
+  const auto nTenths = static_cast<int>(static_cast<unsigned>(pointSize) * 10u);
+  // Unchecked, as documented.
+  pFont->CreatePointFont(nTenths, faceName, s_bracket.pDC, static_cast<int>(nDpi));
+  s_fonts.Insert(key, pFont.get());
+  return pFont.release();
+}
 
 void SaveContext(CDC* pDC) {
   const HDC hAttrib = pDC->m_hAttribDC;
@@ -92,6 +122,7 @@ std::unique_ptr<CBrush> CreateBrush(COLORREF colour, int style) {
   }
 }
 
+
 }  // namespace
 
 void PushGDIObjects(CDC* pDC) {
@@ -135,12 +166,7 @@ CBrush* GetGDIBrush(BYTE* pattern) {
 }
 
 CFont* GetGDIFont(int pointSize, const char* faceName) {
-  const FontKey key{pointSize, faceName != nullptr ? faceName : ""};
-  if (CFont** ppFont = s_fonts.Find(key)) return *ppFont;
-  auto pFont = std::make_unique<CFont>();
-  // Tenths of a point; an absurd size wraps rather than overflows.
-  const auto nTenths = static_cast<int>(static_cast<unsigned>(pointSize) * 10u);
-  pFont->CreatePointFont(nTenths, faceName, s_bracket.pDC);  // unchecked, as documented
-  s_fonts.Insert(key, pFont.get());
-  return pFont.release();
+  if (s_bracket.pDC == nullptr) return FontForDensity(pointSize, faceName, FontDensity(nullptr));
+  if (s_bracket.nDpi == 0) s_bracket.nDpi = FontDensity(s_bracket.pDC);
+  return FontForDensity(pointSize, faceName, s_bracket.nDpi);
 }

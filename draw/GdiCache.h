@@ -39,6 +39,10 @@ VARNEL_API CBrush* GetGDIBrush(BYTE* pattern);
 
 // A font of pointSize points in the face (letter case matters), sized for
 // the bracket's device context, or for the screen when no bracket is open.
+// On a window's context the points are taken at the density the window is
+// shown at (AfxGetWindowDpi: its monitor's, once its frame was told), not
+// the context's, which stays the system's; a font asked for at another
+// density is another font.
 // Its creation is not checked: on failure the font holds no handle.
 VARNEL_API CFont* GetGDIFont(int pointSize, const char* faceName);
 

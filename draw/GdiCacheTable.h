@@ -32,9 +32,13 @@ struct VARNEL_API PenBrushKey {
 struct VARNEL_API FontKey {
   INT pointSize;
   std::string faceName;  // compared byte by byte: letter case matters
+  // The density (dots per inch) the font was made for: a font asked for
+  // after the window's density changed is another. Not hashed, so that a
+  // key's bucket is its size's and face's alone.
+  UINT dpi = 0;
 
   bool operator==(const FontKey& other) const {
-    return pointSize == other.pointSize && faceName == other.faceName;
+    return pointSize == other.pointSize && faceName == other.faceName && dpi == other.dpi;
   }
   // hash * 33 + byte (as a signed char) over the face name, plus the size.
   uint32_t Hash() const;

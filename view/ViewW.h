@@ -31,6 +31,7 @@
 
 #include "afx/base/AfxArray.h"
 #include "afx/ui/AfxView.h"
+#include "afx/wnd/AfxDpi.h"
 #include "frame/WorldGeometry.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewScroll.h"
@@ -199,6 +200,15 @@ class VARNEL_API CViewW : public CView {
   afx_msg void OnMouseHWheel(UINT nFlags, short zDelta, CPoint pt);
   // Reads the wheel setting afresh.
   afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+  // The frame moved to a monitor of another density and took its new size
+  // in between. Where a resize keeps the scale (zoomed, SCALE_KEEP_SCALE),
+  // the scale follows the density instead (WindowForDensity): the view
+  // shows the world rectangle it showed, to the pixel where the view grew
+  // as the density did, and a trip back returns to it. Other resizes'
+  // windows (refitted, the maximum window fitted) do not depend on the
+  // density.
+  afx_msg LRESULT OnDpiChangedBeforeParent(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
  protected:
@@ -278,4 +288,7 @@ class VARNEL_API CViewW : public CView {
   varnel::view::WheelAccumulator m_hwheel;  // and of the tilt wheel
   int m_nBarHolds = 0;                      // BarHold objects alive
   std::optional<varnel::view::BarValues> m_barWaiting[2];  // SB_HORZ, SB_VERT
+  CDpiChange m_dpiChange;   // a change of density under way
+  tagRECT m_rcWindowDpi{};  // the window shown before it
+  tagSIZE m_sizeViewDpi{};  // and the view's size then
 };

@@ -85,15 +85,15 @@ CPalette* CDC::GetCurrentPalette() const {
 
 // ---- objects made for a context -------------------------------------------------
 
-BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
+BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC, int nDpiY) {
   LOGFONTA logFont = {};
   logFont.lfCharSet = DEFAULT_CHARSET;
   logFont.lfHeight = nPointSize;
   if (lpszFaceName != nullptr) lstrcpynA(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
-  return CreatePointFontIndirect(&logFont, pDC);
+  return CreatePointFontIndirect(&logFont, pDC, nDpiY);
 }
 
-BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC) {
+BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC, int nDpiY) {
   const bool bOwnDC = pDC == nullptr || pDC->m_hAttribDC == nullptr;
   HDC hDC = bOwnDC ? ::GetDC(nullptr) : pDC->m_hAttribDC;
   // Tenths of a point to device pixels (720 tenths to the inch), at the
@@ -102,7 +102,9 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC) {
   // difference of two converted points, so that the window origin drops
   // out. The height is negative: the character height, not the cell
   // height, is meant.
-  const int nDpiY = bOwnDC ? ::GetDeviceCaps(hDC, LOGPIXELSY) : pDC->GetDeviceCaps(LOGPIXELSY);
+  if (nDpiY == 0) {
+    nDpiY = bOwnDC ? ::GetDeviceCaps(hDC, LOGPIXELSY) : pDC->GetDeviceCaps(LOGPIXELSY);
+  }
   POINT pt = {0, ::MulDiv(nDpiY, lpLogFont->lfHeight, 720)};
   POINT ptOrg = {0, 0};
   ::DPtoLP(hDC, &pt, 1);

@@ -111,10 +111,12 @@ class VARNEL_API CFont : public CGdiObject {
                   BYTE nPitchAndFamily, LPCSTR lpszFacename);
   // A font of nPointSize tenths of a point in the given face, its height
   // converted to logical units of pDC (its attribute context), or of the
-  // screen when pDC is null.
-  BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr);
+  // screen when pDC is null. nDpiY, when not 0, is the density the points
+  // are taken at instead of the context's (a window's on a monitor of
+  // another density).
+  BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr, int nDpiY = 0);
   // The same with the height of lpLogFont read as tenths of a point.
-  BOOL CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC = nullptr);
+  BOOL CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC = nullptr, int nDpiY = 0);
   int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
 
   operator HFONT() const { return static_cast<HFONT>(m_hObject); }  // NOLINT

@@ -11,6 +11,7 @@ IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
   ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+  ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
   ON_COMMAND(IDOK, OnOK)
   ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
@@ -163,7 +164,18 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
   // A list the resource names but the template lacks has been traced; the
   // dialog opens with the lists it has.
   ExecuteDlgInit(m_lpszTemplateName);
+  // A top-level dialog keeps its density from the start, as a frame does.
+  AfxSetWindowDpi(m_hWnd, AfxGetWindowDpi(m_hWnd));
   return OnInitDialog();
+}
+
+// The system's own handling (which scales a dialog on systems that do)
+// between the notifications of the controls.
+LRESULT CDialog::OnDpiChanged(WPARAM wParam, LPARAM) {
+  AfxBeginDpiChange(this, HIWORD(wParam));
+  const LRESULT lResult = Default();
+  AfxEndDpiChange(this);
+  return lResult;
 }
 
 void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }

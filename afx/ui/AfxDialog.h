@@ -4,6 +4,7 @@
 // controls sees keystrokes before the dialog's keyboard handling does.
 #pragma once
 
+#include "afx/wnd/AfxDpi.h"
 #include "afx/wnd/AfxWin.h"
 
 #include <vector>
@@ -65,6 +66,9 @@ class VARNEL_API CDialog : public CWnd {
   // Fills the lists from the resource's DLGINIT data (ExecuteDlgInit),
   // then OnInitDialog.
   afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+  // On a monitor of another density: keeps it (AfxGetWindowDpi) and tells
+  // the controls before and after the system's handling.
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
   // Creates the dialog window from a template and attaches it to this.
   BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent);

@@ -24,6 +24,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_EXITMENULOOP()
   ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
   ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
   ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
   ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
@@ -116,6 +117,9 @@ BOOL CFrameWnd::LoadAccelTable(LPCSTR lpszResourceName) {
 
 int CFrameWnd::OnCreate(LPCREATESTRUCTA lpcs) {
   if (CWnd::OnCreate(lpcs) == -1) return -1;
+  // Kept from the start, so that a descendant told of a change before the
+  // frame takes it reads the density it was shown at.
+  AfxSetWindowDpi(m_hWnd, AfxGetWindowDpi(m_hWnd));
   auto* pContext = static_cast<CCreateContext*>(lpcs->lpCreateParams);
   if (!OnCreateClient(lpcs, pContext)) return -1;
   RecalcLayout();

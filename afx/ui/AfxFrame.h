@@ -5,7 +5,9 @@
 // application, updates menu items before their popup opens, hands its
 // focus to the view, passes system-wide changes (settings, colours,
 // fonts, devices) on to its descendants, and deletes itself when its
-// window is gone.
+// window is gone. On a monitor of another density (WM_DPICHANGED) it keeps
+// the new density (AfxGetWindowDpi), takes the rectangle the system
+// suggests, and tells its descendants before and after.
 //
 // A frame made by a document template shows its document's title in the
 // caption ("Untitled - App", then the file's name: FWS_ADDTOTITLE), and
@@ -16,6 +18,7 @@
 #include "afx/app/AfxRes.h"
 #include "afx/base/AfxGeometry.h"
 #include "afx/ui/AfxCmdUI.h"
+#include "afx/wnd/AfxDpi.h"
 #include "afx/wnd/AfxWin.h"
 
 #include <vector>
@@ -171,6 +174,9 @@ class VARNEL_API CFrameWnd : public CWnd {
   afx_msg void OnExitMenuLoop(BOOL bIsTrackPopupMenu);
   afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+  // wParam: the new density (x in the low word, y in the high one);
+  // lParam: the suggested window rectangle (RECT*).
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   // The message the status bar should show (a string ID: a menu item's

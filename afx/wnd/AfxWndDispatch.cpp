@@ -6,6 +6,7 @@
 // the default handlers, each of which passes its message on to that.
 // WM_COMMAND goes through CWnd::OnCommand, which asks a command's update
 // handlers first: it lives with CCmdUI (ui/AfxCmdUI.cpp).
+#include "afx/wnd/AfxDpi.h"
 #include "afx/wnd/AfxWin.h"
 
 #include "afx/wnd/AfxWndInternal.h"
@@ -188,6 +189,7 @@ void CWnd::OnPaint() { Default(); }
 int CWnd::OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnNcDestroy() {
+  AfxSetWindowDpi(m_hWnd, 0);  // a window's properties go before it does
   Default();
   OnNcDestroyed();  // may delete this
 }

@@ -60,8 +60,9 @@ double CSignView::ZoomPercent() {
   // screen-inch's thousandth.
   CRect rcView;
   GetView(&rcView);
-  CClientDC screen(this);
-  const double dPixelsPerInch = screen.GetDeviceCaps(LOGPIXELSX);
+  // The density of the monitor the view is on, which its context does not
+  // follow.
+  const double dPixelsPerInch = AfxGetWindowDpi(m_hWnd);
   const double dWindowInches = static_cast<double>(Window().Width()) / kUnitsPerInch;
   if (dWindowInches <= 0 || dPixelsPerInch <= 0) return 0;
   return 100.0 * rcView.Width() / (dWindowInches * dPixelsPerInch);

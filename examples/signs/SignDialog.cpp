@@ -39,7 +39,9 @@ BOOL CPropertiesDialog::OnInitDialog() {
   m_grid.SetAmount(m_settings.dGrid, UNITS_DISTANCE);
 
   for (int i = 0; i < 3; ++i) m_colours[i].SetColorTab(kLetterColours[i]);
-  m_ok.SetIcon(IDI_SIGN_OK, 16, 16);
+  // A small icon at the dialog's density: 16 pixels at 96 dots per inch.
+  const int nIcon = ::MulDiv(16, static_cast<int>(AfxGetWindowDpi(m_hWnd)), 96);
+  m_ok.SetIcon(IDI_SIGN_OK, nIcon, nIcon);
   m_ok.SetDefaultButton(1);
   ShowChosenColour();
   return result;

@@ -1,6 +1,7 @@
 // The tour's steps and the ways they act and look, shared by its files:
 // SignTour.cpp runs the steps and holds most of them; SignTourBars.cpp
 // holds the toolbar's, the status bar's and print preview's;
+// SignTourMonitor.cpp those on a monitor of another density;
 // SignTourFiles.cpp the ones that save and open the sign, and the last.
 #pragma once
 
@@ -52,6 +53,8 @@ double UnitsPerPixel();
 // with files (which end the tour).
 std::vector<TourStep> BarSteps();
 std::vector<TourStep> PreviewSteps();
+// The frame on a monitor of another density, and back.
+std::vector<TourStep> MonitorSteps();
 std::vector<TourStep> FileSteps();
 
 }  // namespace tour

@@ -66,6 +66,8 @@ TEST(GdiCacheTable, AllocatesInBlocksOfTenAndEmptiesWhole) {
   EXPECT_EQ(sum, 25 * 26 / 2);
   EXPECT_EQ(*table.Find({17, "Arial"}), 17);
   EXPECT_EQ(table.Find({17, "ARIAL"}), nullptr);
+  EXPECT_EQ(table.Find({17, "Arial", 144}), nullptr);  // made for another density
+  EXPECT_EQ(FontKey({17, "Arial", 144}).Hash(), FontKey({17, "Arial"}).Hash());
 
   table.RemoveAll();
   EXPECT_EQ(table.GetCount(), 0);

@@ -65,6 +65,47 @@ TEST(ImageButtonLayout, PlacesImageAndCaption) {
   }
 }
 
+// Offsets, explicit positions and the image size scale to the nearest
+// pixel, halves away from zero; a centring -1 stays; a round trip returns.
+TEST(ImageButtonLayout, LaidOutAgainAtAnotherDensity) {
+  const ImageButtonLayout layout{false, {3, -1}, {-1, 7}, 4, 8, {16, 16}};
+  const struct {
+    UINT nOld, nNew;
+    tagPOINT image, text;
+    LONG imageOffset, textOffset;
+    tagSIZE size;
+  } cases[] = {
+      {96, 144, {5, -1}, {-1, 11}, 6, 12, {24, 24}},  // 4.5 and 10.5 away from zero
+      {96, 120, {4, -1}, {-1, 9}, 5, 10, {20, 20}},   // 3.75, 8.75
+      {144, 96, {2, -1}, {-1, 5}, 3, 5, {11, 11}},    // 2, 4.67, 2.67, 5.33, 10.67
+      {96, 96, {3, -1}, {-1, 7}, 4, 8, {16, 16}},
+      {96, 0, {3, -1}, {-1, 7}, 4, 8, {16, 16}},      // no density: unchanged
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.nOld << " to " << c.nNew);
+    const ImageButtonLayout scaled = LayoutForDensity(layout, c.nOld, c.nNew);
+    EXPECT_EQ(scaled.bAutoPos, layout.bAutoPos);
+    EXPECT_EQ(scaled.ptImage.x, c.image.x);
+    EXPECT_EQ(scaled.ptImage.y, c.image.y);
+    EXPECT_EQ(scaled.ptText.x, c.text.x);
+    EXPECT_EQ(scaled.ptText.y, c.text.y);
+    EXPECT_EQ(scaled.nImageOffset, c.imageOffset);
+    EXPECT_EQ(scaled.nTextOffset, c.textOffset);
+    EXPECT_EQ(scaled.sizeImage.cx, c.size.cx);
+    EXPECT_EQ(scaled.sizeImage.cy, c.size.cy);
+  }
+  const ImageButtonLayout there = LayoutForDensity(layout, 96, 144);
+  const ImageButtonLayout back = LayoutForDensity(there, 144, 96);
+  EXPECT_EQ(back.nImageOffset, 4);
+  EXPECT_EQ(back.nTextOffset, 8);
+  EXPECT_EQ(back.sizeImage.cx, 16);
+  const ImageButtonLayout negative{false, {-3, -2}, {0, 0}, -4, 0, {0, 0}};
+  const ImageButtonLayout scaledNegative = LayoutForDensity(negative, 96, 144);
+  EXPECT_EQ(scaledNegative.ptImage.x, -5);  // -4.5 away from zero
+  EXPECT_EQ(scaledNegative.ptImage.y, -3);
+  EXPECT_EQ(scaledNegative.nImageOffset, -6);
+}
+
 TEST(ImageButtonLayout, CentresOnlyMinusOneAndWrapsExtremeValues) {
   const tagPOINT kept = CenterInClient({-2, 0}, kClient, kIcon);
   EXPECT_EQ(kept.x, -2);

@@ -54,6 +54,26 @@ TEST(RubberbandRules, APressWithinFivePixelsKeepsTheAnchor) {
   EXPECT_TRUE(IsSameAnchor({20, 20}, {20, 20}));
   EXPECT_FALSE(IsSameAnchor({20, 20}, {26, 20}));
   EXPECT_FALSE(IsSameAnchor({20, 20}, {20, 14}));
+  // At 144 dots per inch the reach is 8 pixels (7.5 rounded).
+  const LONG reach = RubberbandPixels(kRubberbandSameAnchorReach, 144);
+  EXPECT_TRUE(IsSameAnchor({20, 20}, {28, 12}, reach));
+  EXPECT_FALSE(IsSameAnchor({20, 20}, {29, 20}, reach));
+}
+
+TEST(RubberbandRules, LengthsScaleWithTheDensityToTheNearestPixel) {
+  const struct {
+    LONG n96;
+    UINT dpi;
+    LONG pixels;
+  } cases[] = {
+      {2, 96, 2},  {5, 96, 5},  {2, 144, 3}, {5, 144, 8},  // 7.5 rounds up
+      {5, 120, 6}, {2, 120, 3},                            // 6.25 down, 2.5 up
+      {5, 192, 10}, {2, 72, 2}, {1, 30, 1},                // never below a pixel
+      {0, 144, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RubberbandPixels(c.n96, c.dpi), c.pixels) << c.n96 << " at " << c.dpi;
+  }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "view/ViewDensity.h"
 #include "view/ViewGeometry.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,38 @@ TEST(ViewGeometry, TheKeptScaleSurvivesAnySequenceOfSizes) {
 
 // The passes of a fit end when the view holds still, and give up when its
 // size comes back to one seen before.
+// At a new density the scale follows it: each dimension times the view's
+// growth and the inverse of the density's, to the nearest unit, the origin
+// corner kept; a view that grew as the density did shows the same window.
+TEST(ViewGeometry, TheWindowAtANewDensity) {
+  const tagRECT window = {-500, 7525, 10025, -1000};  // 10525 x 8525
+  const struct {
+    const char* name;
+    tagSIZE before, after;
+    UINT nOld, nNew;
+    tagRECT expected;
+  } cases[] = {
+      {"grew with the density", {400, 300}, {600, 450}, 96, 144, window},
+      {"grew by the density's rounding", {401, 301}, {501, 376}, 96, 120,
+       {-500, 7519, 10020, -1000}},  // 10525 * 501 * 96 / (401 * 120) = 10519.75
+      {"its non-client part did not grow", {960, 275}, {1210, 380}, 96, 120,
+       {-500, 8424, 10113, -1000}},  // 10612.71 and 9424.00
+      {"back down", {600, 450}, {400, 300}, 144, 96, window},
+      {"same density, larger view: keeps the scale", {400, 300}, {500, 300}, 96, 96,
+       {-500, 7525, 12656, -1000}},  // 13156.25
+      {"no density before", {400, 300}, {600, 450}, 0, 144, window},
+      {"no view before", {0, 300}, {600, 450}, 96, 144, {-500, 7525, 10025, -1000}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(RectIs(WindowForDensity(window, c.before, c.after, c.nOld, c.nNew), c.expected))
+        << c.name;
+  }
+  // A size past 32 bits stops at the largest that fits.
+  const tagRECT huge = {0, 2000000000, 2000000000, 0};
+  EXPECT_TRUE(RectIs(WindowForDensity(huge, {100, 100}, {300, 300}, 96, 96),
+                     {0, INT_MAX, INT_MAX, 0}));
+}
+
 TEST(ViewGeometry, FitPassesSettleOrSeeTheBarsFlip) {
   using Next = FitPasses::Next;
   FitPasses settling;

@@ -168,6 +168,32 @@ TEST_F(GdiCache, AFontIsMadeForTheScreenOutsideABracketAndForItsContextInside) {
   PopGDIObjects(&twips.dc());
 }
 
+// A window on a monitor of another density: its context still answers the
+// system's density, but the fonts made for it take the one its frame was
+// told of. A memory context and the screen keep theirs.
+TEST_F(GdiCache, FontsOnAWindowFollowItsFramesDensity) {
+  CFrameWnd& frame = *new CFrameWnd;
+  ASSERT_TRUE(frame.Create(nullptr, "Fonts", WS_POPUP, CRect(0, 0, 100, 80)));
+  const UINT dpi = AfxGetWindowDpi(frame.m_hWnd);
+  auto fontHeightOn = [](CDC& dc) {
+    PushGDIObjects(&dc);
+    const LONG height = HeightOf(GetGDIFont(10, "Arial"));
+    PopGDIObjects(&dc);
+    return height;
+  };
+  for (const UINT newDpi : {dpi * 5 / 4, dpi * 2}) {
+    SCOPED_TRACE(newDpi);
+    CRect rc(0, 0, ::MulDiv(100, newDpi, dpi), ::MulDiv(80, newDpi, dpi));
+    frame.SendMessage(WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&rc));
+    CClientDC dc(&frame);
+    EXPECT_EQ(fontHeightOn(dc), -::MulDiv(10, static_cast<int>(newDpi), 72));
+    EXPECT_EQ(fontHeightOn(m_canvas.dc()), -::MulDiv(10, static_cast<int>(dpi), 72));
+    EXPECT_EQ(HeightOf(GetGDIFont(10, "Arial")), -::MulDiv(10, static_cast<int>(dpi), 72));
+    Flush();
+  }
+  frame.DestroyWindow();
+}
+
 // ---- failures --------------------------------------------------------------
 
 TEST_F(GdiCache, ARefusedBrushThrowsAndIsNotCached) {

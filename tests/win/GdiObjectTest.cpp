@@ -155,6 +155,17 @@ TEST(Regions, PolygonRegionsAndCombination) {
   EXPECT_TRUE(copy.EqualRgn(&both));
 }
 
+// The suite runs at the density the run asks for (VARNEL_DPI, else 96):
+// a run meant for 144 dpi that ran at 96 would prove nothing.
+TEST(Fonts, TheScreenHasTheDensityTheRunAskedFor) {
+  const char* pszAsked = std::getenv("VARNEL_DPI");
+  const int nAsked = pszAsked != nullptr ? std::atoi(pszAsked) : 96;
+  HDC hScreen = ::GetDC(nullptr);
+  EXPECT_EQ(::GetDeviceCaps(hScreen, LOGPIXELSX), nAsked);
+  EXPECT_EQ(::GetDeviceCaps(hScreen, LOGPIXELSY), nAsked);
+  ::ReleaseDC(nullptr, hScreen);
+}
+
 TEST(Fonts, PointFontHeightFollowsTheContextOrTheScreen) {
   HDC hScreen = ::GetDC(nullptr);
   const int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);

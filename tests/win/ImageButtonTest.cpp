@@ -106,6 +106,37 @@ TEST_F(ControlsTest, ImagePlacesAndTheCaptionBesideIt) {
   EXPECT_EQ(InkBox(*Capture(button), CRect(4, 4, 78, 26)), ink - CPoint(18, 0));
 }
 
+// The dialog told of a monitor of another density: the button's offset
+// and image scale with it, the icon loaded again at its new size, and the
+// separators paint again. Back at the first density, the first layout.
+// The button is tall enough that the largest icon stays clear of the
+// focus rectangle.
+TEST_F(ControlsTest, ANewDensityLaysTheButtonOutAgain) {
+  CPeekButton& button = dlg.m_button;  // "&Print"
+  button.MoveWindow(10, 10, 100, 40);
+  button.SetIcon(IDI_BUTTON, 16, 16);
+  const UINT dpi = AfxGetWindowDpi(dlg.m_hWnd);
+  for (const UINT newDpi : {dpi * 5 / 4, dpi * 3 / 2, dpi}) {
+    SCOPED_TRACE(newDpi);
+    dlg.m_separator.UpdateWindow();
+    ASSERT_FALSE(::GetUpdateRect(dlg.m_separator.m_hWnd, nullptr, FALSE));
+    CRect rc;
+    dlg.GetWindowRect(&rc);
+    dlg.SendMessage(WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&rc));
+    EXPECT_TRUE(::GetUpdateRect(dlg.m_separator.m_hWnd, nullptr, FALSE));
+    button.UpdateWindow();
+    PumpPending();
+    const int size = ::MulDiv(16, static_cast<int>(newDpi), static_cast<int>(dpi));
+    const CPoint icon(::MulDiv(4, static_cast<int>(newDpi), static_cast<int>(dpi)),
+                      (40 - size) / 2);
+    auto shot = Capture(button);
+    EXPECT_EQ(shot->At(icon.x, icon.y), kBlue);
+    EXPECT_NE(shot->At(icon.x - 1, icon.y), kBlue);
+    EXPECT_EQ(shot->At(icon.x + size * 15 / 16, icon.y + size * 10 / 16), kRed);
+    EXPECT_NE(shot->At(icon.x + size, icon.y + size * 10 / 16), kRed) << "no wider";
+  }
+}
+
 TEST_F(ControlsTest, DefaultFrameAndTheDialogsDefaultButton) {
   CPeekButton& button = dlg.m_button;
   for (const int bDefault : {1, 0}) {

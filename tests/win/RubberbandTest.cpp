@@ -5,14 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
 
-// A white view that records the scrolls asked of it.
+// A white view that records the scrolls asked of it, and runs onApp when
+// a WM_APP posted to it comes through the tracker's loop.
 class CBandView : public CView {
  public:
   std::vector<CSize> scrolls;
+  std::function<void()> onApp;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_APP && onApp) {
+      onApp();
+      return 0;
+    }
+    return CView::WindowProc(message, wParam, lParam);
+  }
   void OnDraw(CDC* pDC) override { pDC->FillSolidRect(0, 0, 400, 400, RGB(255, 255, 255)); }
   BOOL OnScrollBy(CSize size, BOOL) override {
     scrolls.push_back(size);
@@ -91,6 +101,39 @@ TEST_F(RubberbandTest, RectangleEndsByLeftUpRightButtonOrEscape) {
     EXPECT_EQ(band.m_pDC, nullptr);
     EXPECT_EQ(Pixels(), before) << "the band is gone from the screen";
   }
+}
+
+// The band is as wide as the density of the window it is tracked in makes
+// it: measured while tracking, on two neighbouring columns crossing its top
+// and bottom edges (the halftone pattern inverts every other pixel).
+TEST_F(RubberbandTest, TheBandsWidthFollowsTheWindowsDensity) {
+  const UINT dpi = AfxGetWindowDpi(frame.m_hWnd);
+  for (const UINT newDpi : {dpi, dpi * 2}) {
+    SCOPED_TRACE(newDpi);
+    CRect rc;
+    frame.GetWindowRect(&rc);
+    frame.SendMessage(WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&rc));
+    int inked = -1;
+    view.onApp = [&] {
+      const std::vector<DWORD> now = Pixels();
+      inked = 0;
+      for (int y = 0; y < 60; ++y) {
+        for (int x : {35, 36}) inked += now[y * 120 + x] != before[y * 120 + x] ? 1 : 0;
+      }
+    };
+    Post(WM_MOUSEMOVE, MK_LBUTTON, 20, 10);
+    view.PostMessage(WM_APP);
+    Post(WM_LBUTTONUP, 0, 20, 10);
+    CRubberband band(&view, RBS_RECT);
+    UINT nFlags = 0;
+    CPoint point(50, 40);
+    CRect rect;
+    EXPECT_EQ(band.DoRubberband(nFlags, point, &rect), 1);
+    EXPECT_EQ(inked, 2 * varnel::controls::RubberbandPixels(varnel::controls::kRubberbandWidth,
+                                                            newDpi));
+    EXPECT_EQ(Pixels(), before);
+  }
+  view.onApp = nullptr;
 }
 
 TEST_F(RubberbandTest, PolylinesGrowFromTheirLastVertexOrStartAnew) {

@@ -298,6 +298,71 @@ TEST_F(ViewWTest, ResizeKeepsTheScaleRefitsOrLeavesTheWindow) {
   EXPECT_EQ(view->Window(), CRect(0, 15000, 20000, 0));
 }
 
+// The frame told of a monitor of another density takes the rectangle the
+// system suggests, and its descendants read the new density. A zoomed view
+// that keeps its scale through resizes lets the scale follow the density
+// instead: the window keeps its origin corner and shows the world inches
+// per screen inch it showed (its world rectangle, but for the rounding of
+// the view's pixels), and the trip back returns to it. A view that fits
+// the maximum window fits it to its new size. The notifications the system
+// itself sends the view on some systems, before and after the frame's,
+// count once.
+TEST_F(ViewWTest, ANewDensityKeepsTheWorldRectangleInView) {
+  Make(401, 301, 0);
+  view->SetWindowMax(CRect(-100000, 100000, 100000, -100000), false);
+  const UINT dpi = AfxGetWindowDpi(vf.frame->m_hWnd);
+  ASSERT_EQ(AfxGetWindowDpi(view->m_hWnd), dpi);
+  const CRect shown(0, 7525, 10025, 0);  // 25 units a pixel
+  view->SetWindow(shown, true, {0, 0}, {0, 0});
+  view->PushZoom();
+  UINT now = dpi;
+  auto changeTo = [&](UINT newDpi, bool bSystemToo) {
+    CRect frame;
+    vf.frame->GetWindowRect(&frame);
+    CRect suggested(frame.TopLeft(), CSize(::MulDiv(frame.Width(), newDpi, now),
+                                           ::MulDiv(frame.Height(), newDpi, now)));
+    if (bSystemToo) view->SendMessage(WM_DPICHANGED_BEFOREPARENT);
+    vf.frame->SendMessage(WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+                          reinterpret_cast<LPARAM>(&suggested));
+    if (bSystemToo) view->SendMessage(WM_DPICHANGED_AFTERPARENT);
+    now = newDpi;
+    CRect placed;
+    vf.frame->GetWindowRect(&placed);
+    EXPECT_EQ(placed, suggested);
+    EXPECT_EQ(AfxGetWindowDpi(view->m_hWnd), newDpi);
+  };
+  const struct {
+    UINT dpi;
+    bool bSystemToo;
+  } steps[] = {{dpi * 5 / 4, false}, {dpi * 2, true}, {dpi, false}};
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.dpi);
+    const UINT before = now;
+    const CRect rcBefore = view->Window();
+    const CSize viewBefore = view->View().Size();
+    changeTo(s.dpi, s.bSystemToo);
+    const CRect rc = view->Window();
+    const CSize viewAfter = view->View().Size();
+    // World units per pixel times the density: world units per inch.
+    const double unitsPerInchBefore = static_cast<double>(rcBefore.Width()) / viewBefore.cx * before;
+    const double unitsPerInch = static_cast<double>(rc.Width()) / viewAfter.cx * s.dpi;
+    EXPECT_NEAR(unitsPerInch, unitsPerInchBefore, 0.5 * s.dpi / viewAfter.cx);
+    EXPECT_NEAR(static_cast<double>(rc.top) / viewAfter.cy * s.dpi,
+                static_cast<double>(rcBefore.top) / viewBefore.cy * before, 0.5 * s.dpi / viewAfter.cy);
+    EXPECT_EQ(CPoint(rc.left, rc.bottom), CPoint(rcBefore.left, rcBefore.bottom));
+    EXPECT_EQ(view->ZoomCount(), 1);
+  }
+  EXPECT_EQ(view->View().Size(), CSize(401, 301));
+  EXPECT_EQ(view->Window(), shown) << "back at the first density, the first window";
+
+  view->ZoomOutToTop(true);
+  view->SetWindowMax(kMax, false);
+  view->SetScaleMode(SCALE_FIT_BOTH | SCALE_KEEP_SCALE);
+  changeTo(dpi * 3 / 2, false);
+  EXPECT_EQ(view->Window(), Fitted(kMax, SCALE_FIT_BOTH, view->View().Size()));
+  changeTo(dpi, false);
+}
+
 // The world window on the view's pixels, in a view of a width where Wine's
 // isotropic mode moves the viewport extent.
 class PreparedContextTest : public ViewWTest {
