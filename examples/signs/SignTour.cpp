@@ -164,8 +164,6 @@ bool ShowsAll(const CRect& rc) {
          rc.bottom <= rcMax.bottom;
 }
 
-// Pixels of `a` found neither at the same place in `b` nor one row above
-// or below it.
 // The most pixels of one row of a found neither at the same place in b nor
 // a row above or below.
 int CountMismatchesInARow(const PixelImage& a, const PixelImage& b) {
