@@ -144,3 +144,7 @@ CFont* GetGDIFont(int pointSize, const char* faceName) {
   s_fonts.Insert(key, pFont.get());
   return pFont.release();
 }
+
+int GetGDICacheCount() { return s_pensAndBrushes.GetCount() + s_fonts.GetCount(); }
+
+int GetGDIBracketDepth() { return s_bracket.nDepth; }
