@@ -709,6 +709,7 @@ void OneEvent() {
     return;
   }
   g_hLastDialog = nullptr;
+  const std::string head = "#" + std::to_string(g_nEvent) + " ";
   switch (Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4})) {
     case 0: MouseMoves(); break;
     case 1: ClickOrDrag(false); break;
@@ -719,6 +720,7 @@ void OneEvent() {
     case 6: MenuCommand(); break;
     default: FrameSize(); break;
   }
+  if (g_log.empty() || g_log.back().compare(0, head.size(), head) != 0) Log("nothing to do");
   Settle();
 }
 

@@ -25,9 +25,13 @@ std::string CheckWindow(CSignView* pView) {
   const LONG cx = varnel::view::WorldWidth(rc), cy = varnel::view::WorldHeight(rc);
   if (cx <= 0 || cy <= 0) return "the view's window " + Text(rc) + " is empty";
   // Fitting and zooming keep to the minimum size; a resize that keeps the
-  // scale while zoomed shrinks the window with the view.
-  if (!pView->IsZoomed() && (cx < sizeMin.cx || cy < sizeMin.cy)) {
-    return "the view's window " + Text(rc) + " is below its minimum size, not zoomed";
+  // scale while zoomed shrinks the window with the view, and fitting the
+  // width (height) derives the other dimension from the view's shape.
+  const unsigned int nFit = pView->ScaleMode() & SCALE_FIT_MASK;
+  if (!pView->IsZoomed() && ((nFit != SCALE_FIT_HEIGHT && cx < sizeMin.cx) ||
+                             (nFit != SCALE_FIT_WIDTH && cy < sizeMin.cy))) {
+    return "the view's window " + Text(rc) + " is below its minimum size, not zoomed, fit mode " +
+           std::to_string(nFit);
   }
   // (A window larger than the maximum one is reported as shifted even
   // where it ends as it was: what it is shifted to counts.)
