@@ -484,6 +484,29 @@ void Key() {
   PostKey(hWnd, vk);
 }
 
+// The accelerators, typed through SendInput: the system's own input
+// queue, whose key state (Ctrl held) the accelerator table reads; posted
+// key messages leave it unchanged.
+void Accelerator() {
+  static const UINT kAccelerators[] = {'N', 'O', 'S', 'P', VK_ADD, VK_SUBTRACT};
+  const bool bCtrl = Rnd().Chance(85);
+  const UINT vk = bCtrl ? kAccelerators[Rnd().Between(0, 5)] : VK_HOME;
+  INPUT input[4] = {};
+  int n = 0;
+  auto key = [&input, &n](UINT nKey, DWORD dwFlags) {
+    input[n].type = INPUT_KEYBOARD;
+    input[n].ki.wVk = static_cast<WORD>(nKey);
+    input[n].ki.dwFlags = dwFlags;
+    ++n;
+  };
+  if (bCtrl) key(VK_CONTROL, 0);
+  key(vk, 0);
+  key(vk, KEYEVENTF_KEYUP);
+  if (bCtrl) key(VK_CONTROL, KEYEVENTF_KEYUP);
+  Log(std::string(bCtrl ? "Ctrl+" : "") + KeyName(vk) + " through SendInput");
+  ::SendInput(static_cast<UINT>(n), input, sizeof(INPUT));
+}
+
 struct Command {
   UINT nID;
   int nWeight;
@@ -710,7 +733,7 @@ void OneEvent() {
   }
   g_hLastDialog = nullptr;
   const std::string head = "#" + std::to_string(g_nEvent) + " ";
-  switch (Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4})) {
+  switch (Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4, 3})) {
     case 0: MouseMoves(); break;
     case 1: ClickOrDrag(false); break;
     case 2: ClickOrDrag(true); break;
@@ -718,7 +741,8 @@ void OneEvent() {
     case 4: Wheel(); break;
     case 5: Key(); break;
     case 6: MenuCommand(); break;
-    default: FrameSize(); break;
+    case 7: FrameSize(); break;
+    default: Accelerator(); break;
   }
   if (g_log.empty() || g_log.back().compare(0, head.size(), head) != 0) Log("nothing to do");
   Settle();
