@@ -387,7 +387,7 @@ void ClickOrDrag(bool bDrag) {
       PostMouse(hWnd, WM_MOUSEMOVE, keys | button.flag, pt);
       if (Rnd().Chance(8)) {
         Settle();
-        const int nWhat = Rnd().Between(0, 2);
+        const int nWhat = Rnd().Between(0, 3);
         if (nWhat == 0) {
           POINT screen = pt;
           ::ClientToScreen(hWnd, &screen);
@@ -397,6 +397,9 @@ void ClickOrDrag(bool bDrag) {
         } else if (nWhat == 1) {
           PostKey(hWnd, VK_ESCAPE);
           what += ", Escape";
+        } else if (nWhat == 2) {
+          ::PostMessageA(g_hFrame, WM_SYSCOMMAND, Rnd().Chance(50) ? SC_MINIMIZE : SC_RESTORE, 0);
+          what += ", minimised or restored";
         } else {
           const int cx = Rnd().Between(300, 1200), cy = Rnd().Between(200, 900);
           ::SetWindowPos(g_hFrame, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE);
@@ -407,6 +410,13 @@ void ClickOrDrag(bool bDrag) {
     what += " to " + At(pt);
   }
   PostMouse(hWnd, button.up, keys, pt);
+  // A double click: the second press comes as the double-click message
+  // where the window's class asks for them.
+  if (!bDrag && Rnd().Chance(15) && (::GetClassLongA(hWnd, GCL_STYLE) & CS_DBLCLKS) != 0) {
+    PostMouse(hWnd, button.down + 2, keys | button.flag, pt);
+    PostMouse(hWnd, button.up, keys, pt);
+    what += ", twice";
+  }
   Log(what);
 }
 
@@ -417,7 +427,7 @@ void NonClient() {
   RECT rc;
   HWND hWnd = g_hFrame;
   UINT nHit = HTCAPTION;
-  const int nWhere = Rnd().Between(0, 3);
+  const int nWhere = Rnd().Between(0, 4);
   POINT screen = {};
   if (nWhere <= 1 && hView != nullptr) {
     const LONG style = ::GetWindowLongA(hView, GWL_STYLE);
@@ -435,6 +445,14 @@ void NonClient() {
       rc.bottom = rc.top + ::GetSystemMetrics(SM_CYCAPTION);
       rc.left += 40;
       rc.right -= 120;
+    } else if (nWhere == 4) {
+      // The menu bar: its loop runs until a choice, Escape or a click
+      // elsewhere.
+      MENUBARINFO bar = {};
+      bar.cbSize = sizeof bar;
+      if (!::GetMenuBarInfo(g_hFrame, OBJID_MENU, 0, &bar)) return;
+      rc = bar.rcBar;
+      nHit = HTMENU;
     } else {
       rc.left = rc.right - 4;
       rc.top = rc.bottom - 4;
@@ -447,7 +465,7 @@ void NonClient() {
   ::PostMessageA(hWnd, WM_NCMOUSEMOVE, nHit, MAKELPARAM(screen.x, screen.y));
   ::PostMessageA(hWnd, WM_NCLBUTTONDOWN, nHit, MAKELPARAM(screen.x, screen.y));
   std::string what = "press on hit code " + std::to_string(nHit) + " at " + At(screen);
-  if (nHit != HTVSCROLL && nHit != HTHSCROLL) {
+  if (nHit == HTCAPTION || nHit == HTBOTTOMRIGHT) {
     screen.x += Rnd().Between(-80, 80);
     screen.y += Rnd().Between(-80, 80);
     ::SetCursorPos(screen.x, screen.y);
@@ -713,11 +731,20 @@ void AnswerDialog(HWND hDlg, bool bClose) {
 
 // ---- the run ------------------------------------------------------------------------------
 
+// How many events of each kind ran: the kinds below, then the dialogs'
+// answers and the menu loops closed.
+const char* const kKindNames[] = {"moves", "clicks", "drags", "frame edges", "wheels", "keys",
+                                  "commands", "sizes", "accelerators", "dialog answers",
+                                  "menu loops"};
+constexpr int kDialogAnswer = 9, kMenuLoop = 10;
+long long g_nKinds[11] = {};
+
 void OneEvent() {
   ++g_nEvent;
   ++g_nTotalEvents;
   // A menu left in its loop is closed the way a user would.
   if ((ThreadInfo().flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0) {
+    ++g_nKinds[kMenuLoop];
     Log("Escape to the menu");
     PostKey(FocusWindow(), VK_ESCAPE);
     Settle();
@@ -727,13 +754,16 @@ void OneEvent() {
     if (hDlg != g_hLastDialog) g_nDialogEvents = 0;
     g_hLastDialog = hDlg;
     ++g_nDialogEvents;
+    ++g_nKinds[kDialogAnswer];
     AnswerDialog(hDlg, g_nDialogEvents > 40);
     Settle();
     return;
   }
   g_hLastDialog = nullptr;
   const std::string head = "#" + std::to_string(g_nEvent) + " ";
-  switch (Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4, 3})) {
+  const int nKind = Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4, 3});
+  ++g_nKinds[nKind];
+  switch (nKind) {
     case 0: MouseMoves(); break;
     case 1: ClickOrDrag(false); break;
     case 2: ClickOrDrag(true); break;
@@ -948,6 +978,11 @@ int EndStorm() {
     ++g_nFailures;
     std::printf("not ok - private memory grew by more than 5%% from 2000 to 20000 events\n");
   }
+  std::string kinds;
+  for (int i = 0; i < 11; ++i) {
+    kinds += (i > 0 ? ", " : "") + std::to_string(g_nKinds[i]) + " " + kKindNames[i];
+  }
+  std::printf("storm: %s\n", kinds.c_str());
   std::printf("storm: at rest at the start: %d cached, %d permanent wrappers, %d GDI objects, %d "
               "windows; after 2000 events: %d, %d, %d, %d; at the end: %d, %d, %d, %d\n",
               g_start.nCached, g_start.nPermanent, g_start.nGdiObjects, g_start.nWindows,
