@@ -739,7 +739,24 @@ const char* const kKindNames[] = {"moves", "clicks", "drags", "frame edges", "wh
 constexpr int kDialogAnswer = 9, kMenuLoop = 10;
 long long g_nKinds[11] = {};
 
+void TimedEvent();
+
+// The slowest event: how long the program took to handle it.
+double g_dSlowest = 0;
+std::string g_slowest;
+
 void OneEvent() {
+  const auto start = std::chrono::steady_clock::now();
+  TimedEvent();
+  const double dSeconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (dSeconds > g_dSlowest && !g_log.empty()) {
+    g_dSlowest = dSeconds;
+    g_slowest = g_log.back();
+  }
+}
+
+void TimedEvent() {
   ++g_nEvent;
   ++g_nTotalEvents;
   // A menu left in its loop is closed the way a user would.
@@ -982,7 +999,8 @@ int EndStorm() {
   for (int i = 0; i < 11; ++i) {
     kinds += (i > 0 ? ", " : "") + std::to_string(g_nKinds[i]) + " " + kKindNames[i];
   }
-  std::printf("storm: %s\n", kinds.c_str());
+  std::printf("storm: %s; the slowest event took %.2f s: %s\n", kinds.c_str(), g_dSlowest,
+              g_slowest.c_str());
   std::printf("storm: at rest at the start: %d cached, %d permanent wrappers, %d GDI objects, %d "
               "windows; after 2000 events: %d, %d, %d, %d; at the end: %d, %d, %d, %d\n",
               g_start.nCached, g_start.nPermanent, g_start.nGdiObjects, g_start.nWindows,
