@@ -903,6 +903,20 @@ void MakeFolder() {
   ::CloseHandle(hFile);
 }
 
+// The signs the storm saved, by name.
+std::string SavedSigns() {
+  std::string names;
+  WIN32_FIND_DATAA found;
+  const HANDLE hFind = ::FindFirstFileA((g_folder + "*.sign").c_str(), &found);
+  if (hFind != INVALID_HANDLE_VALUE) {
+    do {
+      if (std::strcmp(found.cFileName, "damaged.sign") != 0) names += std::string(" ") + found.cFileName;
+    } while (::FindNextFileA(hFind, &found));
+    ::FindClose(hFind);
+  }
+  return names.empty() ? " none" : names;
+}
+
 void RemoveFolder() {
   WIN32_FIND_DATAA found;
   const HANDLE hFind = ::FindFirstFileA((g_folder + "*").c_str(), &found);
@@ -985,6 +999,7 @@ void StormAtRest() {
 
 int EndStorm() {
   if (g_driver.joinable()) g_driver.join();
+  std::printf("storm: signs saved:%s\n", SavedSigns().c_str());
   RemoveFolder();
   std::printf("storm: %lld events from %u seeds of %d in %.1f s; private memory %.1f MB after "
               "2000 events, %.1f MB after 20000\n",
