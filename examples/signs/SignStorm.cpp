@@ -825,7 +825,12 @@ void CheckNow() {
   if (!g_checkResult.empty()) Fail(g_checkResult);
 }
 
+std::string g_memorySeries;  // MB at each rest
+
 void NoteMemory(unsigned long long nBytes) {
+  char text[32];
+  std::snprintf(text, sizeof text, " %.1f", static_cast<double>(nBytes) / 1048576.0);
+  g_memorySeries += text;
   if (g_nTotalEvents >= 2000 && g_nBytesAt2000 == 0) g_nBytesAt2000 = nBytes;
   if (g_nTotalEvents >= 20000 && g_nBytesAt20000 == 0) g_nBytesAt20000 = nBytes;
 }
@@ -1000,6 +1005,7 @@ void StormAtRest() {
 int EndStorm() {
   if (g_driver.joinable()) g_driver.join();
   std::printf("storm: signs saved:%s\n", SavedSigns().c_str());
+  std::printf("storm: private memory (MB) at each rest:%s\n", g_memorySeries.c_str());
   RemoveFolder();
   std::printf("storm: %lld events from %u seeds of %d in %.1f s; private memory %.1f MB after "
               "2000 events, %.1f MB after 20000\n",
