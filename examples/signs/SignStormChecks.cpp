@@ -105,9 +105,10 @@ std::string CheckInvariants() {
     if (problem.empty()) problem = CheckBars(pView);
     if (!problem.empty()) return problem;
   }
-  // A combo box's dropped list holds the capture until it closes up.
+  // A combo box's dropped list holds the capture until it closes up, and
+  // an open menu (a context menu a right click opened) until it is closed.
   const HWND hCapture = ::GetCapture();
-  if (hCapture != nullptr && ClassOf(hCapture) != "ComboLBox") {
+  if (hCapture != nullptr && ClassOf(hCapture) != "ComboLBox" && ClassOf(hCapture) != "#32768") {
     return "capture held by " + ClassOf(hCapture) + " \"" + WindowText(hCapture) + "\" after the input ended";
   }
   // The properties dialog when it is the one the user types into.
