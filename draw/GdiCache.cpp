@@ -170,3 +170,7 @@ CFont* GetGDIFont(int pointSize, const char* faceName) {
   if (s_bracket.nDpi == 0) s_bracket.nDpi = FontDensity(s_bracket.pDC);
   return FontForDensity(pointSize, faceName, s_bracket.nDpi);
 }
+
+int GetGDICacheCount() { return s_pensAndBrushes.GetCount() + s_fonts.GetCount(); }
+
+int GetGDIBracketDepth() { return s_bracket.nDepth; }

@@ -46,4 +46,9 @@ VARNEL_API CBrush* GetGDIBrush(BYTE* pattern);
 // Its creation is not checked: on failure the font holds no handle.
 VARNEL_API CFont* GetGDIFont(int pointSize, const char* faceName);
 
+// The pens, brushes and fonts cached now, and how deep the open bracket is
+// (0: none open). A balanced program returns to (0, 0) when it is at rest.
+VARNEL_API int GetGDICacheCount();
+VARNEL_API int GetGDIBracketDepth();
+
 #endif  // _WIN32

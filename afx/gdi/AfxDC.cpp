@@ -56,6 +56,8 @@ CDC* CDC::FromHandle(HDC hDC) {
 
 void CDC::DeleteTempMap() { Map().DeleteTemp(); }
 
+int CDC::GetWrapperCount(bool bTemporary) { return Map().Count(bTemporary); }
+
 BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
                    const DEVMODEA* lpInitData) {
   return Attach(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData));

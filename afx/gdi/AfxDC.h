@@ -46,6 +46,9 @@ class VARNEL_API CDC : public CObject {
   static CDC* FromHandle(HDC hDC);
   // Destroys the temporary wrappers made by FromHandle (handles untouched).
   static void DeleteTempMap();
+  // The wrappers in the handle map: the calling thread's temporary ones,
+  // or the permanent ones of every thread.
+  static int GetWrapperCount(bool bTemporary);
 
   BOOL CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
                 const DEVMODEA* lpInitData);

@@ -95,6 +95,8 @@ CGdiObject* CGdiObject::FromHandleOf(HGDIOBJ hObject, CRuntimeClass* pClass) {
 
 void CGdiObject::DeleteTempMap() { Map().DeleteTemp(); }
 
+int CGdiObject::GetWrapperCount(bool bTemporary) { return Map().Count(bTemporary); }
+
 // ---- CPen ------------------------------------------------------------------
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {

@@ -49,6 +49,9 @@ class VARNEL_API CGdiObject : public CObject {
   // Destroys the temporary wrappers made by FromHandle, leaving their
   // handles alone. The application calls it when idle.
   static void DeleteTempMap();
+  // The wrappers in the handle map: the calling thread's temporary ones,
+  // or the permanent ones of every thread.
+  static int GetWrapperCount(bool bTemporary);
 
  protected:
   // FromHandle for a class: a permanent wrapper of that class, else a

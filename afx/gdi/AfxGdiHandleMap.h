@@ -57,6 +57,14 @@ class CGdiHandleMap {
   }
   void DeleteTemp() { m_temp->Clear(); }
 
+  // How many wrappers the map holds: the calling thread's temporary ones,
+  // or the permanent ones of every thread.
+  int Count(bool bTemporary) {
+    if (bTemporary) return static_cast<int>(m_temp->map.size());
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<int>(m_permanent.size());
+  }
+
  private:
   static void Release(OBJECT_T* pObject) {
     pObject->ClearHandlesOfTemporary();

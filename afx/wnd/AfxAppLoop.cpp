@@ -65,6 +65,15 @@ void AfxDeleteTempMap() {
   CMenu::DeleteTempMap();
 }
 
+AfxWrapperCounts AfxGetWrapperCounts() {
+  AfxWrapperCounts counts = {};
+  counts.nTemporary = static_cast<int>(AfxTempWndObjects().size()) + CDC::GetWrapperCount(true) +
+                      CGdiObject::GetWrapperCount(true) + CMenu::GetWrapperCount(true);
+  counts.nPermanent = AfxPermanentWndCount() + CDC::GetWrapperCount(false) +
+                      CGdiObject::GetWrapperCount(false) + CMenu::GetWrapperCount(false);
+  return counts;
+}
+
 namespace {
 
 BOOL CALLBACK AddWindow(HWND hWnd, LPARAM lParam) {

@@ -26,6 +26,8 @@ CMenu* CMenu::FromHandle(HMENU hMenu) {
 
 void CMenu::DeleteTempMap() { MenuMap().DeleteTemp(); }
 
+int CMenu::GetWrapperCount(bool bTemporary) { return MenuMap().Count(bTemporary); }
+
 BOOL CMenu::Attach(HMENU hMenu) {
   if (hMenu == nullptr || m_hMenu != nullptr) return FALSE;
   MenuMap().RemoveTemp(hMenu);

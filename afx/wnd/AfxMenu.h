@@ -22,6 +22,9 @@ class VARNEL_API CMenu : public CObject {
   // The object holding hMenu, else a temporary one (freed when idle).
   static CMenu* FromHandle(HMENU hMenu);
   static void DeleteTempMap();
+  // The wrappers in the handle map: the calling thread's temporary ones,
+  // or the permanent ones of every thread.
+  static int GetWrapperCount(bool bTemporary);
   BOOL Attach(HMENU hMenu);
   HMENU Detach();
 

@@ -152,6 +152,12 @@ BOOL AfxUnhookWindowCreate() {
 
 void AfxDeleteTempWnds() { State().ClearTemps(); }
 
+int AfxPermanentWndCount() {
+  PermanentMap& permanent = Permanent();
+  const std::lock_guard<std::mutex> lock(permanent.mutex);
+  return static_cast<int>(permanent.map.size());
+}
+
 LPCSTR AfxDefaultWndClass() {
   static const char kClassName[] = "VarnelWnd";
   // Registered once, whichever thread asks first.

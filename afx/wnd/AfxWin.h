@@ -401,3 +401,12 @@ VARNEL_API LPCSTR AfxDefaultWndClass();
 // Frees the temporary objects FromHandle handed out to the calling thread:
 // windows, device contexts, drawing objects, menus. Other threads' stay.
 VARNEL_API void AfxDeleteTempMap();
+// The wrapper objects the handle maps hold (windows, device contexts,
+// drawing objects, menus): the calling thread's temporary ones, which
+// AfxDeleteTempMap frees, and the permanent ones of every thread. What a
+// program watches to find wrappers that are never freed.
+struct AfxWrapperCounts {
+  int nTemporary;
+  int nPermanent;
+};
+VARNEL_API AfxWrapperCounts AfxGetWrapperCounts();

@@ -13,6 +13,8 @@
 std::vector<CWnd*>& AfxTempWndObjects();
 // Frees them (AfxDeleteTempMap frees these and the other temporary objects).
 void AfxDeleteTempWnds();
+// The window objects attached to windows, of every thread.
+int AfxPermanentWndCount();
 
 // The temporary object of class T (whose run-time class is pClass) for
 // hWnd, made on first request.

@@ -2,10 +2,12 @@
 // list and settings, the command line (a .sign file to open, the tour's
 // options), and the tour's answers to prompts.
 #include "Signs.h"
+#include "SignStorm.h"
 
 #include <objbase.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 CSignApp theApp;
@@ -17,16 +19,27 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The framework's command line and the tour's options: "--tour DIR" and
-// "--short" (no step pictures).
+// The framework's command line, the tour's options: "--tour DIR" and
+// "--short" (no step pictures), and the storm's: "--storm SEEDS" and
+// "--events N".
 class CSignCommandLineInfo : public CCommandLineInfo {
  public:
   void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override {
     if (m_bTourDirNext && !bFlag) {
       m_strTourDir = pszParam;
       m_bTourDirNext = false;
+    } else if (m_bSeedsNext && !bFlag) {
+      m_bStorm = storm::ParseSeeds(pszParam, &m_storm.seeds);
+      m_bSeedsNext = false;
+    } else if (m_bEventsNext && !bFlag) {
+      m_storm.nEvents = std::atoi(pszParam);
+      m_bEventsNext = false;
     } else if (bFlag && std::strcmp(pszParam, "-tour") == 0) {
       m_bTourDirNext = true;
+    } else if (bFlag && std::strcmp(pszParam, "-storm") == 0) {
+      m_bSeedsNext = true;
+    } else if (bFlag && std::strcmp(pszParam, "-events") == 0) {
+      m_bEventsNext = true;
     } else if (bFlag && std::strcmp(pszParam, "-short") == 0) {
       m_bPictures = false;
     } else {
@@ -38,9 +51,13 @@ class CSignCommandLineInfo : public CCommandLineInfo {
 
   CString m_strTourDir;
   bool m_bPictures = true;
+  bool m_bStorm = false;
+  storm::StormOptions m_storm;
 
  private:
   bool m_bTourDirNext = false;
+  bool m_bSeedsNext = false;
+  bool m_bEventsNext = false;
 };
 
 }  // namespace
@@ -48,13 +65,15 @@ class CSignCommandLineInfo : public CCommandLineInfo {
 BOOL CSignApp::InitInstance() {
   Enable3dControls();
   ::CoInitialize(nullptr);  // the PNG encoder is a COM component
-  SetRegistryKey("Varnel");
+  CSignCommandLineInfo cmdInfo;
+  ParseCommandLine(cmdInfo);
+  m_bStorm = cmdInfo.m_bStorm;
+  // The storm's files go on a recent-file list of their own.
+  SetRegistryKey(m_bStorm ? "Varnel Storm" : "Varnel");
   LoadStdProfileSettings();  // the recent-file list
   AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CSignDoc),
                                         RUNTIME_CLASS(CSignFrame), RUNTIME_CLASS(CSignView)));
 
-  CSignCommandLineInfo cmdInfo;
-  ParseCommandLine(cmdInfo);
   const std::string tourDir = static_cast<LPCSTR>(cmdInfo.m_strTourDir);
   m_bTour = !tourDir.empty();
   if (!ProcessShellCommand(cmdInfo)) {
@@ -70,15 +89,21 @@ BOOL CSignApp::InitInstance() {
   pFrame->ShowWindow(m_nCmdShow);
   pFrame->UpdateWindow();
   if (m_bTour) StartTour(pFrame, tourDir, cmdInfo.m_bPictures);
+  if (m_bStorm) StartStorm(pFrame, cmdInfo.m_storm);
   return TRUE;
 }
 
 int CSignApp::ExitInstance() {
   // The tour's last checks come first: they take its files off the
   // recent-file list before the list is saved.
-  const int nFailures = m_bTour ? TourFailures() : 0;
+  const int nFailures = m_bTour ? TourFailures() : m_bStorm ? EndStorm() : 0;
   const int nResult = CWinApp::ExitInstance();
   ::CoUninitialize();
+  if (m_bStorm) {
+    std::printf("storm: ended with code %d, %d failed checks\n", nResult, nFailures);
+    std::fflush(stdout);
+    return nResult != 0 ? nResult : nFailures;
+  }
   if (!m_bTour) return nResult;
   std::printf("tour: ended with code %d, %d failed checks\n", nResult, nFailures);
   std::fflush(stdout);
@@ -98,4 +123,12 @@ int CSignApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) {
   }
   const UINT nButtons = nType & MB_TYPEMASK;
   return nButtons == MB_OK || nButtons == MB_OKCANCEL ? IDOK : IDCANCEL;
+}
+
+// The storm checks the program at rest once the framework's idle work is
+// done.
+BOOL CSignApp::OnIdle(LONG lCount) {
+  const BOOL bMore = CWinApp::OnIdle(lCount);
+  if (!bMore && m_bStorm) StormAtRest();
+  return bMore;
 }

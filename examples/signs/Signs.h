@@ -15,6 +15,10 @@
 //                                  check; the exit code is the number of
 //                                  failed checks
 //   sign_demo.exe --short --tour DIR   the same without the step pictures
+//   sign_demo.exe --storm SEEDS [--events N]   random input from each
+//                                  seed (a comma-separated list), N events
+//                                  each (SignStorm.h); the exit code is the
+//                                  number of failures
 #pragma once
 
 #include "../DemoPicture.h"
@@ -130,6 +134,7 @@ class CSignView : public CViewW {
   unsigned int ScaleMode() const { return m_nScaleMode; }
   bool SmoothScroll() const { return m_bSmoothScroll; }
   int ZoomDepth() const { return m_aZoomStack.GetSize(); }
+  bool ManagesBar(int nBar) const { return nBar == SB_HORZ ? m_bHorzBar : m_bVertBar; }
   int m_nDraws = 0;
 
   void OnDraw(CDC* pDC) override;
@@ -183,6 +188,9 @@ class CPropertiesDialog : public CDialog {
   explicit CPropertiesDialog(CWnd* pParent) : CDialog(IDD_PROPERTIES, pParent) {}
 
   SignSettings m_settings;
+  // For the storm: empty when every amount field the user is not typing
+  // into shows the amount it holds, else which one does not.
+  std::string CheckFields();
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -228,8 +236,10 @@ class CSignApp : public CWinApp {
   BOOL InitInstance() override;
   int ExitInstance() override;
   int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
+  BOOL OnIdle(LONG lCount) override;
 
   bool m_bTour = false;
+  bool m_bStorm = false;
   std::vector<std::string> m_prompts;  // shown during the tour instead of boxes
   std::deque<int> m_answers;           // the tour's answers to the next prompts
   CRecentFileList* RecentFiles() const { return m_pRecentFileList; }

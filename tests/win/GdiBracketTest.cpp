@@ -88,16 +88,22 @@ TEST_F(GdiBracket, InnerPopsKeepAllAndTheOutermostRestoresTheContextAndDeletes) 
     const ContextState before = ContextState::Of(dc());
     PushGDIObjects(&dc());
     PushGDIObjects(&dc());
+    EXPECT_EQ(GetGDIBracketDepth(), 2);
     const std::vector<HGDIOBJ> handles = DrawWithCachedObjects();
+    EXPECT_EQ(GetGDICacheCount(), static_cast<int>(handles.size()));
     const ContextState inside = ContextState::Of(dc());
 
     PopGDIObjects(pPopDC);
     EXPECT_TRUE(ContextState::Of(dc()) == inside);
     for (HGDIOBJ h : handles) EXPECT_TRUE(IsLive(h));
+    EXPECT_EQ(GetGDIBracketDepth(), 1);
+    EXPECT_EQ(GetGDICacheCount(), static_cast<int>(handles.size()));
 
     PopGDIObjects(pPopDC);
     EXPECT_TRUE(ContextState::Of(dc()) == before) << pPopDC;
     for (HGDIOBJ h : handles) EXPECT_FALSE(IsLive(h));
+    EXPECT_EQ(GetGDIBracketDepth(), 0);
+    EXPECT_EQ(GetGDICacheCount(), 0);
     EXPECT_TRUE(IsLive(GetGDIPen(RGB(255, 0, 0), PS_SOLID)->m_hObject));  // made anew
   }
 }
@@ -119,8 +125,10 @@ TEST_F(GdiBracket, APopWithNoBracketOpenIsIgnored) {
   dc().SetROP2(R2_NOT);
   const ContextState state = ContextState::Of(dc());
   PushGDIObjects(nullptr);
+  EXPECT_EQ(GetGDIBracketDepth(), 0);
   PopGDIObjects(&dc());
   PopGDIObjects(nullptr);
+  EXPECT_EQ(GetGDIBracketDepth(), 0);
   EXPECT_TRUE(ContextState::Of(dc()) == state);
   EXPECT_TRUE(IsLive(pPen->m_hObject));
   EXPECT_EQ(GetGDIPen(RGB(5, 5, 5), PS_SOLID), pPen);

@@ -71,13 +71,18 @@ TEST(GdiObjects, FailedCreationInAConstructorThrowsResourceException) {
 }
 
 TEST(GdiObjects, TemporaryWrappersHaveTheHandlesClassAndLeaveItAlive) {
+  CGdiObject::DeleteTempMap();
+  const int nPermanent = CGdiObject::GetWrapperCount(false);
   HPEN hPen = ::CreatePen(PS_SOLID, 1, RGB(1, 1, 1));
   CGdiObject* pObject = CGdiObject::FromHandle(hPen);
   ASSERT_NE(pObject, nullptr);
   EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CPen)));
   EXPECT_EQ(CPen::FromHandle(hPen), pObject);  // the same temporary
   EXPECT_TRUE(CGdiObject::FromHandle(::GetStockObject(WHITE_BRUSH))->IsKindOf(RUNTIME_CLASS(CBrush)));
+  EXPECT_EQ(CGdiObject::GetWrapperCount(true), 2);
+  EXPECT_EQ(CGdiObject::GetWrapperCount(false), nPermanent);
   CGdiObject::DeleteTempMap();
+  EXPECT_EQ(CGdiObject::GetWrapperCount(true), 0);
   EXPECT_TRUE(IsLive(hPen));
   ::DeleteObject(hPen);
 }
@@ -112,16 +117,21 @@ TEST(DeviceContext, SelectionHandsBackThePreviousObjects) {
 }
 
 TEST(DeviceContext, FromHandleFindsTheOwnerOrMakesATemporary) {
+  CDC::DeleteTempMap();
+  const int nPermanent = CDC::GetWrapperCount(false);
   CDC owner;
   ASSERT_TRUE(owner.CreateCompatibleDC(nullptr));
   EXPECT_EQ(CDC::FromHandle(owner.m_hDC), &owner);
+  EXPECT_EQ(CDC::GetWrapperCount(false), nPermanent + 1);
 
   HDC hRaw = ::CreateCompatibleDC(nullptr);
   CDC* pTemp = CDC::FromHandle(hRaw);
   ASSERT_NE(pTemp, nullptr);
   EXPECT_EQ(pTemp->m_hAttribDC, hRaw);
   EXPECT_EQ(CDC::FromHandle(hRaw), pTemp);
+  EXPECT_EQ(CDC::GetWrapperCount(true), 1);
   CDC::DeleteTempMap();
+  EXPECT_EQ(CDC::GetWrapperCount(true), 0);
   EXPECT_EQ(::GetObjectType(hRaw), static_cast<DWORD>(OBJ_MEMDC));  // not deleted
   ::DeleteDC(hRaw);
 

@@ -55,6 +55,7 @@ TEST(Threads, TemporaryObjectsBelongToTheThreadThatMadeThem) {
   struct Seen {
     bool bOwnContextWrapper = false, bOwnWrapperFresh = false, bOwnWindowObject = false;
     bool bAttachedFound = false, bKeptThroughOthersCleanUp = false, bFreedByOwnCleanUp = false;
+    AfxWrapperCounts before = {}, after = {};  // the worker's own counts around its clean-up
   } seen;
   std::promise<void> workerMarked, interfaceCleaned;
   std::thread worker([&, cleaned = interfaceCleaned.get_future()] {
@@ -67,11 +68,14 @@ TEST(Threads, TemporaryObjectsBelongToTheThreadThatMadeThem) {
     workerMarked.set_value();
     cleaned.wait();
     seen.bKeptThroughOthersCleanUp = CDC::FromHandle(hDC)->m_bPrinting != FALSE;
+    seen.before = AfxGetWrapperCounts();
     AfxDeleteTempMap();
+    seen.after = AfxGetWrapperCounts();
     seen.bFreedByOwnCleanUp = CDC::FromHandle(hDC)->m_bPrinting == FALSE;
   });
   workerMarked.get_future().wait();
   AfxDeleteTempMap();  // the interface thread's idle clean-up
+  EXPECT_EQ(AfxGetWrapperCounts().nTemporary, 0) << "the worker's are its own";
   EXPECT_FALSE(CDC::FromHandle(hDC)->m_bPrinting) << "a fresh wrapper after the clean-up";
   interfaceCleaned.set_value();
   worker.join();
@@ -82,7 +86,12 @@ TEST(Threads, TemporaryObjectsBelongToTheThreadThatMadeThem) {
   EXPECT_TRUE(seen.bAttachedFound) << "attached objects are found from any thread";
   EXPECT_TRUE(seen.bKeptThroughOthersCleanUp);
   EXPECT_TRUE(seen.bFreedByOwnCleanUp);
+  EXPECT_EQ(seen.before.nTemporary, 2) << "a context and a window";
+  EXPECT_EQ(seen.after.nTemporary, 0);
+  EXPECT_EQ(seen.after.nPermanent, seen.before.nPermanent) << "every thread's attached objects";
+  const int nPermanent = AfxGetWrapperCounts().nPermanent;
   attached.DestroyWindow();
+  EXPECT_EQ(AfxGetWrapperCounts().nPermanent, nPermanent - 1);
   ::DestroyWindow(hWndPlain);
   ::DeleteDC(hDC);
 }
