@@ -71,6 +71,16 @@ bool ParseSeeds(const char* text, std::vector<uint32_t>* pSeeds) {
   return !pSeeds->empty();
 }
 
+bool ParseWeights(const char* text, std::vector<uint32_t>* pWeights) {
+  std::vector<uint32_t> weights;
+  if (!ParseSeeds(text, &weights) || weights.size() != kEventKinds) return false;
+  uint64_t total = 0;
+  for (uint32_t w : weights) total += w;
+  if (total == 0 || total > 1000000) return false;
+  *pWeights = weights;
+  return true;
+}
+
 namespace {
 
 // Registered messages of the probe window, a window of the program's
@@ -99,6 +109,7 @@ std::string g_checkResult;  // written while the driver waits for kCheck's answe
 // ---- the driver's own state ----------------------------------------------------------
 
 StormOptions g_options;
+std::vector<int> g_weights;  // the options' weights, as the generator takes them
 std::thread g_driver;
 std::deque<std::string> g_log;
 int g_nFailures = 0;
@@ -778,7 +789,7 @@ void TimedEvent() {
   }
   g_hLastDialog = nullptr;
   const std::string head = "#" + std::to_string(g_nEvent) + " ";
-  const int nKind = Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4, 3});
+  const int nKind = Rnd().Weighted(g_weights);
   ++g_nKinds[nKind];
   switch (nKind) {
     case 0: MouseMoves(); break;
@@ -980,6 +991,7 @@ using namespace storm;
 
 void StartStorm(CSignFrame* pFrame, const StormOptions& options) {
   g_options = options;
+  g_weights.assign(options.weights.begin(), options.weights.end());
   g_hFrame = pFrame->m_hWnd;
   g_nProgramThread = ::GetCurrentThreadId();
   WNDCLASSA wc = {};
