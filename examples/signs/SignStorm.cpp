@@ -93,6 +93,7 @@ constexpr DWORD kSettleTimeout = 10000;  // ms an event may take
 constexpr int kCheckEvery = 250;         // events between invariant checks
 constexpr int kRestEvery = 2000;        // events between checks at rest
 constexpr int kLogLength = 50;
+constexpr int kMemoryCheckFrom = 6000;  // events a run needs for its memory check
 
 // ---- what both threads share -------------------------------------------------------
 
@@ -157,8 +158,19 @@ bool Answers() {
   return ::SendMessageTimeoutA(g_hFrame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
+// Wine's X11 driver gives the thread that moves the cursor a motion
+// event of its own for each move, held until that thread reads its
+// messages: the driver, which has no windows, reads them here and drops
+// them. Unread, they grew its memory by about 220 bytes a move.
+void ReadOwnMessages() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
 // Waits until the program has handled everything posted so far.
 void Settle() {
+  ReadOwnMessages();
   static LONG nMarker = 0;
   ++nMarker;
   ::ResetEvent(g_hMarkerEvent);
@@ -1024,9 +1036,15 @@ int EndStorm() {
               g_nTotalEvents, static_cast<unsigned>(g_options.seeds.size()), g_options.nEvents,
               g_dSeconds, static_cast<double>(g_nBytesAt2000) / 1048576.0,
               static_cast<double>(g_nBytesAt20000) / 1048576.0);
-  if (g_nBytesAt20000 != 0 && g_nBytesAt20000 > g_nBytesAt2000 + g_nBytesAt2000 / 20) {
+  // After 20000 events, or at the end of a shorter run long enough to show
+  // a steady growth: within 5% of the memory after 2000.
+  const bool bLong = g_nBytesAt20000 != 0;
+  const unsigned long long nLater =
+      bLong ? g_nBytesAt20000 : g_nTotalEvents >= kMemoryCheckFrom ? g_last.nPrivateBytes : 0;
+  if (nLater > g_nBytesAt2000 + g_nBytesAt2000 / 20) {
     ++g_nFailures;
-    std::printf("not ok - private memory grew by more than 5%% from 2000 to 20000 events\n");
+    std::printf("not ok - private memory grew by more than 5%% from 2000 to %lld events\n",
+                bLong ? 20000LL : g_nTotalEvents);
   }
   std::string kinds;
   for (int i = 0; i < 11; ++i) {
