@@ -20,8 +20,8 @@ END_MESSAGE_MAP()
 namespace {
 
 // The framework's command line, the tour's options: "--tour DIR" and
-// "--short" (no step pictures), and the storm's: "--storm SEEDS" and
-// "--events N".
+// "--short" (no step pictures), and the storm's: "--storm SEEDS",
+// "--events N" and "--weights W1,...,W9".
 class CSignCommandLineInfo : public CCommandLineInfo {
  public:
   void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override {
@@ -34,12 +34,17 @@ class CSignCommandLineInfo : public CCommandLineInfo {
     } else if (m_bEventsNext && !bFlag) {
       m_storm.nEvents = std::atoi(pszParam);
       m_bEventsNext = false;
+    } else if (m_bWeightsNext && !bFlag) {
+      m_bBadWeights = !storm::ParseWeights(pszParam, &m_storm.weights);
+      m_bWeightsNext = false;
     } else if (bFlag && std::strcmp(pszParam, "-tour") == 0) {
       m_bTourDirNext = true;
     } else if (bFlag && std::strcmp(pszParam, "-storm") == 0) {
       m_bSeedsNext = true;
     } else if (bFlag && std::strcmp(pszParam, "-events") == 0) {
       m_bEventsNext = true;
+    } else if (bFlag && std::strcmp(pszParam, "-weights") == 0) {
+      m_bWeightsNext = true;
     } else if (bFlag && std::strcmp(pszParam, "-short") == 0) {
       m_bPictures = false;
     } else {
@@ -52,12 +57,14 @@ class CSignCommandLineInfo : public CCommandLineInfo {
   CString m_strTourDir;
   bool m_bPictures = true;
   bool m_bStorm = false;
+  bool m_bBadWeights = false;
   storm::StormOptions m_storm;
 
  private:
   bool m_bTourDirNext = false;
   bool m_bSeedsNext = false;
   bool m_bEventsNext = false;
+  bool m_bWeightsNext = false;
 };
 
 }  // namespace
@@ -67,7 +74,8 @@ BOOL CSignApp::InitInstance() {
   ::CoInitialize(nullptr);  // the PNG encoder is a COM component
   CSignCommandLineInfo cmdInfo;
   ParseCommandLine(cmdInfo);
-  m_bStorm = cmdInfo.m_bStorm;
+  m_bStorm = cmdInfo.m_bStorm && !cmdInfo.m_bBadWeights;
+  if (cmdInfo.m_bBadWeights) std::printf("not ok - --weights wants 9 numbers, not all 0\n");
   // The storm's files go on a recent-file list of their own.
   SetRegistryKey(m_bStorm ? "Varnel Storm" : "Varnel");
   LoadStdProfileSettings();  // the recent-file list

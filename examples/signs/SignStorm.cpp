@@ -71,6 +71,16 @@ bool ParseSeeds(const char* text, std::vector<uint32_t>* pSeeds) {
   return !pSeeds->empty();
 }
 
+bool ParseWeights(const char* text, std::vector<uint32_t>* pWeights) {
+  std::vector<uint32_t> weights;
+  if (!ParseSeeds(text, &weights) || weights.size() != kEventKinds) return false;
+  uint64_t total = 0;
+  for (uint32_t w : weights) total += w;
+  if (total == 0 || total > 1000000) return false;
+  *pWeights = weights;
+  return true;
+}
+
 namespace {
 
 // Registered messages of the probe window, a window of the program's
@@ -83,6 +93,7 @@ constexpr DWORD kSettleTimeout = 10000;  // ms an event may take
 constexpr int kCheckEvery = 250;         // events between invariant checks
 constexpr int kRestEvery = 2000;        // events between checks at rest
 constexpr int kLogLength = 50;
+constexpr int kMemoryCheckFrom = 6000;  // events a run needs for its memory check
 
 // ---- what both threads share -------------------------------------------------------
 
@@ -99,6 +110,7 @@ std::string g_checkResult;  // written while the driver waits for kCheck's answe
 // ---- the driver's own state ----------------------------------------------------------
 
 StormOptions g_options;
+std::vector<int> g_weights;  // the options' weights, as the generator takes them
 std::thread g_driver;
 std::deque<std::string> g_log;
 int g_nFailures = 0;
@@ -146,8 +158,19 @@ bool Answers() {
   return ::SendMessageTimeoutA(g_hFrame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
+// Wine's X11 driver gives the thread that moves the cursor a motion
+// event of its own for each move, held until that thread reads its
+// messages: the driver, which has no windows, reads them here and drops
+// them. Unread, they grew its memory by about 220 bytes a move.
+void ReadOwnMessages() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
 // Waits until the program has handled everything posted so far.
 void Settle() {
+  ReadOwnMessages();
   static LONG nMarker = 0;
   ++nMarker;
   ::ResetEvent(g_hMarkerEvent);
@@ -778,7 +801,7 @@ void TimedEvent() {
   }
   g_hLastDialog = nullptr;
   const std::string head = "#" + std::to_string(g_nEvent) + " ";
-  const int nKind = Rnd().Weighted({25, 14, 10, 4, 12, 12, 12, 4, 3});
+  const int nKind = Rnd().Weighted(g_weights);
   ++g_nKinds[nKind];
   switch (nKind) {
     case 0: MouseMoves(); break;
@@ -936,8 +959,28 @@ void RemoveFolder() {
 
 double g_dSeconds = 0;
 
+// Each command that opens a dialog or the preview, once, answered, before
+// the counts start: the system loads what they need (the common dialogs'
+// and the printer's libraries, the picture encoder) on their first use and
+// keeps it. Without this the storm meets them at random times in its first
+// thousands of events, and that one-time load would read as a growth.
+void WarmUp() {
+  StormRandom random(0);  // the answers to the dialogs draw from it
+  g_pRandom = &random;
+  for (UINT nID : {ID_LAYOUT_PROPERTIES, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT, ID_FILE_PRINT_SETUP,
+                   ID_FILE_EXPORT, ID_FILE_OPEN, ID_FILE_SAVE_AS}) {
+    if (g_bStopped) break;
+    Log("warm-up: menu command " + std::to_string(nID));
+    ::PostMessageA(g_hFrame, WM_COMMAND, nID, 0);
+    Settle();
+    BackToFrame();
+  }
+  g_pRandom = nullptr;
+}
+
 void Drive() {
   const auto start = std::chrono::steady_clock::now();
+  WarmUp();
   CheckAtRest();  // the start's counts
   for (uint32_t seed : g_options.seeds) {
     if (g_bStopped) break;
@@ -980,6 +1023,7 @@ using namespace storm;
 
 void StartStorm(CSignFrame* pFrame, const StormOptions& options) {
   g_options = options;
+  g_weights.assign(options.weights.begin(), options.weights.end());
   g_hFrame = pFrame->m_hWnd;
   g_nProgramThread = ::GetCurrentThreadId();
   WNDCLASSA wc = {};
@@ -1012,9 +1056,15 @@ int EndStorm() {
               g_nTotalEvents, static_cast<unsigned>(g_options.seeds.size()), g_options.nEvents,
               g_dSeconds, static_cast<double>(g_nBytesAt2000) / 1048576.0,
               static_cast<double>(g_nBytesAt20000) / 1048576.0);
-  if (g_nBytesAt20000 != 0 && g_nBytesAt20000 > g_nBytesAt2000 + g_nBytesAt2000 / 20) {
+  // After 20000 events, or at the end of a shorter run long enough to show
+  // a steady growth: within 5% of the memory after 2000.
+  const bool bLong = g_nBytesAt20000 != 0;
+  const unsigned long long nLater =
+      bLong ? g_nBytesAt20000 : g_nTotalEvents >= kMemoryCheckFrom ? g_last.nPrivateBytes : 0;
+  if (nLater > g_nBytesAt2000 + g_nBytesAt2000 / 20) {
     ++g_nFailures;
-    std::printf("not ok - private memory grew by more than 5%% from 2000 to 20000 events\n");
+    std::printf("not ok - private memory grew by more than 5%% from 2000 to %lld events\n",
+                bLong ? 20000LL : g_nTotalEvents);
   }
   std::string kinds;
   for (int i = 0; i < 11; ++i) {

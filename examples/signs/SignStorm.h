@@ -42,12 +42,21 @@ class StormRandom {
   int m_index = 625;  // the table is made on first use
 };
 
+// The kinds of event, in the order of their weights: mouse moves, clicks,
+// drags, the frame's edges, the wheel, keys, commands, sizes, accelerators.
+constexpr int kEventKinds = 9;
+
 struct StormOptions {
   std::vector<uint32_t> seeds;
   int nEvents = 2000;  // per seed
+  // How often each kind comes, relatively; "--weights 1,0,0,0,0,0,0,0,0"
+  // gives mouse moves alone (a dialog a command opened is still answered).
+  std::vector<uint32_t> weights = {25, 14, 10, 4, 12, 12, 12, 4, 3};
 };
 // "1,2,3": false when a seed is not a number.
 bool ParseSeeds(const char* text, std::vector<uint32_t>* pSeeds);
+// The weights of all the kinds, one at least not zero; false otherwise.
+bool ParseWeights(const char* text, std::vector<uint32_t>* pWeights);
 
 // ---- the checks, run on the program's thread ---------------------------------------
 
