@@ -546,6 +546,12 @@ void Accelerator() {
   if (bCtrl) key(VK_CONTROL, KEYEVENTF_KEYUP);
   Log(std::string(bCtrl ? "Ctrl+" : "") + KeyName(vk) + " through SendInput");
   ::SendInput(static_cast<UINT>(n), input, sizeof(INPUT));
+  // The program takes posted messages before input, so the marker that
+  // Settle posts is handled before these keys: wait for it, then give the
+  // program the moment it needs to take the keys, so that a dialog they
+  // open is up before the next event (or a check at rest) looks for one.
+  Settle();
+  ::Sleep(50);
 }
 
 struct Command {
