@@ -446,6 +446,16 @@ TEST(ScrollBars, WindowBarsAndTheControlStandingInForOne) {
 
 namespace {
 
+// A message sent to a test window, the handler's log line it should leave
+// and the result it should answer.
+struct MessageRow {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  const char* expected;
+  LRESULT result;
+};
+
 class CArgsWnd : public CWnd {
  public:
   std::string last;
@@ -532,14 +542,7 @@ TEST(MessageMap, EntriesForHostMessagesUnpackTheirArguments) {
   const auto selfL = reinterpret_cast<LPARAM>(wnd.m_hWnd);
   const auto dc = reinterpret_cast<WPARAM>(::GetDC(wnd.m_hWnd));
   MINMAXINFO mmi = {};
-  struct Row {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    const char* expected;
-    LRESULT result;
-  };
-  const Row rows[] = {
+  const MessageRow rows[] = {
       {WM_SETFOCUS, self, 0, "setfocus self", 0},
       {WM_KILLFOCUS, 0, 0, "killfocus none", 0},
       {WM_CAPTURECHANGED, 0, selfL, "capturechanged self", 0},
@@ -559,7 +562,7 @@ TEST(MessageMap, EntriesForHostMessagesUnpackTheirArguments) {
       {WM_MOUSEHWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), MAKELPARAM(9, 10),
        "hwheel -120 4 9,10", TRUE},
   };
-  for (const Row& row : rows) {
+  for (const MessageRow& row : rows) {
     wnd.last.clear();
     const LRESULT result = wnd.SendMessage(row.message, row.wParam, row.lParam);
     EXPECT_EQ(wnd.last, row.expected) << "message " << row.message;
@@ -784,14 +787,7 @@ TEST(MessageMap, EntriesForMoreWindowMessagesUnpackTheirArguments) {
   help.iCtrlId = 12;
   char text[] = "hello";
   COPYDATASTRUCT cds = {7, sizeof text, text};
-  struct Row {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    const char* expected;
-    LRESULT result;
-  };
-  const Row rows[] = {
+  const MessageRow rows[] = {
       {WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(-3), 40), "nchittest -3,40", HTCAPTION},
       {WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), selfL, "activate 2 self 1", 0},
       {WM_ACTIVATEAPP, TRUE, 1234, "activateapp 1 1234", 0},
@@ -832,7 +828,7 @@ TEST(MessageMap, EntriesForMoreWindowMessagesUnpackTheirArguments) {
       {WM_PALETTECHANGED, 0, 0, "palettechanged none", 0},
       {WM_DEVICECHANGE, 7, 99, "devicechange 7 99", TRUE},
   };
-  for (const Row& row : rows) {
+  for (const MessageRow& row : rows) {
     wnd.last.clear();
     const LRESULT result = wnd.SendMessage(row.message, row.wParam, row.lParam);
     EXPECT_EQ(wnd.last, row.expected) << "message " << row.message;
