@@ -92,6 +92,7 @@ BOOL CSignApp::InitInstance() {
   if (m_bTour) {
     ::CreateDirectoryA(tourDir.c_str(), nullptr);  // fails harmlessly when it exists
     pFrame->View()->m_strExportDir = tourDir;
+    pFrame->View()->m_bKeepExportedPages = true;
     pFrame->SetWindowPos(nullptr, 0, 0, 1000, 560, SWP_NOZORDER);
   }
   pFrame->ShowWindow(m_nCmdShow);

@@ -16,6 +16,8 @@ class CPngPageDC : public CPageDC {
   CPngPageDC(std::string dir, CDC* pPrinter, int nDpi)
       : CPageDC(pPrinter, nDpi), m_dir(std::move(dir)) {}
 
+  int m_nSaved = 0;
+  bool m_bKeep = false;  // keep the pictures in m_saved
   std::vector<PixelImage> m_saved;
 
  protected:
@@ -25,9 +27,9 @@ class CPngPageDC : public CPageDC {
     page.height = GetPageHeight();
     page.pixels = m_pages.back();
     CString path;
-    path.Format("%s\\page-%d.png", m_dir.c_str(), static_cast<int>(m_saved.size()) + 1);
+    path.Format("%s\\page-%d.png", m_dir.c_str(), ++m_nSaved);
     if (!SavePng(page, path)) return false;  // ends the job as failed
-    m_saved.push_back(std::move(page));
+    if (m_bKeep) m_saved.push_back(std::move(page));
     return true;
   }
 
@@ -47,11 +49,12 @@ int CSignView::ExportPages(const std::string& dir) {
           : std::make_unique<CPngPageDC>(dir);
   m_nExportDpi = page->GetDeviceCaps(LOGPIXELSX);
   m_ptExportOffset = {page->GetDeviceCaps(PHYSICALOFFSETX), page->GetDeviceCaps(PHYSICALOFFSETY)};
+  page->m_bKeep = m_bKeepExportedPages;
   m_pPrintTarget = page.get();
   OnFilePrint();
   m_pPrintTarget = nullptr;
   m_exportedPages = std::move(page->m_saved);
-  return static_cast<int>(m_exportedPages.size());
+  return page->m_nSaved;
 }
 
 void CSignView::OnFileExport() {

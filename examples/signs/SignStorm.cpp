@@ -1,11 +1,9 @@
 // The storm's driver: a thread of its own, outside the program's, that
-// gives the program random input as the system would deliver a user's
-// (the cursor moved, then the mouse and key messages posted to the window
-// under it or with the focus), waits after each event until the program
-// has handled it, and answers the dialogs the program opens.
-#include "SignStorm.h"
-
-#include <dlgs.h>
+// gives the program random input (SignStormInput.cpp), waits after each
+// event until the program has handled it, answers the dialogs the program
+// opens (SignStormDialogs.cpp), and asks the program's thread to check
+// itself every few hundred events and at rest.
+#include "SignStormDriver.h"
 
 #include <atomic>
 #include <chrono>
@@ -16,70 +14,6 @@
 #include <thread>
 
 namespace storm {
-
-// ---- the generator ---------------------------------------------------------------------
-
-uint32_t StormRandom::Next() {
-  // MT19937, as published: the same 32-bit outputs as std::mt19937.
-  if (m_index > 624) {
-    m_mt[0] = m_state;
-    for (uint32_t i = 1; i < 624; ++i) {
-      m_mt[i] = 1812433253u * (m_mt[i - 1] ^ (m_mt[i - 1] >> 30)) + i;
-    }
-    m_index = 624;
-  }
-  if (m_index == 624) {
-    for (int i = 0; i < 624; ++i) {
-      const uint32_t y = (m_mt[i] & 0x80000000u) | (m_mt[(i + 1) % 624] & 0x7fffffffu);
-      m_mt[i] = m_mt[(i + 397) % 624] ^ (y >> 1) ^ ((y & 1u) != 0 ? 0x9908b0dfu : 0u);
-    }
-    m_index = 0;
-  }
-  uint32_t y = m_mt[m_index++];
-  y ^= y >> 11;
-  y ^= (y << 7) & 0x9d2c5680u;
-  y ^= (y << 15) & 0xefc60000u;
-  return y ^ (y >> 18);
-}
-
-int StormRandom::Between(int lo, int hi) {
-  // The 32 bits scaled onto the span: no division, no rejection loop.
-  const uint64_t span = static_cast<uint64_t>(static_cast<int64_t>(hi) - lo + 1);
-  return static_cast<int>(lo + static_cast<int64_t>((Next() * span) >> 32));
-}
-
-int StormRandom::Weighted(const std::vector<int>& weights) {
-  int total = 0;
-  for (int w : weights) total += w;
-  int pick = Between(0, total - 1);
-  for (size_t i = 0; i < weights.size(); ++i) {
-    if (pick < weights[i]) return static_cast<int>(i);
-    pick -= weights[i];
-  }
-  return static_cast<int>(weights.size()) - 1;
-}
-
-bool ParseSeeds(const char* text, std::vector<uint32_t>* pSeeds) {
-  pSeeds->clear();
-  while (*text != '\0') {
-    char* end = nullptr;
-    const unsigned long seed = std::strtoul(text, &end, 10);
-    if (end == text || (*end != ',' && *end != '\0')) return false;
-    pSeeds->push_back(static_cast<uint32_t>(seed));
-    text = *end == ',' ? end + 1 : end;
-  }
-  return !pSeeds->empty();
-}
-
-bool ParseWeights(const char* text, std::vector<uint32_t>* pWeights) {
-  std::vector<uint32_t> weights;
-  if (!ParseSeeds(text, &weights) || weights.size() != kEventKinds) return false;
-  uint64_t total = 0;
-  for (uint32_t w : weights) total += w;
-  if (total == 0 || total > 1000000) return false;
-  *pWeights = weights;
-  return true;
-}
 
 namespace {
 
@@ -94,6 +28,8 @@ constexpr int kCheckEvery = 250;         // events between invariant checks
 constexpr int kRestEvery = 2000;        // events between checks at rest
 constexpr int kLogLength = 50;
 constexpr int kMemoryCheckFrom = 6000;  // events a run needs for its memory check
+
+}  // namespace
 
 // ---- what both threads share -------------------------------------------------------
 
@@ -241,522 +177,8 @@ std::string Name(HWND hWnd) {
          (nID != 0 ? " #" + std::to_string(nID) : "");
 }
 
-// ---- input as the system posts it ------------------------------------------------------
-
 StormRandom* g_pRandom = nullptr;
 StormRandom& Rnd() { return *g_pRandom; }
-
-// A point of the window's client area, sometimes a little outside it.
-POINT PointIn(HWND hWnd, int nOutside) {
-  RECT rc;
-  ::GetClientRect(hWnd, &rc);
-  return {Rnd().Between(rc.left - nOutside, std::max(rc.left, rc.right - 1) + nOutside),
-          Rnd().Between(rc.top - nOutside, std::max(rc.top, rc.bottom - 1) + nOutside)};
-}
-
-UINT ModifierKeys() {
-  UINT keys = 0;
-  if (Rnd().Chance(10)) keys |= MK_SHIFT;
-  if (Rnd().Chance(10)) keys |= MK_CONTROL;
-  return keys;
-}
-
-void MoveCursor(HWND hWnd, POINT client) {
-  POINT screen = client;
-  ::ClientToScreen(hWnd, &screen);
-  ::SetCursorPos(screen.x, screen.y);
-}
-
-void PostMouse(HWND hWnd, UINT message, UINT keys, POINT client) {
-  MoveCursor(hWnd, client);
-  ::PostMessageA(hWnd, message, keys, MAKELPARAM(client.x, client.y));
-}
-
-struct Button {
-  UINT down, up, flag;
-  const char* name;
-};
-const Button kButtons[] = {{WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, "left"},
-                           {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, "right"},
-                           {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, "middle"}};
-
-std::string At(POINT pt) { return "(" + std::to_string(pt.x) + ", " + std::to_string(pt.y) + ")"; }
-
-// The child window under a point of hWnd's client area, as deep as the
-// system would find it.
-HWND DeepestAt(HWND hWnd, POINT* pClient) {
-  for (;;) {
-    const HWND hChild =
-        ::ChildWindowFromPointEx(hWnd, *pClient, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
-    if (hChild == nullptr || hChild == hWnd) return hWnd;
-    ::MapWindowPoints(hWnd, hChild, pClient, 1);
-    hWnd = hChild;
-  }
-}
-
-void PostKey(HWND hWnd, UINT vk) {
-  const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
-  ::PostMessageA(hWnd, WM_KEYDOWN, vk, 1 | scan);
-  Settle();  // its translation posts the character behind it
-  ::PostMessageA(hWnd, WM_KEYUP, vk, 1 | scan | (1L << 30) | (1L << 31));
-}
-
-// A character as typed: its key when no shift state is needed, else the
-// character the key's translation would give.
-void TypeChar(HWND hWnd, char c) {
-  const SHORT scan = ::VkKeyScanA(c);
-  if (scan != -1 && (scan & 0xFF00) == 0) {
-    PostKey(hWnd, static_cast<UINT>(scan & 0xFF));
-  } else {
-    ::PostMessageA(hWnd, WM_CHAR, static_cast<unsigned char>(c), 1);
-  }
-  Settle();
-}
-
-const UINT kKeys[] = {VK_LEFT,   VK_RIGHT, VK_UP,     VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME,
-                      VK_END,    VK_ESCAPE, VK_RETURN, VK_TAB,  'A',      'Q',     'Z',
-                      '0',       '5',      '9',       VK_F4,   VK_DELETE, VK_BACK};
-
-std::string KeyName(UINT vk) {
-  char name[32] = {};
-  ::GetKeyNameTextA(static_cast<LONG>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) << 16), name,
-                    sizeof name);
-  return name[0] != '\0' ? name : "vk " + std::to_string(vk);
-}
-
-// Amount text a user might type or paste: good amounts, fractions, units,
-// out of range, and garbage.
-std::string AmountText() {
-  static const char* const kTexts[] = {"60",     "6 1/2", "12.5 in", "50 cm", "1'6\"", "150",
-                                        "75 %",   "0",     "-3",      "1e9",   "abc",   "3//4",
-                                        "99999",  "2.",    ".5",      "  7 ",  "1/0",   "%%",
-                                        "120",    "250",   "20 cm",   "0.001", "4 4",   ""};
-  std::string text = kTexts[Rnd().Between(0, sizeof kTexts / sizeof kTexts[0] - 1)];
-  if (Rnd().Chance(15)) text += static_cast<char>(Rnd().Between(33, 126));
-  return text;
-}
-
-bool PutOnClipboard(const std::string& text) {
-  if (!::OpenClipboard(nullptr)) return false;
-  ::EmptyClipboard();
-  const HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  bool bDone = false;
-  if (hMem != nullptr) {
-    std::memcpy(::GlobalLock(hMem), text.c_str(), text.size() + 1);
-    ::GlobalUnlock(hMem);
-    bDone = ::SetClipboardData(CF_TEXT, hMem) != nullptr;
-    if (!bDone) ::GlobalFree(hMem);
-  }
-  ::CloseClipboard();
-  return bDone;
-}
-
-// ---- the events ---------------------------------------------------------------------------
-
-// A place for the mouse: the view, a bar or the frame's own edges.
-HWND MouseTarget(std::string* pName) {
-  const HWND hView = Pane(AFX_IDW_PANE_FIRST);
-  const HWND hToolBar = Pane(AFX_IDW_TOOLBAR);
-  const HWND hStatus = Pane(AFX_IDW_STATUS_BAR);
-  const HWND hPreviewBar = Pane(AFX_IDW_PREVIEW_BAR);
-  switch (Rnd().Weighted({70, 12, 6, 12})) {
-    case 1:
-      if (hPreviewBar != nullptr) return *pName = "preview bar", hPreviewBar;
-      if (hToolBar != nullptr) return *pName = "toolbar", hToolBar;
-      break;
-    case 2:
-      if (hStatus != nullptr) return *pName = "status bar", hStatus;
-      break;
-    case 3:
-      return *pName = "frame", g_hFrame;
-    default:
-      break;
-  }
-  *pName = "view";
-  return hView != nullptr ? hView : g_hFrame;
-}
-
-void MouseMoves() {
-  std::string name;
-  HWND hWnd = MouseTarget(&name);
-  POINT pt = PointIn(hWnd, 0);
-  hWnd = DeepestAt(hWnd, &pt);
-  const int n = Rnd().Between(1, 4);
-  for (int i = 0; i < n; ++i) {
-    if (i > 0) pt = PointIn(hWnd, 0);
-    PostMouse(hWnd, WM_MOUSEMOVE, 0, pt);
-  }
-  Log(std::to_string(n) + " moves over the " + name + " to " + At(pt));
-}
-
-// A click or a drag with one button over the view or a bar; during a drag
-// the wheel may turn, a key be pressed or the frame be resized.
-void ClickOrDrag(bool bDrag) {
-  std::string name;
-  HWND hWnd = MouseTarget(&name);
-  if (hWnd == g_hFrame) hWnd = Pane(AFX_IDW_PANE_FIRST);
-  if (hWnd == nullptr) return;
-  POINT pt = PointIn(hWnd, 0);
-  hWnd = DeepestAt(hWnd, &pt);
-  const Button& button = kButtons[Rnd().Weighted({70, 22, 8})];
-  const UINT keys = ModifierKeys();
-  std::string what = std::string(bDrag ? "drag" : "click") + " " + button.name + " on " + name +
-                     " (" + Name(hWnd) + ") at " + At(pt);
-  PostMouse(hWnd, button.down, keys | button.flag, pt);
-  if (bDrag) {
-    const int nMoves = Rnd().Between(2, 8);
-    for (int i = 0; i < nMoves; ++i) {
-      pt = PointIn(hWnd, 60);
-      PostMouse(hWnd, WM_MOUSEMOVE, keys | button.flag, pt);
-      if (Rnd().Chance(8)) {
-        Settle();
-        const int nWhat = Rnd().Between(0, 3);
-        if (nWhat == 0) {
-          POINT screen = pt;
-          ::ClientToScreen(hWnd, &screen);
-          ::PostMessageA(hWnd, WM_MOUSEWHEEL, MAKEWPARAM(keys | button.flag, WHEEL_DELTA),
-                         MAKELPARAM(screen.x, screen.y));
-          what += ", the wheel";
-        } else if (nWhat == 1) {
-          PostKey(hWnd, VK_ESCAPE);
-          what += ", Escape";
-        } else if (nWhat == 2) {
-          ::PostMessageA(g_hFrame, WM_SYSCOMMAND, Rnd().Chance(50) ? SC_MINIMIZE : SC_RESTORE, 0);
-          what += ", minimised or restored";
-        } else {
-          const int cx = Rnd().Between(300, 1200), cy = Rnd().Between(200, 900);
-          ::SetWindowPos(g_hFrame, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE);
-          what += ", resized to " + std::to_string(cx) + " x " + std::to_string(cy);
-        }
-      }
-    }
-    what += " to " + At(pt);
-  }
-  PostMouse(hWnd, button.up, keys, pt);
-  // A double click: the second press comes as the double-click message
-  // where the window's class asks for them.
-  if (!bDrag && Rnd().Chance(15) && (::GetClassLongA(hWnd, GCL_STYLE) & CS_DBLCLKS) != 0) {
-    PostMouse(hWnd, button.down + 2, keys | button.flag, pt);
-    PostMouse(hWnd, button.up, keys, pt);
-    what += ", twice";
-  }
-  Log(what);
-}
-
-// A click or a drag on the frame's edges and bars drawn by the system: a
-// scroll bar of the view, the caption, the sizing corner.
-void NonClient() {
-  const HWND hView = Pane(AFX_IDW_PANE_FIRST);
-  RECT rc;
-  HWND hWnd = g_hFrame;
-  UINT nHit = HTCAPTION;
-  const int nWhere = Rnd().Between(0, 4);
-  POINT screen = {};
-  if (nWhere <= 1 && hView != nullptr) {
-    const LONG style = ::GetWindowLongA(hView, GWL_STYLE);
-    const bool bVert = nWhere == 1;
-    if ((style & (bVert ? WS_VSCROLL : WS_HSCROLL)) == 0) return;
-    SCROLLBARINFO info = {};
-    info.cbSize = sizeof info;
-    if (!::GetScrollBarInfo(hView, bVert ? OBJID_VSCROLL : OBJID_HSCROLL, &info)) return;
-    rc = info.rcScrollBar;
-    hWnd = hView;
-    nHit = bVert ? HTVSCROLL : HTHSCROLL;
-  } else {
-    ::GetWindowRect(g_hFrame, &rc);
-    if (nWhere == 2) {
-      rc.bottom = rc.top + ::GetSystemMetrics(SM_CYCAPTION);
-      rc.left += 40;
-      rc.right -= 120;
-    } else if (nWhere == 4) {
-      // The menu bar: its loop runs until a choice, Escape or a click
-      // elsewhere.
-      MENUBARINFO bar = {};
-      bar.cbSize = sizeof bar;
-      if (!::GetMenuBarInfo(g_hFrame, OBJID_MENU, 0, &bar)) return;
-      rc = bar.rcBar;
-      nHit = HTMENU;
-    } else {
-      rc.left = rc.right - 4;
-      rc.top = rc.bottom - 4;
-      nHit = HTBOTTOMRIGHT;
-    }
-  }
-  if (rc.right <= rc.left || rc.bottom <= rc.top) return;
-  screen = {Rnd().Between(rc.left, rc.right - 1), Rnd().Between(rc.top, rc.bottom - 1)};
-  ::SetCursorPos(screen.x, screen.y);
-  ::PostMessageA(hWnd, WM_NCMOUSEMOVE, nHit, MAKELPARAM(screen.x, screen.y));
-  ::PostMessageA(hWnd, WM_NCLBUTTONDOWN, nHit, MAKELPARAM(screen.x, screen.y));
-  std::string what = "press on hit code " + std::to_string(nHit) + " at " + At(screen);
-  if (nHit == HTCAPTION || nHit == HTBOTTOMRIGHT) {
-    screen.x += Rnd().Between(-80, 80);
-    screen.y += Rnd().Between(-80, 80);
-    ::SetCursorPos(screen.x, screen.y);
-    POINT client = screen;
-    ::ScreenToClient(hWnd, &client);
-    ::PostMessageA(hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
-    what += ", dragged to " + At(screen);
-  }
-  POINT client = screen;
-  ::ScreenToClient(hWnd, &client);
-  ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
-  Log(what);
-}
-
-void Wheel() {
-  const HWND hWnd = FocusWindow();
-  POINT screen;
-  ::GetCursorPos(&screen);
-  const bool bSideways = Rnd().Chance(20);
-  const int nNotch = Rnd().Chance(80) ? WHEEL_DELTA : Rnd().Between(1, 3) * 40;
-  const short zDelta = static_cast<short>(Rnd().Chance(50) ? nNotch : -nNotch);
-  const UINT keys = bSideways ? 0 : ModifierKeys();
-  ::PostMessageA(hWnd, bSideways ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
-                 MAKEWPARAM(keys, static_cast<WORD>(zDelta)), MAKELPARAM(screen.x, screen.y));
-  Log(std::string(bSideways ? "sideways wheel " : "wheel ") + std::to_string(zDelta) +
-      ((keys & MK_SHIFT) != 0 ? " +Shift" : "") + ((keys & MK_CONTROL) != 0 ? " +Ctrl" : "") +
-      " to " + Name(hWnd));
-}
-
-void Key() {
-  const HWND hWnd = FocusWindow();
-  const UINT vk = kKeys[Rnd().Between(0, sizeof kKeys / sizeof kKeys[0] - 1)];
-  Log("key " + KeyName(vk) + " to " + Name(hWnd));
-  PostKey(hWnd, vk);
-}
-
-// The accelerators, typed through SendInput: the system's own input
-// queue, whose key state (Ctrl held) the accelerator table reads; posted
-// key messages leave it unchanged.
-void Accelerator() {
-  static const UINT kAccelerators[] = {'N', 'O', 'S', 'P', VK_ADD, VK_SUBTRACT};
-  const bool bCtrl = Rnd().Chance(85);
-  const UINT vk = bCtrl ? kAccelerators[Rnd().Between(0, 5)] : VK_HOME;
-  INPUT input[4] = {};
-  int n = 0;
-  auto key = [&input, &n](UINT nKey, DWORD dwFlags) {
-    input[n].type = INPUT_KEYBOARD;
-    input[n].ki.wVk = static_cast<WORD>(nKey);
-    input[n].ki.dwFlags = dwFlags;
-    ++n;
-  };
-  if (bCtrl) key(VK_CONTROL, 0);
-  key(vk, 0);
-  key(vk, KEYEVENTF_KEYUP);
-  if (bCtrl) key(VK_CONTROL, KEYEVENTF_KEYUP);
-  Log(std::string(bCtrl ? "Ctrl+" : "") + KeyName(vk) + " through SendInput");
-  ::SendInput(static_cast<UINT>(n), input, sizeof(INPUT));
-  // The program takes posted messages before input, so the marker that
-  // Settle posts is handled before these keys: wait for it, then give the
-  // program the moment it needs to take the keys, so that a dialog they
-  // open is up before the next event (or a check at rest) looks for one.
-  Settle();
-  ::Sleep(50);
-}
-
-struct Command {
-  UINT nID;
-  int nWeight;
-  bool bOnToolBar;
-};
-const Command kCommands[] = {
-    {ID_VIEW_ZOOM_IN, 8, true},       {ID_VIEW_ZOOM_OUT, 8, true},
-    {ID_VIEW_ZOOM_ALL, 5, true},      {ID_VIEW_FIT_WIDTH, 4, true},
-    {ID_VIEW_FIT_HEIGHT, 4, true},    {ID_VIEW_FIT_BOTH, 4, true},
-    {ID_VIEW_SMOOTH, 3, false},       {ID_VIEW_CENTIMETRES, 2, false},
-    {ID_VIEW_TOOLBAR, 2, false},      {ID_VIEW_STATUS_BAR, 2, false},
-    {ID_LAYOUT_PROPERTIES, 10, false}, {ID_FILE_PRINT_PREVIEW, 4, true},
-    {ID_FILE_PRINT, 2, true},         {ID_FILE_PRINT_SETUP, 2, false},
-    {ID_FILE_EXPORT, 1, false},       {ID_FILE_NEW, 2, false},
-    {ID_FILE_OPEN, 3, false},         {ID_FILE_SAVE, 3, false},
-    {ID_FILE_SAVE_AS, 2, false},      {ID_FILE_MRU_FILE1, 2, false},
-};
-const UINT kPreviewCommands[] = {AFX_ID_PREVIEW_NEXT, AFX_ID_PREVIEW_PREV, AFX_ID_PREVIEW_ZOOMIN,
-                                 AFX_ID_PREVIEW_ZOOMOUT, AFX_ID_PREVIEW_NUMPAGE,
-                                 AFX_ID_PREVIEW_CLOSE};
-
-// A command from the menu, or from the toolbar's button when it has one.
-void MenuCommand() {
-  const HWND hPreviewBar = Pane(AFX_IDW_PREVIEW_BAR);
-  if (hPreviewBar != nullptr && Rnd().Chance(60)) {
-    const UINT nID = kPreviewCommands[Rnd().Between(0, 5)];
-    const HWND hButton = ::GetDlgItem(hPreviewBar, static_cast<int>(nID));
-    Log("preview bar command " + std::to_string(nID));
-    ::PostMessageA(g_hFrame, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(hButton));
-    return;
-  }
-  std::vector<int> weights;
-  for (const Command& c : kCommands) weights.push_back(c.nWeight);
-  const Command& c = kCommands[Rnd().Weighted(weights)];
-  const HWND hToolBar = Pane(AFX_IDW_TOOLBAR);
-  if (c.bOnToolBar && hToolBar != nullptr && Rnd().Chance(50)) {
-    Log("toolbar command " + std::to_string(c.nID));
-    ::PostMessageA(g_hFrame, WM_COMMAND, MAKEWPARAM(c.nID, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(hToolBar));
-  } else {
-    Log("menu command " + std::to_string(c.nID));
-    ::PostMessageA(g_hFrame, WM_COMMAND, c.nID, 0);
-  }
-}
-
-void FrameSize() {
-  const int nWhat = Rnd().Weighted({60, 15, 15, 10});
-  if (nWhat == 0) {
-    const int cx = Rnd().Between(120, 1300), cy = Rnd().Between(80, 1000);
-    Log("resize the frame to " + std::to_string(cx) + " x " + std::to_string(cy));
-    ::SetWindowPos(g_hFrame, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE);
-    return;
-  }
-  const WPARAM command = nWhat == 1 ? SC_MINIMIZE : nWhat == 2 ? SC_RESTORE : SC_MAXIMIZE;
-  Log(nWhat == 1 ? "minimise" : nWhat == 2 ? "restore" : "maximise");
-  POINT screen;
-  ::GetCursorPos(&screen);
-  ::PostMessageA(g_hFrame, WM_SYSCOMMAND, command, MAKELPARAM(screen.x, screen.y));
-}
-
-// ---- the dialogs --------------------------------------------------------------------------
-
-void ClickControl(HWND hCtrl) {
-  RECT rc;
-  ::GetClientRect(hCtrl, &rc);
-  const POINT pt = {rc.right / 2, rc.bottom / 2};
-  PostMouse(hCtrl, WM_LBUTTONDOWN, MK_LBUTTON, pt);
-  PostMouse(hCtrl, WM_LBUTTONUP, 0, pt);
-}
-
-std::string SignPath() {
-  static const char* const kNames[] = {"a.sign", "b.sign", "c.sign", "damaged.sign", "missing.sign"};
-  return g_folder + kNames[Rnd().Between(0, 4)];
-}
-
-// The file dialog gets a name in the storm's folder and OK, or Cancel.
-bool AnswerFileDialog(HWND hDlg) {
-  HWND hName = ::GetDlgItem(hDlg, edt1);
-  if (hName == nullptr) hName = ::GetDlgItem(hDlg, cmb13);
-  if (hName == nullptr) return false;
-  if (Rnd().Chance(20)) {
-    Log("file dialog: Cancel");
-    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-    return true;
-  }
-  const std::string path = SignPath();
-  Log("file dialog: " + path + ", OK");
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutA(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
-                        SMTO_ABORTIFHUNG, 5000, &result);
-  ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, IDOK)));
-  return true;
-}
-
-// A message box: one of its buttons clicked, or Enter, or Escape.
-bool AnswerMessageBox(HWND hDlg) {
-  std::vector<HWND> buttons;
-  for (int nID : {IDOK, IDCANCEL, IDYES, IDNO}) {
-    if (HWND h = ::GetDlgItem(hDlg, nID)) buttons.push_back(h);
-  }
-  if (buttons.empty() || ::GetDlgItem(hDlg, IDC_WIDTH) != nullptr) return false;
-  const int nWhat = Rnd().Between(0, static_cast<int>(buttons.size()) + 1);
-  if (nWhat < static_cast<int>(buttons.size())) {
-    Log("message box: click " + Name(buttons[static_cast<size_t>(nWhat)]));
-    ClickControl(buttons[static_cast<size_t>(nWhat)]);
-  } else {
-    const UINT vk = nWhat == static_cast<int>(buttons.size()) ? VK_RETURN : VK_ESCAPE;
-    Log("message box: " + KeyName(vk));
-    PostKey(FocusWindow(), vk);
-  }
-  return true;
-}
-
-// A click into a field; false when the click brought up a message box
-// (the field left refused its entry).
-bool ClickIntoField(HWND hDlg, HWND hField) {
-  ClickControl(hField);
-  Settle();
-  return OpenDialog() == hDlg;
-}
-
-// The properties dialog: typing, pasting, keys, the colours, the combo
-// boxes' lists, OK and Cancel.
-void AnswerProperties(HWND hDlg) {
-  static const int kFields[] = {IDC_WIDTH, IDC_HEIGHT, IDC_LETTER_HEIGHT, IDC_SCALE, IDC_GRID};
-  const int nWhat = Rnd().Weighted({30, 10, 25, 8, 6, 8, 8});
-  HWND hField = ::GetDlgItem(hDlg, kFields[Rnd().Between(0, 4)]);
-  COMBOBOXINFO combo = {};
-  combo.cbSize = sizeof combo;
-  const bool bCombo = ::GetComboBoxInfo(hField, &combo) != FALSE;
-  if (bCombo) hField = combo.hwndItem;
-  switch (nWhat) {
-    case 0: {  // click into a field and type
-      const std::string text = AmountText();
-      Log("properties: type \"" + text + "\" into " + Name(hField));
-      // The keys go where the focus is: a refusal of the field left may
-      // have kept it there, behind a message box.
-      if (!ClickIntoField(hDlg, hField)) break;
-      const HWND hFocus = FocusWindow();
-      if (Rnd().Chance(70)) ::PostMessageA(hFocus, EM_SETSEL, 0, -1);
-      for (char c : text) TypeChar(hFocus, c);
-      break;
-    }
-    case 1: {  // paste
-      const std::string text = AmountText();
-      Log("properties: paste \"" + text + "\" into " + Name(hField));
-      if (!ClickIntoField(hDlg, hField)) break;
-      if (PutOnClipboard(text)) ::PostMessageA(FocusWindow(), WM_PASTE, 0, 0);
-      break;
-    }
-    case 2:
-      Key();
-      break;
-    case 3: {  // a combo box's list dropped by its arrow, maybe left open
-      const HWND hBox = ::GetDlgItem(hDlg, Rnd().Chance(50) ? IDC_LETTER_HEIGHT : IDC_GRID);
-      combo = {};
-      combo.cbSize = sizeof combo;
-      if (!::GetComboBoxInfo(hBox, &combo)) break;
-      const POINT pt = {(combo.rcButton.left + combo.rcButton.right) / 2,
-                        (combo.rcButton.top + combo.rcButton.bottom) / 2};
-      Log("properties: drop the list of " + Name(hBox));
-      PostMouse(hBox, WM_LBUTTONDOWN, MK_LBUTTON, pt);
-      PostMouse(hBox, WM_LBUTTONUP, 0, pt);
-      break;
-    }
-    case 4: {
-      const HWND hColour = ::GetDlgItem(hDlg, IDC_RED + Rnd().Between(0, 2));
-      Log("properties: click " + Name(hColour));
-      ClickControl(hColour);
-      break;
-    }
-    default: {
-      const HWND hButton = ::GetDlgItem(hDlg, nWhat == 5 ? IDOK : IDCANCEL);
-      Log("properties: click " + Name(hButton));
-      ClickControl(hButton);
-      break;
-    }
-  }
-}
-
-// Print setup: OK or Cancel; any other dialog (print, page setup): Cancel.
-void AnswerOtherDialog(HWND hDlg) {
-  const bool bSetup = ::GetDlgItem(hDlg, cmb2) != nullptr && ::GetDlgItem(hDlg, rad1) != nullptr &&
-                      ::GetDlgItem(hDlg, edt1) == nullptr;
-  const bool bOk = bSetup && Rnd().Chance(50);
-  Log(Name(hDlg) + (bOk ? ": OK" : ": Cancel"));
-  ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(bOk ? IDOK : IDCANCEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, bOk ? IDOK : IDCANCEL)));
-}
-
-void AnswerDialog(HWND hDlg, bool bClose) {
-  if (AnswerFileDialog(hDlg) || AnswerMessageBox(hDlg)) return;
-  if (::GetDlgItem(hDlg, IDC_WIDTH) != nullptr) {
-    if (!bClose) return AnswerProperties(hDlg);
-    // Escape in an amount field empties it or puts its amount back: the
-    // Cancel button closes the dialog whatever the fields hold.
-    Log("properties: click Cancel");
-    return ClickControl(::GetDlgItem(hDlg, IDCANCEL));
-  }
-  AnswerOtherDialog(hDlg);
-}
 
 // ---- the run ------------------------------------------------------------------------------
 
@@ -774,15 +196,43 @@ void TimedEvent();
 double g_dSlowest = 0;
 std::string g_slowest;
 
+// The largest growth of the process's private memory in one event, and the
+// event: where a growth at rest comes from.
+unsigned long long g_nBytesBefore = 0, g_nLargestGrowth = 0;
+std::string g_largestGrowth;
+
+void NoteGrowth() {
+  const unsigned long long nBytes = PrivateBytes();
+  if (g_nBytesBefore != 0 && nBytes > g_nBytesBefore + g_nLargestGrowth && !g_log.empty()) {
+    g_nLargestGrowth = nBytes - g_nBytesBefore;
+    g_largestGrowth = "seed " + std::to_string(g_seed) + " " + g_log.back();
+  }
+  g_nBytesBefore = nBytes;
+}
+
 void OneEvent() {
   const auto start = std::chrono::steady_clock::now();
   TimedEvent();
+  NoteGrowth();
   const double dSeconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (dSeconds > g_dSlowest && !g_log.empty()) {
     g_dSlowest = dSeconds;
     g_slowest = g_log.back();
   }
+}
+
+// Every event ends with its buttons up: nothing but a dropped list or an
+// open menu (which hold it until they close) may keep the mouse captured.
+// Checked after each event, since the next press would end a drag left
+// hanging and hide it from the periodic checks.
+void CheckCaptureReleased() {
+  const GUITHREADINFO info = ThreadInfo();
+  if (info.hwndCapture == nullptr || (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0) return;
+  char name[16] = {};
+  ::GetClassNameA(info.hwndCapture, name, sizeof name);
+  if (std::strcmp(name, "ComboLBox") == 0) return;
+  Fail("the mouse is still captured by " + Name(info.hwndCapture) + " after the event");
 }
 
 void TimedEvent() {
@@ -822,6 +272,7 @@ void TimedEvent() {
   }
   if (g_log.empty() || g_log.back().compare(0, head.size(), head) != 0) Log("nothing to do");
   Settle();
+  CheckCaptureReleased();
 }
 
 // Closes whatever is open (dialogs, the preview, a minimised frame) the
@@ -855,6 +306,8 @@ void CheckNow() {
 }
 
 std::string g_memorySeries;  // MB at each rest
+// The figures at the rests from 2000 events on.
+std::vector<unsigned long long> g_measured;
 
 void NoteMemory(unsigned long long nBytes) {
   char text[32];
@@ -862,12 +315,56 @@ void NoteMemory(unsigned long long nBytes) {
   g_memorySeries += text;
   if (g_nTotalEvents >= 2000 && g_nBytesAt2000 == 0) g_nBytesAt2000 = nBytes;
   if (g_nTotalEvents >= 20000 && g_nBytesAt20000 == 0) g_nBytesAt20000 = nBytes;
+  if (g_nTotalEvents >= 2000) g_measured.push_back(nBytes);
+}
+
+// Whether the memory grew by more than 5%: the mean of the last third of
+// the rests from 2000 events on against the mean of the middle third. The
+// figure at one rest moves by several MB with what the system keeps of the
+// last dialogs and fonts (the glyphs of the last five fonts drawn: a
+// sign's letters zoomed in to a thousand pixels hold tens of MB, and the
+// heap keeps its high-water mark after they go), and it climbs in steps
+// through the first third as the storm draws its letters larger than
+// before; a leak goes on raising every later rest.
+bool MemoryGrew() {
+  const size_t nThird = g_measured.size() / 3;
+  if (nThird == 0) return false;
+  double dMiddle = 0, dLast = 0;
+  for (size_t i = 0; i < nThird; ++i) {
+    dMiddle += static_cast<double>(g_measured[nThird + i]);
+    dLast += static_cast<double>(g_measured[g_measured.size() - 1 - i]);
+  }
+  std::printf("storm: private memory, mean of the rests: %.1f MB in the middle third, %.1f MB in "
+              "the last\n",
+              dMiddle / nThird / 1048576.0, dLast / nThird / 1048576.0);
+  return dLast > dMiddle * 1.05;
 }
 
 std::string Compare(const char* what, int nNow, int nStart, int nSlack) {
   if (nNow <= nStart + nSlack && nNow >= nStart - nSlack) return "";
   return std::string(what) + " " + std::to_string(nNow) + " at rest, " + std::to_string(nStart) +
          " at the start; ";
+}
+
+// A damaged sign, and no missing.sign: written at the start and again at
+// each rest, since the file dialog's answers pick among the same names
+// for saving as for opening, and a save mends the one, makes the other.
+void DamageAndRemove() {
+  const HANDLE hFile = ::CreateFileA((g_folder + "damaged.sign").c_str(), GENERIC_WRITE, 0,
+                                     nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD nWritten = 0;
+  ::WriteFile(hFile, "not a sign", 10, &nWritten, nullptr);
+  ::CloseHandle(hFile);
+  ::DeleteFileA((g_folder + "missing.sign").c_str());
+}
+
+// The storm's folder: a damaged sign, none yet of the others.
+void MakeFolder() {
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, temp);
+  g_folder = std::string(temp) + "varnel-storm-" + std::to_string(::GetCurrentProcessId()) + "\\";
+  ::CreateDirectoryA(g_folder.c_str(), nullptr);
+  DamageAndRemove();
 }
 
 // At rest with nothing open, in the program's idle time: no capture, no
@@ -885,6 +382,7 @@ void CheckAtRest() {
     return Fail("the program never came to rest: a modal loop is open (" + Name(OpenDialog()) + ")");
   }
   const RestCounts now = g_rest;
+  DamageAndRemove();
   if (!now.problem.empty()) return Fail(now.problem);
   NoteMemory(now.nPrivateBytes);
   g_last = now;
@@ -922,19 +420,6 @@ void RunSeed(uint32_t seed) {
   if (!g_bStopped) CheckNow();
   if (!g_bStopped) CheckAtRest();
   g_pRandom = nullptr;
-}
-
-// The storm's folder: a good sign, a damaged one, none yet of the others.
-void MakeFolder() {
-  char temp[MAX_PATH] = {};
-  ::GetTempPathA(MAX_PATH, temp);
-  g_folder = std::string(temp) + "varnel-storm-" + std::to_string(::GetCurrentProcessId()) + "\\";
-  ::CreateDirectoryA(g_folder.c_str(), nullptr);
-  const HANDLE hFile = ::CreateFileA((g_folder + "damaged.sign").c_str(), GENERIC_WRITE, 0,
-                                     nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD nWritten = 0;
-  ::WriteFile(hFile, "not a sign", 10, &nWritten, nullptr);
-  ::CloseHandle(hFile);
 }
 
 // The signs the storm saved, by name.
@@ -981,6 +466,16 @@ void WarmUp() {
     Settle();
     BackToFrame();
   }
+  // The sign's letters at the largest size the view shows them, the frame
+  // maximised and zoomed in to the view's limit: the system keeps the
+  // glyphs of the last few fonts drawn, and its heap the high-water mark
+  // of the largest, which the storm would otherwise reach at random.
+  Log("warm-up: maximise, zoom in to the limit, zoom all");
+  ::PostMessageA(g_hFrame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  for (int i = 0; i < 16; ++i) ::PostMessageA(g_hFrame, WM_COMMAND, ID_VIEW_ZOOM_IN, 0);
+  ::PostMessageA(g_hFrame, WM_COMMAND, ID_VIEW_ZOOM_ALL, 0);
+  Settle();
+  BackToFrame();
   g_pRandom = nullptr;
 }
 
@@ -1022,7 +517,6 @@ LRESULT CALLBACK ProbeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
   return ::DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
-}  // namespace
 }  // namespace storm
 
 using namespace storm;
@@ -1062,15 +556,11 @@ int EndStorm() {
               g_nTotalEvents, static_cast<unsigned>(g_options.seeds.size()), g_options.nEvents,
               g_dSeconds, static_cast<double>(g_nBytesAt2000) / 1048576.0,
               static_cast<double>(g_nBytesAt20000) / 1048576.0);
-  // After 20000 events, or at the end of a shorter run long enough to show
-  // a steady growth: within 5% of the memory after 2000.
-  const bool bLong = g_nBytesAt20000 != 0;
-  const unsigned long long nLater =
-      bLong ? g_nBytesAt20000 : g_nTotalEvents >= kMemoryCheckFrom ? g_last.nPrivateBytes : 0;
-  if (nLater > g_nBytesAt2000 + g_nBytesAt2000 / 20) {
+  // In a run long enough to show a steady growth.
+  if (g_nTotalEvents >= kMemoryCheckFrom && MemoryGrew()) {
     ++g_nFailures;
-    std::printf("not ok - private memory grew by more than 5%% from 2000 to %lld events\n",
-                bLong ? 20000LL : g_nTotalEvents);
+    std::printf("not ok - private memory grew by more than 5%% in the last third of %lld "
+                "events\n", g_nTotalEvents);
   }
   std::string kinds;
   for (int i = 0; i < 11; ++i) {
@@ -1078,6 +568,8 @@ int EndStorm() {
   }
   std::printf("storm: %s; the slowest event took %.2f s: %s\n", kinds.c_str(), g_dSlowest,
               g_slowest.c_str());
+  std::printf("storm: the largest growth of private memory in one event: %.1f MB, %s\n",
+              static_cast<double>(g_nLargestGrowth) / 1048576.0, g_largestGrowth.c_str());
   std::printf("storm: at rest at the start: %d cached, %d permanent wrappers, %d GDI objects, %d "
               "windows; after 2000 events: %d, %d, %d, %d; at the end: %d, %d, %d, %d\n",
               g_start.nCached, g_start.nPermanent, g_start.nGdiObjects, g_start.nWindows,

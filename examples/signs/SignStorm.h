@@ -77,6 +77,8 @@ struct RestCounts {
   std::string problem;       // a modal loop open, capture held
 };
 RestCounts CountAtRest();
+// The process's private memory in bytes (0 if unknown).
+unsigned long long PrivateBytes();
 // The live GDI objects and windows, found by probing the handle tables.
 int LiveGdiObjects();
 int LiveWindows();

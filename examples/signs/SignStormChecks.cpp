@@ -138,6 +138,18 @@ int LiveWindows() {
   return nLive;
 }
 
+unsigned long long PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX memory = {};
+  memory.cb = sizeof memory;
+  if (!::GetProcessMemoryInfo(::GetCurrentProcess(),
+                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+    return 0;
+  }
+  // Wine leaves PrivateUsage at 0 and gives the private bytes as the page
+  // file's use, which Windows also counts them as.
+  return memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
+}
+
 RestCounts CountAtRest() {
   RestCounts counts;
   counts.nCached = GetGDICacheCount();
@@ -147,14 +159,7 @@ RestCounts CountAtRest() {
   counts.nPermanent = wrappers.nPermanent;
   counts.nGdiObjects = LiveGdiObjects();
   counts.nWindows = LiveWindows();
-  PROCESS_MEMORY_COUNTERS_EX memory = {};
-  memory.cb = sizeof memory;
-  if (::GetProcessMemoryInfo(::GetCurrentProcess(),
-                             reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
-    // Wine leaves PrivateUsage at 0 and gives the private bytes as the
-    // page file's use, which Windows also counts them as.
-    counts.nPrivateBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
-  }
+  counts.nPrivateBytes = PrivateBytes();
   CWnd* pMainWnd = AfxGetMainWnd();
   if (::GetCapture() != nullptr) {
     counts.problem = "capture held at rest by " + ClassOf(::GetCapture()) + " \"" +

@@ -262,6 +262,7 @@ int g_nDrawsBefore = 0;
 CPoint g_ptWheel(300, 200);
 tagPOINT g_ptWorldAtWheel = {};
 size_t g_nPromptsBefore = 0;
+int g_nPagesWritten = 0;
 
 // The steps in their order: the toolbar and status bar's while the whole
 // sign shows, print preview's while the view is zoomed and scrolled.
@@ -512,6 +513,18 @@ std::vector<TourStep> AllSteps() {
                     Describe(CRect(page)));
          const PixelImage image = Picture(g_pFrame->m_hWnd, "landscape");
          Expect(image.Count(kPageFrame) > 100, "their frames shown");
+       }},
+      {"export without keeping",
+       [] {
+         View()->m_bKeepExportedPages = false;  // as a user's export
+         g_nPagesWritten = View()->ExportPages(g_dir);
+         View()->m_bKeepExportedPages = true;
+       },
+       [] {
+         Expect(g_nPagesWritten == 2 && View()->m_exportedPages.empty(),
+                "an export the tour does not look at wrote " + std::to_string(g_nPagesWritten) +
+                    " pages and kept " + std::to_string(View()->m_exportedPages.size()) +
+                    " pictures in memory");
        }},
       {"export",
        [] {

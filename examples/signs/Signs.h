@@ -109,7 +109,11 @@ class CSignView : public CViewW {
   // DIR\page-N.png; the number of pages written.
   int ExportPages(const std::string& dir);
   std::string m_strExportDir = ".";
-  std::vector<PixelImage> m_exportedPages;  // the latest export's pictures
+  // The latest export's pictures, kept only when asked (the tour compares
+  // them with the printout): a user's export keeps just the files, since
+  // a large sign's pages would hold many MB for nothing.
+  bool m_bKeepExportedPages = false;
+  std::vector<PixelImage> m_exportedPages;
 
   // The pages the sign prints on over the sign, and the first one: the
   // application printer's printable area (the screen's when there is no
