@@ -228,10 +228,9 @@ void OneEvent() {
 // hanging and hide it from the periodic checks.
 void CheckCaptureReleased() {
   const GUITHREADINFO info = ThreadInfo();
-  if (info.hwndCapture == nullptr || (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0) return;
-  char name[16] = {};
-  ::GetClassNameA(info.hwndCapture, name, sizeof name);
-  if (std::strcmp(name, "ComboLBox") == 0) return;
+  if ((info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0 || MayHoldCapture(info.hwndCapture)) {
+    return;
+  }
   Fail("the mouse is still captured by " + Name(info.hwndCapture) + " after the event");
 }
 

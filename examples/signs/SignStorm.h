@@ -64,6 +64,9 @@ bool ParseWeights(const char* text, std::vector<uint32_t>* pWeights);
 // its bars, the zoom stack, the dialog's amount fields and capture. Empty
 // when all is well, else what is wrong.
 std::string CheckInvariants();
+// Whether hCapture may hold the mouse once the input has ended: nothing,
+// a combo box's dropped list or an open menu.
+bool MayHoldCapture(HWND hCapture);
 
 // What the program holds at rest, to compare with its start.
 struct RestCounts {

@@ -105,10 +105,8 @@ std::string CheckInvariants() {
     if (problem.empty()) problem = CheckBars(pView);
     if (!problem.empty()) return problem;
   }
-  // A combo box's dropped list holds the capture until it closes up, and
-  // an open menu (a context menu a right click opened) until it is closed.
   const HWND hCapture = ::GetCapture();
-  if (hCapture != nullptr && ClassOf(hCapture) != "ComboLBox" && ClassOf(hCapture) != "#32768") {
+  if (!MayHoldCapture(hCapture)) {
     return "capture held by " + ClassOf(hCapture) + " \"" + WindowText(hCapture) + "\" after the input ended";
   }
   // The properties dialog when it is the one the user types into.
@@ -116,6 +114,12 @@ std::string CheckInvariants() {
   auto* pDialog = dynamic_cast<CPropertiesDialog*>(CWnd::FromHandlePermanent(hDlg));
   if (pDialog != nullptr && ::IsWindowEnabled(hDlg)) return pDialog->CheckFields();
   return "";
+}
+
+// A combo box's dropped list holds the capture until it closes up, and an
+// open menu (a context menu a right click opened) until it is closed.
+bool MayHoldCapture(HWND hCapture) {
+  return hCapture == nullptr || ClassOf(hCapture) == "ComboLBox" || ClassOf(hCapture) == "#32768";
 }
 
 int LiveGdiObjects() {
